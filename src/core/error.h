@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace veluma {
+
+// A failure the user is told about: the number and description that the
+// error message shows ("Ha ocurrido el error N con la siguiente descripción").
+class Error : public std::runtime_error {
+public:
+    Error(int numero, const QString& descripcion);
+
+    int numero() const { return numero_; }
+    const QString& descripcion() const { return descripcion_; }
+
+private:
+    int numero_;
+    QString descripcion_;
+};
+
+}  // namespace veluma
+
+namespace veluma {
+
+// The user has already been told why the session cannot go on; end quietly.
+class FinDelPrograma : public std::exception {
+public:
+    const char* what() const noexcept override { return "fin del programa"; }
+};
+
+}  // namespace veluma

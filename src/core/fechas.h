@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace veluma {
+
+// Dates show as "DD/MM/YYYY" and are stored as ISO text. The empty date is an
+// invalid QDate here and NULL in the database: the ISO texts of an invalid
+// date are null QStrings, which Statement::bind stores as NULL.
+
+// "dd/MM/yyyy"; empty for an invalid date.
+QString formatearFecha(const QDate& fecha);
+
+// Strict "DD/MM/YYYY", blanks around allowed; nothing for an impossible date.
+std::optional<QDate> leerFecha(const QString& texto);
+
+// "yyyy-MM-dd".
+QString fechaIso(const QDate& fecha);
+// "yyyy-MM-dd HH:mm:ss".
+QString fechaHoraIso(const QDateTime& fechaHora);
+
+// Reads either ISO form ("yyyy-MM-dd" gives 00:00:00). The result is a
+// wall-clock time in Qt::UTC, so every stored time exists: in local time a day
+// on which the clocks moved may have no 00:00.
+std::optional<QDateTime> leerFechaIso(const QString& texto);
+
+}  // namespace veluma
