@@ -1,0 +1,44 @@
+#include "core/arranque.h"
+
+#include "core/actualizacion.h"
+#include "core/consultas.h"
+#include "core/esquema.h"
+#include "core/inicio.h"
+#include "core/sesion.h"
+#include "core/vinculos.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace veluma {
+
+InstanciaUnica::InstanciaUnica() : bloqueo_(QDir::tempPath() + QStringLiteral("/veluma.lock"))
+{
+    // Only a lock whose process has ended counts as stale, however old it is.
+    bloqueo_.setStaleLockTime(0);
+}
+
+bool InstanciaUnica::adquirir() { return bloqueo_.tryLock(0); }
+
+void InstanciaUnica::liberar() { bloqueo_.unlock(); }
+
+QString cuitDeArgumentos(const QStringList& argumentos) { return argumentos.join(QLatin1Char(' ')); }
+
+QString textoYaEnEjecucion() { return QStringLiteral("Veluma ya se está ejecutando en esta máquina."); }
+
+QString textoSinCuit() { return QStringLiteral("El ingreso al sistema se debe realizar por medio del módulo T.E.Vo."); }
+
+void abrirBaseDeTrabajo(Sesion& sesion, Mensajes& mensajes)
+{
+    const Instalacion& instalacion = sesion.instalacion;
+    if (!QFileInfo::exists(instalacion.rutaBaseTrabajo()))
+        CrearBase(instalacion.carpetaPrograma(), instalacion.nombreBaseTrabajo());
+    clsInicio inicio(instalacion, sesion.clave);
+    inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base);
+    verificarVersionEsquema(sesion.base);
+    VincularTablasReferencia(sesion.base, instalacion);
+    ActualizarEsquema(sesion.base, mensajes);
+    InstanciarConsultas(sesion.base);
+}
+
+}  // namespace veluma

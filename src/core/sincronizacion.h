@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+namespace veluma {
+
+// Pushes what was written to the disk itself, so a power cut cannot undo it.
+bool sincronizarArchivo(QFile& archivo);
+bool sincronizarArchivo(const QString& ruta);
+// Makes a rename inside the folder durable.
+bool sincronizarCarpeta(const QString& carpeta);
+
+}  // namespace veluma
