@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/mensajes.h"
+
+namespace veluma {
+
+// Message boxes with the program's titles, icons and Spanish buttons.
+class MensajesDialogo : public Mensajes {
+public:
+    void MensajeInformacion(const QString& texto) override;
+    void MensajeAtencion(const QString& texto) override;
+    bool ConfirmacionAdvertencia(const QString& texto) override;
+    Respuesta PreguntaSiNo(const QString& texto, Respuesta porDefecto) override;
+    void MensajeError(const QString& descripcion, int numero) override;
+    void MensajeSimple(const QString& texto) override;
+};
+
+}  // namespace veluma

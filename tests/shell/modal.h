@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace veluma::test {
+
+// Runs `accion` on the next modal window that appears, so a test can look at
+// it and close it instead of blocking on it.
+inline void alAparecerModal(std::function<void(QWidget*)> accion, int intentos = 200)
+{
+    QTimer::singleShot(10, [accion = std::move(accion), intentos]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+            accion(modal);
+        else if (intentos > 0)
+            alAparecerModal(std::move(accion), intentos - 1);
+    });
+}
+
+}  // namespace veluma::test
