@@ -34,6 +34,7 @@ frmCerrando::frmCerrando(const QString& tituloPrincipal, const QIcon& icono, std
     capas->addWidget(imagen, 0, 0, 2, 1, Qt::AlignTop);
     capas->addWidget(respaldo, 0, 1);
     capas->addWidget(espera, 1, 1);
+    capas->setColumnStretch(1, 1);
     setFixedWidth(460);
 
     tmrCerrar_->setObjectName(QStringLiteral("Timer"));
