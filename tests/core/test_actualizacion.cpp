@@ -5,10 +5,10 @@
 #include "core/esquema.h"
 #include "core/inicio.h"
 #include "core/sesion.h"
+#include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/mensajes_grabados.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace veluma;
@@ -29,11 +29,7 @@ protected:
         return consulta.bindAll(nombre).next() ? *consulta.text(0) : QString();
     }
 
-    QByteArray contenido()
-    {
-        QFile archivo(instalacion.instalacion().rutaBaseTrabajo());
-        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-    }
+    QByteArray contenido() { return veluma::test::leerArchivo(instalacion.instalacion().rutaBaseTrabajo()); }
 
     veluma::test::InstalacionTemporal instalacion;
     veluma::test::MensajesGrabados mensajes;

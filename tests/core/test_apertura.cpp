@@ -2,6 +2,7 @@
 #include "core/database.h"
 #include "core/esquema.h"
 #include "core/inicio.h"
+#include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 
 #include <QDir>
@@ -11,14 +12,9 @@
 #include <gtest/gtest.h>
 
 using namespace veluma;
+using veluma::test::leerArchivo;
 
 namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 void escribir(const QString& ruta, const QByteArray& datos)
 {
@@ -43,7 +39,7 @@ TEST(Mezcla, CambiaSoloLasCuarentaPosicionesYEsSuPropiaInversa)
     escribir(ruta, original);
 
     clsInicio::EncriptaDesencripta(ruta);
-    const QByteArray mezclado = leer(ruta);
+    const QByteArray mezclado = leerArchivo(ruta);
     ASSERT_EQ(mezclado.size(), original.size());
     int cambiados = 0;
     for (int i = 0; i < original.size(); ++i) {
@@ -58,7 +54,7 @@ TEST(Mezcla, CambiaSoloLasCuarentaPosicionesYEsSuPropiaInversa)
     EXPECT_EQ(cambiados, 40);
 
     clsInicio::EncriptaDesencripta(ruta);
-    EXPECT_EQ(leer(ruta), original);
+    EXPECT_EQ(leerArchivo(ruta), original);
 }
 
 TEST(Mezcla, UnArchivoCortoNoCreceYUnaCarpetaSeRechaza)
@@ -68,7 +64,7 @@ TEST(Mezcla, UnArchivoCortoNoCreceYUnaCarpetaSeRechaza)
     const QByteArray original = azar(95);
     escribir(ruta, original);
     clsInicio::EncriptaDesencripta(ruta);
-    const QByteArray mezclado = leer(ruta);
+    const QByteArray mezclado = leerArchivo(ruta);
     ASSERT_EQ(mezclado.size(), 95);
     EXPECT_EQ(uchar(mezclado[90]), uchar(original[90]) ^ clsInicio::kClaveMezcla);
 
@@ -99,12 +95,12 @@ protected:
     // The open error, and the file must be exactly as before.
     DbError fallaSinTocar()
     {
-        const QByteArray antes = leer(ruta());
+        const QByteArray antes = leerArchivo(ruta());
         Database base;
         try {
             abrir(base);
         } catch (const DbError& error) {
-            EXPECT_EQ(leer(ruta()), antes);
+            EXPECT_EQ(leerArchivo(ruta()), antes);
             EXPECT_FALSE(base.isOpen());
             return error;
         }
@@ -122,14 +118,14 @@ TEST_F(Apertura, UnaBaseNuevaAbreAlPrimerIntentoYUnaMezcladaAlSegundo)
     EXPECT_EQ(abrir(base), 1);
     base.close();
 
-    const QByteArray plano = leer(ruta());
+    const QByteArray plano = leerArchivo(ruta());
     clsInicio::EncriptaDesencripta(ruta());
     EXPECT_EQ(abrir(base), 2);
     Statement fila = base.prepare("SELECT CAMPO1 FROM DDJJ");
     ASSERT_TRUE(fila.next());
     EXPECT_EQ(fila.text(0), "10");
     base.close();
-    EXPECT_EQ(leer(ruta()), plano);
+    EXPECT_EQ(leerArchivo(ruta()), plano);
 }
 
 TEST_F(Apertura, ConOtraClaveSeInformaYElArchivoQuedaComoEstaba)

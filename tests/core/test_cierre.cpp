@@ -4,6 +4,7 @@
 #include "core/inicio.h"
 #include "core/sesion.h"
 #include "core/transaction.h"
+#include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/mensajes_grabados.h"
 
@@ -17,14 +18,9 @@
 #include <unistd.h>
 
 using namespace veluma;
+using veluma::test::leerArchivo;
 
 namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 class Cierre : public ::testing::Test {
 protected:
@@ -83,11 +79,11 @@ TEST_F(Cierre, CompactaMezclaYLaProximaSesionEncuentraTodo)
     EXPECT_LT(QFileInfo(ruta()).size(), tamanoAntes);
 
     // Resting scrambled: the unscrambled file is exactly what closing compacted.
-    QByteArray compactada = leer(ruta());
+    QByteArray compactada = leerArchivo(ruta());
     for (int i = 0; i < 400; i += 10)
         compactada[i] = char(uchar(compactada[i]) ^ clsInicio::kClaveMezcla);
     EXPECT_EQ(reabrir(), std::make_pair(2, qint64(10)));
-    EXPECT_EQ(leer(ruta()), compactada);
+    EXPECT_EQ(leerArchivo(ruta()), compactada);
 }
 
 TEST_F(Cierre, UnaCopiaViejaSeDescartaAntesDeCompactar)
@@ -187,11 +183,11 @@ TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
 TEST_F(Cierre, SinBaseAbiertaNoSeTocaNada)
 {
     sesion->base.close();
-    const QByteArray antes = leer(ruta());
+    const QByteArray antes = leerArchivo(ruta());
     const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
     EXPECT_FALSE(resultado.compactada);
     EXPECT_FALSE(resultado.protegida);
-    EXPECT_EQ(leer(ruta()), antes);
+    EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
 }  // namespace

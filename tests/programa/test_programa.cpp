@@ -1,6 +1,7 @@
 #include "core/clave.h"
 #include "core/database.h"
 #include "core/inicio.h"
+#include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 
 #include <QDir>
@@ -13,14 +14,9 @@
 #include <gtest/gtest.h>
 
 using namespace veluma;
+using veluma::test::leerArchivo;
 
 namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 // The program as the host starts it, without anybody at the screen.
 class Programa : public ::testing::Test {
@@ -52,13 +48,13 @@ protected:
     }
 
     // Started and past its start-up: the notice is the last thing before the main window.
-    static QString esperarAviso(QProcess& proceso)
+    static QString esperarAviso(QProcess& proceso, const QString& linea = QStringLiteral("Veluma: Bienvenido"))
     {
         QString salida;
         QElapsedTimer reloj;
         reloj.start();
-        while (!salida.contains("\nVeluma: Bienvenido") && !salida.startsWith("Veluma: Bienvenido")
-               && reloj.elapsed() < 30000 && proceso.state() == QProcess::Running) {
+        while (!salida.contains('\n' + linea) && !salida.startsWith(linea) && reloj.elapsed() < 30000
+               && proceso.state() == QProcess::Running) {
             proceso.waitForReadyRead(500);
             salida += QString::fromUtf8(proceso.readAllStandardError());
         }
@@ -117,7 +113,7 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrir)
     EXPECT_EQ(primera->state(), QProcess::Running);
 
     EXPECT_EQ(terminar(*primera), 0);
-    EXPECT_FALSE(leer(rutaBase()).startsWith("SQLite format 3"));
+    EXPECT_FALSE(leerArchivo(rutaBase()).startsWith("SQLite format 3"));
     EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaCompactacion()));
     EXPECT_EQ(tablasDeCopiaDesmezclada(),
@@ -170,8 +166,22 @@ TEST_F(Programa, UnaBaseQueNoAbreSeInformaYQuedaComoEstaba)
     EXPECT_EQ(mensajes(*proceso),
               QStringList{"Veluma: Ha ocurrido el error 26 con la siguiente descripción : \\r\\nEl archivo no es una base "
                           "de datos válida o su clave no corresponde."});
-    EXPECT_EQ(leer(rutaBase()), basura);
+    EXPECT_EQ(leerArchivo(rutaBase()), basura);
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaCompactacion()));
+}
+
+TEST_F(Programa, SinAvisoConfiguradoLoInformaYSigue)
+{
+    {
+        Database auxiliar = Database::open(instalacion.instalacion().rutaBaseAuxiliar(), contrasenaBase());
+        auxiliar.execute("DELETE FROM MsgConfig");
+    }
+    auto proceso = iniciar({instalacion.cuits().first()});
+    const QString falta = "Atención: No se encontró la configuración del aviso de inicio (la tabla MsgConfig de la base "
+                          "auxiliar está vacía). El sistema continúa sin mostrar el aviso.";
+    EXPECT_TRUE(esperarAviso(*proceso, falta).contains(falta));
+    EXPECT_EQ(proceso->state(), QProcess::Running);
+    EXPECT_EQ(terminar(*proceso), 0);
 }
 
 }  // namespace
