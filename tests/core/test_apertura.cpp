@@ -12,16 +12,10 @@
 #include <gtest/gtest.h>
 
 using namespace veluma;
+using veluma::test::escribirArchivo;
 using veluma::test::leerArchivo;
 
 namespace {
-
-void escribir(const QString& ruta, const QByteArray& datos)
-{
-    QFile archivo(ruta);
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    archivo.write(datos);
-}
 
 QByteArray azar(int tamano)
 {
@@ -36,7 +30,7 @@ TEST(Mezcla, CambiaSoloLasCuarentaPosicionesYEsSuPropiaInversa)
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("archivo");
     const QByteArray original = azar(1000);
-    escribir(ruta, original);
+    escribirArchivo(ruta, original);
 
     clsInicio::EncriptaDesencripta(ruta);
     const QByteArray mezclado = leerArchivo(ruta);
@@ -62,7 +56,7 @@ TEST(Mezcla, UnArchivoCortoNoCreceYUnaCarpetaSeRechaza)
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("corto");
     const QByteArray original = azar(95);
-    escribir(ruta, original);
+    escribirArchivo(ruta, original);
     clsInicio::EncriptaDesencripta(ruta);
     const QByteArray mezclado = leerArchivo(ruta);
     ASSERT_EQ(mezclado.size(), 95);

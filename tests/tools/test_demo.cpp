@@ -14,31 +14,17 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/archivos.h"
+
 namespace {
+
+using namespace veluma::test;
 
 using veluma::Database;
 namespace demo = veluma::demo;
 
 const QStringList kCuitsDemo = {QStringLiteral("30-70451826-5"), QStringLiteral("30715482033"),
                                  QStringLiteral("30-69587412-6"), QStringLiteral("30708251638")};
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
-
-void escribir(const QString& ruta, const QByteArray& contenido)
-{
-    QFile archivo(ruta);
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) << ruta.toStdString();
-    archivo.write(contenido);
-}
-
-QStringList archivosEn(const QString& carpeta)
-{
-    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 Database abrir(const QString& ruta) { return Database::open(ruta, veluma::contrasenaBase()); }
 
@@ -110,11 +96,11 @@ TEST_F(DemoCarpeta, NoReemplazaUnaBaseQueYaExiste)
     demo::crearBasesAnfitrion(carpeta_.path());
     // Changed, so that a rebuilt file would not come out identical.
     abrir(ruta(QStringLiteral("kelt.mdb"))).execute(QStringLiteral("DELETE FROM contribs WHERE ncontrib <> 1045"));
-    const QByteArray kelt = leer(ruta(QStringLiteral("kelt.mdb")));
+    const QByteArray kelt = leerArchivo(ruta(QStringLiteral("kelt.mdb")));
     ASSERT_TRUE(QFile::remove(ruta(QStringLiteral("sistema.mdb"))));
 
     demo::crearBasesAnfitrion(carpeta_.path());
-    EXPECT_EQ(leer(ruta(QStringLiteral("kelt.mdb"))), kelt);
+    EXPECT_EQ(leerArchivo(ruta(QStringLiteral("kelt.mdb"))), kelt);
     EXPECT_EQ(archivosEn(carpeta_.path()), (QStringList{QStringLiteral("kelt.mdb"), QStringLiteral("sistema.mdb")}));
 }
 
@@ -127,8 +113,8 @@ TEST_F(DemoCarpeta, UnArchivoFaltanteNoCopiaNada)
     const veluma::Instalacion destino(ruta(QStringLiteral("destino")), QStringLiteral("veluma"),
                                       veluma::versionDelPrograma());
     // Only the last file of the list is missing.
-    escribir(origen + QStringLiteral("/veluma"), "ejecutable");
-    escribir(origen + QLatin1Char('/') + veluma::NombreBaseAuxiliar(veluma::versionDelPrograma()), "base");
+    escribirArchivo(origen + QStringLiteral("/veluma"), "ejecutable");
+    escribirArchivo(origen + QLatin1Char('/') + veluma::NombreBaseAuxiliar(veluma::versionDelPrograma()), "base");
 
     EXPECT_THROW(demo::copiarPrograma(origen, destino), veluma::Error);
     EXPECT_EQ(archivosEn(destino.carpetaPrograma()), QStringList());
@@ -145,12 +131,12 @@ TEST_F(DemoCarpeta, OtraInstalacionConservaLaBaseDeTrabajo)
         trabajo.execute(QStringLiteral("CREATE TABLE DDJJ (CUIT TEXT, Periodo INTEGER);"
                                        "INSERT INTO DDJJ VALUES ('30-70451826-5', 200405);"));
     }
-    const QByteArray trabajo = leer(instalacion.rutaBaseTrabajo());
-    escribir(instalacion.rutaAyuda(), "ayuda de la version anterior");
+    const QByteArray trabajo = leerArchivo(instalacion.rutaBaseTrabajo());
+    escribirArchivo(instalacion.rutaAyuda(), "ayuda de la version anterior");
 
     EXPECT_EQ(demo::crearInstalacionDemo(carpeta_.path(), programa), kCuitsDemo);
-    EXPECT_EQ(leer(instalacion.rutaBaseTrabajo()), trabajo);
-    EXPECT_EQ(leer(instalacion.rutaAyuda()), leer(programa + QStringLiteral("/VELUMA.html")));
+    EXPECT_EQ(leerArchivo(instalacion.rutaBaseTrabajo()), trabajo);
+    EXPECT_EQ(leerArchivo(instalacion.rutaAyuda()), leerArchivo(programa + QStringLiteral("/VELUMA.html")));
     Database kelt = abrir(instalacion.rutaKelt());
     EXPECT_EQ(columna(kelt, QStringLiteral("SELECT cuit FROM contribs ORDER BY rowid")), kCuitsDemo);
 }

@@ -10,7 +10,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/archivos.h"
+
 namespace {
+
+using namespace veluma::test;
 
 using veluma::Database;
 
@@ -25,24 +29,6 @@ QList<QVariantList> filas(Database& db, const QString& sql)
         resultado.append(fila);
     }
     return resultado;
-}
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
-
-void escribir(const QString& ruta, const QByteArray& contenido)
-{
-    QFile archivo(ruta);
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) << ruta.toStdString();
-    archivo.write(contenido);
-}
-
-QStringList archivosEn(const QString& carpeta)
-{
-    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // ---- The generated auxiliary database -------------------------------------
@@ -112,9 +98,9 @@ TEST(ReferenciaHerramienta, UnArchivoMalFormadoNoDejaSalidaNiTocaLaAnterior)
     const QString tabla = carpeta.filePath(QStringLiteral("datos/Tabla.tsv"));
     const QString anterior = carpeta.filePath(QStringLiteral("anterior/aux.mdb"));
     const QByteArray buena = "Codigo INTEGER\tDesde DATE\tActivo BOOLEAN\n1\t2024-02-29\t1\n";
-    escribir(tabla, buena);
+    escribirArchivo(tabla, buena);
     ASSERT_EQ(ejecutar(anterior), 0);
-    const QByteArray bytes = leer(anterior);
+    const QByteArray bytes = leerArchivo(anterior);
     ASSERT_FALSE(bytes.isEmpty());
 
     const char* const filasMalas[] = {
@@ -128,14 +114,14 @@ TEST(ReferenciaHerramienta, UnArchivoMalFormadoNoDejaSalidaNiTocaLaAnterior)
     };
     for (const char* fila : filasMalas) {
         SCOPED_TRACE(fila);
-        escribir(tabla, buena + fila);
+        escribirArchivo(tabla, buena + fila);
         const int sinAnterior = ejecutar(carpeta.filePath(QStringLiteral("nueva/aux.mdb")));
         EXPECT_TRUE(sinAnterior > 0) << sinAnterior;
         EXPECT_EQ(archivosEn(carpeta.filePath(QStringLiteral("nueva"))), QStringList());
 
         const int conAnterior = ejecutar(anterior);
         EXPECT_TRUE(conAnterior > 0) << conAnterior;
-        EXPECT_EQ(leer(anterior), bytes);
+        EXPECT_EQ(leerArchivo(anterior), bytes);
         EXPECT_EQ(archivosEn(carpeta.filePath(QStringLiteral("anterior"))), QStringList{QStringLiteral("aux.mdb")});
     }
 }
