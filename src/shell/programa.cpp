@@ -13,6 +13,9 @@
 #include "shell/mdi_principal.h"
 #include "shell/mensajes_dialogo.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +25,11 @@ Programa::Programa(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(tituloPrograma());
     setWindowIcon(iconoPrograma());
+    // Qt's own dialogs and buttons speak Spanish too, when the translations are installed.
+    auto* traduccion = new QTranslator(this);
+    if (traduccion->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(traduccion);
     if (modoNoInteractivo())
         mensajes_ = std::make_unique<MensajesConsola>();
     else
