@@ -96,9 +96,10 @@ ResultadoCierre CerrarBaseTrabajo(Database& base, const Instalacion& instalacion
     try {
         CompactoBaseDatos(base, instalacion);
         resultado.compactada = true;
+    } catch (const Error& error) {
+        resultado.problema = error.descripcion();
     } catch (const std::exception& error) {
-        const auto* propio = dynamic_cast<const Error*>(&error);
-        resultado.problema = propio ? propio->descripcion() : QString::fromUtf8(error.what());
+        resultado.problema = QString::fromUtf8(error.what());
     }
     base.close();
     try {

@@ -355,8 +355,6 @@ void Database::setUserVersion(int version, const QString& schema)
     execute(QStringLiteral("PRAGMA \"%1\".user_version = %2").arg(schema).arg(version));
 }
 
-qint64 Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
-
 int Database::changes() const { return sqlite3_changes(db_); }
 
 }  // namespace veluma

@@ -135,7 +135,6 @@ public:
     int userVersion();
     void setUserVersion(int version, const QString& schema = QStringLiteral("main"));
 
-    qint64 lastInsertRowId() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.
     int changes() const;
     sqlite3* handle() const { return db_; }

@@ -1,6 +1,6 @@
 #include "core/mensajes.h"
 
-#include <cstdio>
+#include "core/consola.h"
 
 namespace veluma {
 
@@ -18,9 +18,7 @@ void MensajesConsola::escribir(const QString& titulo, const QString& texto)
 {
     QString linea = texto;
     linea.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    const QByteArray salida = (titulo + QStringLiteral(": ") + linea + QLatin1Char('\n')).toUtf8();
-    std::fwrite(salida.constData(), 1, size_t(salida.size()), stderr);
-    std::fflush(stderr);
+    escribirLinea(stderr, titulo + QStringLiteral(": ") + linea);
 }
 
 void MensajesConsola::MensajeInformacion(const QString& texto) { escribir(QStringLiteral("Información"), texto); }

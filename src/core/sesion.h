@@ -7,13 +7,6 @@
 
 namespace veluma {
 
-// Which rows belong to the selected declaration.
-struct ClaveDeclaracion {
-    QString cuit;
-    int periodo = 0;
-    int secuencia = 0;
-};
-
 // The values every screen shares, from start-up to the end of the process.
 struct Sesion {
     explicit Sesion(const Instalacion& instalacion) : instalacion(instalacion) {}
@@ -30,8 +23,6 @@ struct Sesion {
     QString codigoInstituto;   // Form 618
     QString domicilioFiscal;
     QString denominacion;
-
-    ClaveDeclaracion condicionDDJJ() const { return {cuit, periodo, secuencia}; }
 };
 
 }  // namespace veluma

@@ -50,22 +50,29 @@ void protegido(sqlite3_context* ctx, Cuerpo&& cuerpo)
     }
 }
 
-void sqlVal(sqlite3_context* ctx, int, sqlite3_value** argv)
+// NULL stays NULL and a number is itself, always as a double (Val(7)/2 is
+// 3.5, not 3, as in the original engine); a text is read by `leer`.
+template <class Leer>
+void resultadoNumerico(sqlite3_context* ctx, sqlite3_value* valor, Leer&& leer)
 {
     protegido(ctx, [&] {
-        // Always a double, as the original engine gave: Val(7)/2 is 3.5, not 3.
-        switch (sqlite3_value_type(argv[0])) {
+        switch (sqlite3_value_type(valor)) {
         case SQLITE_NULL:
             sqlite3_result_null(ctx);
             break;
         case SQLITE_INTEGER:
         case SQLITE_FLOAT:
-            sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
+            sqlite3_result_double(ctx, sqlite3_value_double(valor));
             break;
         default:
-            sqlite3_result_double(ctx, Val(textoDe(argv[0])));
+            leer(textoDe(valor));
         }
     });
+}
+
+void sqlVal(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    resultadoNumerico(ctx, argv[0], [ctx](const QString& texto) { sqlite3_result_double(ctx, Val(texto)); });
 }
 
 void sqlFormat(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -119,24 +126,11 @@ void sqlIIf(sqlite3_context* ctx, int, sqlite3_value** argv)
     });
 }
 
+// Reads back what Format wrote: "," decimal, "." thousands.
 void sqlCDbl(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    protegido(ctx, [&] {
-        switch (sqlite3_value_type(argv[0])) {
-        case SQLITE_NULL:
-            sqlite3_result_null(ctx);
-            return;
-        case SQLITE_INTEGER:
-        case SQLITE_FLOAT:
-            sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
-            return;
-        default:
-            break;
-        }
-        // Reads back what Format wrote: "," decimal, "." thousands.
-        const QString texto = textoDe(argv[0]);
-        const std::optional<double> numero = leerNumero(texto);
-        if (numero)
+    resultadoNumerico(ctx, argv[0], [ctx](const QString& texto) {
+        if (const std::optional<double> numero = leerNumero(texto))
             sqlite3_result_double(ctx, *numero);
         else
             devolverError(ctx, QStringLiteral("CDbl: \"%1\" no es un número").arg(texto));

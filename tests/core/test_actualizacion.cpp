@@ -7,6 +7,7 @@
 #include "core/sesion.h"
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
 #include <gtest/gtest.h>
@@ -96,9 +97,8 @@ TEST_F(Actualizacion, UnaBaseDeUnaVersionPosteriorSeRechazaSinTocarla)
     const QByteArray antes = contenido();
 
     Sesion sesion(instalacion.instalacion());
-    sesion.clave = textoClave();
     try {
-        abrirBaseDeTrabajo(sesion, mensajes);
+        veluma::test::abrirSesion(sesion, mensajes);
         FAIL() << "abrió una base de una versión posterior";
     } catch (const Error& error) {
         EXPECT_TRUE(error.descripcion().startsWith("La base de datos fue actualizada por una versión más reciente"));

@@ -6,6 +6,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
 #include <QFile>
@@ -63,8 +64,7 @@ TEST(Arranque, PrimerInicioCreaLaBaseYLaAbreAlPrimerIntento)
     veluma::test::InstalacionTemporal instalacion;
     veluma::test::MensajesGrabados mensajes;
     Sesion sesion(instalacion.instalacion());
-    sesion.clave = textoClave();
-    abrirBaseDeTrabajo(sesion, mensajes);
+    veluma::test::abrirSesion(sesion, mensajes);
     ASSERT_TRUE(sesion.base.isOpen());
     EXPECT_TRUE(QFile::exists(instalacion.instalacion().rutaBaseTrabajo()));
     Statement vista = sesion.base.prepare("SELECT count(*) FROM [708DetalledeSalas]");

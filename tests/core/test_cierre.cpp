@@ -6,6 +6,7 @@
 #include "core/transaction.h"
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
 #include <QDir>
@@ -29,8 +30,7 @@ protected:
     void abrirSesion()
     {
         sesion = std::make_unique<Sesion>(instalacion.instalacion());
-        sesion->clave = textoClave();
-        abrirBaseDeTrabajo(*sesion, mensajes);
+        veluma::test::abrirSesion(*sesion, mensajes);
     }
 
     void cargarDeclaraciones(int cantidad)
@@ -160,9 +160,8 @@ TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
         int codigo = 1;
         try {
             Sesion cierre(instalacion.instalacion());
-            cierre.clave = textoClave();
             veluma::test::MensajesGrabados sinUso;
-            abrirBaseDeTrabajo(cierre, sinUso);
+            veluma::test::abrirSesion(cierre, sinUso);
             const ResultadoCierre resultado = CerrarBaseTrabajo(cierre.base, cierre.instalacion);
             codigo = !resultado.compactada && resultado.protegida
                     && resultado.problema.startsWith(QStringLiteral("No se puede crear el archivo ")) ? 0 : 2;

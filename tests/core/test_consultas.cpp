@@ -2,6 +2,7 @@
 #include "core/clave.h"
 #include "core/sesion.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +12,8 @@ using namespace veluma;
 namespace {
 
 // The stored queries, read as the printed forms and the records read them.
-class Consultas : public ::testing::Test {
+class Consultas : public veluma::test::SesionDePrueba {
 protected:
-    void SetUp() override
-    {
-        sesion.clave = textoClave();
-        abrirBaseDeTrabajo(sesion, mensajes);
-    }
-
     void ejecutar(const QString& sql) { sesion.base.execute(sql); }
 
     QStringList filas(const QString& sql)
@@ -33,10 +28,6 @@ protected:
         }
         return resultado;
     }
-
-    veluma::test::InstalacionTemporal instalacion;
-    Sesion sesion{instalacion.instalacion()};
-    veluma::test::MensajesGrabados mensajes;
 };
 
 TEST_F(Consultas, DetalleDeSalasCalculaPrecioBasicoEImpuesto)

@@ -5,6 +5,7 @@
 #include "core/sesion.h"
 #include "core/vinculos.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 using namespace veluma;
 using veluma::test::InstalacionTemporal;
 using veluma::test::MensajesGrabados;
+using veluma::test::abrirSesion;
 
 namespace {
 
@@ -47,9 +49,8 @@ TEST(Vinculos, LasCincoTablasQuedanVinculadasConSuTextoDeConexion)
 {
     InstalacionTemporal instalacion;
     Sesion sesion(instalacion.instalacion());
-    sesion.clave = textoClave();
     MensajesGrabados mensajes;
-    abrirBaseDeTrabajo(sesion, mensajes);
+    abrirSesion(sesion, mensajes);
 
     EXPECT_EQ(conexiones(sesion.base), esperadas(instalacion.instalacion()));
     EXPECT_EQ(cuenta(sesion.base, "TablaArbol"), 11);
@@ -65,18 +66,16 @@ TEST(Vinculos, MoverLaCarpetaDelProgramaRenuevaLosVinculos)
     InstalacionTemporal instalacion;
     {
         Sesion sesion(instalacion.instalacion());
-        sesion.clave = textoClave();
         MensajesGrabados mensajes;
-        abrirBaseDeTrabajo(sesion, mensajes);
+        abrirSesion(sesion, mensajes);
     }
     const QString nueva = instalacion.raiz() + QStringLiteral("/otra");
     ASSERT_TRUE(QDir().rename(instalacion.carpetaPrograma(), nueva));
     const Instalacion movida(nueva, QStringLiteral("veluma"), versionDelPrograma());
 
     Sesion sesion(movida);
-    sesion.clave = textoClave();
     MensajesGrabados mensajes;
-    abrirBaseDeTrabajo(sesion, mensajes);
+    abrirSesion(sesion, mensajes);
     EXPECT_EQ(conexiones(sesion.base), esperadas(movida));
     EXPECT_EQ(cuenta(sesion.base, "TablaArbol"), 11);
 }
@@ -86,10 +85,9 @@ TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
     InstalacionTemporal instalacion;
     ASSERT_TRUE(QFile::remove(instalacion.instalacion().rutaBaseAuxiliar()));
     Sesion sesion(instalacion.instalacion());
-    sesion.clave = textoClave();
     MensajesGrabados mensajes;
     try {
-        abrirBaseDeTrabajo(sesion, mensajes);
+        abrirSesion(sesion, mensajes);
         FAIL() << "arrancó sin base auxiliar";
     } catch (const Error& error) {
         EXPECT_EQ(error.descripcion(), QStringLiteral("No se encuentra el archivo de base de datos ")
@@ -99,14 +97,8 @@ TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaBaseAuxiliar()));
 }
 
-class AvisoInicio : public ::testing::Test {
+class AvisoInicio : public veluma::test::SesionDePrueba {
 protected:
-    void SetUp() override
-    {
-        sesion.clave = textoClave();
-        abrirBaseDeTrabajo(sesion, mensajes);
-    }
-
     // Reads the auxiliary file itself, not through the link.
     QList<int> activosEnArchivo()
     {
@@ -117,10 +109,6 @@ protected:
             activos += int(*lista.integer(0));
         return activos;
     }
-
-    InstalacionTemporal instalacion;
-    Sesion sesion{instalacion.instalacion()};
-    MensajesGrabados mensajes;
 };
 
 TEST_F(AvisoInicio, LeeLaPrimeraFilaYNoMostrarMasEscribeEnLaBaseAuxiliar)

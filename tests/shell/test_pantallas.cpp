@@ -12,6 +12,7 @@
 #include "shell/mensajes_dialogo.h"
 #include "shell/visor_ayuda.h"
 #include "support/instalacion_temporal.h"
+#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 #include "modal.h"
 
@@ -30,12 +31,11 @@ using veluma::test::alAparecerModal;
 
 namespace {
 
-class Pantallas : public ::testing::Test {
+class Pantallas : public veluma::test::SesionDePrueba {
 protected:
     void SetUp() override
     {
-        sesion.clave = textoClave();
-        abrirBaseDeTrabajo(sesion, mensajes);
+        SesionDePrueba::SetUp();
         sesion.rutaAyuda = sesion.instalacion.rutaAyuda();
     }
 
@@ -53,10 +53,6 @@ protected:
         EXPECT_NE(control, nullptr) << nombre;
         return control;
     }
-
-    veluma::test::InstalacionTemporal instalacion;
-    Sesion sesion{instalacion.instalacion()};
-    veluma::test::MensajesGrabados mensajes;
 };
 
 TEST_F(Pantallas, AvisoDeInicioMuestraElNombreConSombraYRespetaLaCasilla)

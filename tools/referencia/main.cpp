@@ -7,6 +7,7 @@
 // where the program would pick it up.
 
 #include "core/clave.h"
+#include "core/consola.h"
 #include "core/database.h"
 #include "core/error.h"
 #include "core/transaction.h"
@@ -326,12 +327,6 @@ void generar(const QString& carpeta, const QString& salida)
     temporal.conservar();
 }
 
-void escribirError(const QString& texto)
-{
-    const QByteArray utf8 = (texto + QLatin1Char('\n')).toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stderr);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -339,13 +334,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList argumentos = app.arguments();
     if (argumentos.size() != 3) {
-        escribirError(QStringLiteral("Uso: veluma-referencia CARPETA SALIDA.mdb"));
+        veluma::escribirLinea(stderr, QStringLiteral("Uso: veluma-referencia CARPETA SALIDA.mdb"));
         return kErrorUso;
     }
     try {
         generar(argumentos[1], argumentos[2]);
     } catch (const Error& e) {
-        escribirError(QStringLiteral("veluma-referencia: ") + e.descripcion());
+        veluma::escribirLinea(stderr, QStringLiteral("veluma-referencia: ") + e.descripcion());
         return kErrorDatos;
     }
     return 0;
