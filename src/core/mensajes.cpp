@@ -44,4 +44,6 @@ void MensajesConsola::MensajeError(const QString& descripcion, int numero)
 
 void MensajesConsola::MensajeSimple(const QString& texto) { escribir(tituloPrograma(), texto); }
 
+void MensajesConsola::MensajeCritico(const QString& texto, const QString& titulo) { escribir(titulo, texto); }
+
 }  // namespace veluma

@@ -28,6 +28,8 @@ public:
     virtual void MensajeError(const QString& descripcion, int numero) = 0;
     // OK, no icon, the program title.
     virtual void MensajeSimple(const QString& texto) = 0;
+    // OK, critical icon, the given title: for the few messages that carry their own.
+    virtual void MensajeCritico(const QString& texto, const QString& titulo) = 0;
 };
 
 // "Ha ocurrido el error N con la siguiente descripción : " + CR LF + description.
@@ -45,6 +47,7 @@ public:
     Respuesta PreguntaSiNo(const QString& texto, Respuesta porDefecto) override;
     void MensajeError(const QString& descripcion, int numero) override;
     void MensajeSimple(const QString& texto) override;
+    void MensajeCritico(const QString& texto, const QString& titulo) override;
 
     // One line: line breaks inside the text are written as \r and \n.
     static void escribir(const QString& titulo, const QString& texto);

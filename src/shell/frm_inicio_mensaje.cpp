@@ -1,5 +1,6 @@
 #include "shell/frm_inicio_mensaje.h"
 
+#include "core/contextos_ayuda.h"
 #include "core/msgini.h"
 #include "shell/logotipo.h"
 #include "shell/visor_ayuda.h"
@@ -87,7 +88,7 @@ frmInicioMensaje::frmInicioMensaje(CMsgIni& configuracion, const QString& rutaAy
 void frmInicioMensaje::btnAyuda_Click()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    VisorAyuda::mostrar(rutaAyuda_, kContextoAyuda, mensajes_);
+    VisorAyuda::mostrar(rutaAyuda_, kAyudaAvisoInicio, mensajes_);
     QApplication::restoreOverrideCursor();
 }
 

@@ -18,8 +18,6 @@ class frmInicioMensaje : public QDialog {
 public:
     frmInicioMensaje(CMsgIni& configuracion, const QString& rutaAyuda, Mensajes& mensajes, QWidget* parent = nullptr);
 
-    static constexpr int kContextoAyuda = 1;
-
 private:
     void btnAyuda_Click();
     void btnInicio_Click();

@@ -15,9 +15,17 @@ QWidget* ventanaActual()
     return QApplication::activeWindow();
 }
 
+// Messages may break lines with a bare carriage return; the box only breaks on line feeds.
+QString textoEnPantalla(QString texto)
+{
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
 void mostrarAceptar(QMessageBox::Icon icono, const QString& titulo, const QString& texto)
 {
-    QMessageBox caja(icono, titulo, texto, QMessageBox::NoButton, ventanaActual());
+    QMessageBox caja(icono, titulo, textoEnPantalla(texto), QMessageBox::NoButton, ventanaActual());
     caja.setObjectName(QStringLiteral("cajaMensaje"));
     caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     caja.exec();
@@ -25,7 +33,7 @@ void mostrarAceptar(QMessageBox::Icon icono, const QString& titulo, const QStrin
 
 bool preguntar(QMessageBox::Icon icono, const QString& titulo, const QString& texto, bool siPorDefecto)
 {
-    QMessageBox caja(icono, titulo, texto, QMessageBox::NoButton, ventanaActual());
+    QMessageBox caja(icono, titulo, textoEnPantalla(texto), QMessageBox::NoButton, ventanaActual());
     caja.setObjectName(QStringLiteral("cajaMensaje"));
     QPushButton* si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
     QPushButton* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
@@ -66,6 +74,11 @@ void MensajesDialogo::MensajeError(const QString& descripcion, int numero)
 void MensajesDialogo::MensajeSimple(const QString& texto)
 {
     mostrarAceptar(QMessageBox::NoIcon, tituloPrograma(), texto);
+}
+
+void MensajesDialogo::MensajeCritico(const QString& texto, const QString& titulo)
+{
+    mostrarAceptar(QMessageBox::Critical, titulo, texto);
 }
 
 }  // namespace veluma

@@ -13,6 +13,7 @@ public:
     Respuesta PreguntaSiNo(const QString& texto, Respuesta porDefecto) override;
     void MensajeError(const QString& descripcion, int numero) override;
     void MensajeSimple(const QString& texto) override;
+    void MensajeCritico(const QString& texto, const QString& titulo) override;
 };
 
 }  // namespace veluma

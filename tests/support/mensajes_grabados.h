@@ -26,6 +26,7 @@ public:
         anotar(veluma::tituloPrograma(), veluma::textoMensajeError(descripcion, numero));
     }
     void MensajeSimple(const QString& texto) override { anotar(veluma::tituloPrograma(), texto); }
+    void MensajeCritico(const QString& texto, const QString& titulo) override { anotar(titulo, texto); }
 
     QStringList mensajes;
     veluma::Respuesta respuesta = veluma::Respuesta::Si;

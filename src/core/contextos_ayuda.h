@@ -1,0 +1,13 @@
+#pragma once
+
+namespace veluma {
+
+// Help contexts: each is the anchor "contexto<N>" of the help document.
+inline constexpr int kAyudaAvisoInicio = 1;
+inline constexpr int kAyudaPrincipal = 2;
+inline constexpr int kAyudaDDJJ = 3;
+inline constexpr int kAyudaCopiarDDJJ = 4;
+inline constexpr int kAyudaRespaldo = 5;
+inline constexpr int kAyudaAcerca = 6;
+
+}  // namespace veluma
