@@ -8,8 +8,9 @@
 namespace veluma {
 
 // Dates show as "DD/MM/YYYY" and are stored as ISO text. The empty date is an
-// invalid QDate here and NULL in the database: the ISO texts of an invalid
-// date are null QStrings, which Statement::bind stores as NULL.
+// invalid QDate here and NULL in the database. The ISO texts of an invalid
+// date are null QStrings; bind std::nullopt for them, as a QString always
+// binds as text.
 
 // "dd/MM/yyyy"; empty for an invalid date.
 QString formatearFecha(const QDate& fecha);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <optional>
 
 namespace veluma {
 
@@ -50,7 +51,8 @@ public:
     QString DomicilioSAD();
 
 private:
-    QString ObtenerActividadPrincipal();
+    // The activity the host marks as main; nothing when there is none.
+    std::optional<QString> ObtenerActividadPrincipal(qint32 ncontrib);
     static QString AgregarEtiqueta(const QString& etiqueta, const QVariant& valor);
 
     Instalacion instalacion_;
