@@ -1,0 +1,99 @@
+#pragma once
+
+#include "declarations/ddjj.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace veluma {
+
+class Mensajes;
+class ModeloDDJJ;
+struct Sesion;
+
+// The declaration manager: the declarations of the chosen form, their
+// creation, rate change and deletion, and the tree of the form's sections.
+class frmDDJJ : public QWidget {
+    Q_OBJECT
+public:
+    // `menuFormulario` is the main window's form menu, locked while the
+    // manager is open; `titulo` the caption of the menu item chosen.
+    frmDDJJ(Sesion& sesion, Mensajes& mensajes, QAction* menuFormulario, const QString& titulo,
+            QWidget* parent = nullptr);
+    ~frmDDJJ() override;
+
+signals:
+    void cerrado();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    enum class Modo { Consulta, Nuevo, Modificar };
+
+    void crearControles();
+    void Form_Load(const QString& titulo);
+    void ConfigurarPantalla(const QString& titulo);
+    void CargarLista();
+    void CargarArbol();
+    clsDDJJ CargarObjeto() const;
+    void GridDDJJ_RowColChange();
+    void CmdNuevo_Click();
+    void cmdModificar_Click();
+    void cmdAceptar_Click();
+    void CmdCancelar_Click();
+    void cmdEliminar_Click();
+    void cmdCopiar_Click();
+    void cmdsalir_Click();
+    void optServicio_Click(int indice);
+    void TreDDJJ_DblClick(QTreeWidgetItem* nodo);
+    void txtMesFiscal_Change();
+    bool ValidarDatos();
+    void LimpiarCampos();
+    void HabilitarEdicion(bool editando);
+    void MostrarDatosDDJJ();
+    void ActualizarEstadoNodos();
+    void seleccionar(int fila);
+    int filaSeleccionada() const;
+    bool tieneFilas() const;
+    void liberarMenu();
+
+    Sesion& sesion_;
+    Mensajes& mensajes_;
+    QPointer<QAction> menuFormulario_;
+    Modo modo_ = Modo::Consulta;
+
+    ModeloDDJJ* modelo_;
+    QTableView* GridDDJJ_;
+    QTreeWidget* TreDDJJ_;
+    QGroupBox* fraDatos_;
+    QLineEdit* txtMesFiscal_;
+    QLineEdit* txtAnioFiscal_;
+    QComboBox* cboSecuencia_;
+    QGroupBox* fraServicio_;
+    QButtonGroup* optServicio_;
+    QWidget* fraCampo1_;
+    QLabel* lblCampo1_;
+    QLineEdit* txtCampo1_;
+    QToolButton* cmdNuevo_;
+    QToolButton* cmdModificar_;
+    QToolButton* cmdEliminar_;
+    QToolButton* cmdCopiar_;
+    QToolButton* cmdAceptar_;
+    QToolButton* cmdCancelar_;
+    QToolButton* cmdSalir_;
+};
+
+}  // namespace veluma
