@@ -6,7 +6,6 @@ namespace veluma {
 inline constexpr int kAyudaAvisoInicio = 1;
 inline constexpr int kAyudaPrincipal = 2;
 inline constexpr int kAyudaDDJJ = 3;
-inline constexpr int kAyudaCopiarDDJJ = 4;
 inline constexpr int kAyudaRespaldo = 5;
 inline constexpr int kAyudaAcerca = 6;
 

@@ -11,7 +11,8 @@ class Mensajes;
 struct Sesion;
 
 // Shows the closing screen and, behind it, compacts and scrambles the
-// working database; tells the user when that could not be done.
+// working database and takes the day's backup of it; tells the user when
+// any of that could not be done.
 void cerrarSesion(Sesion& sesion, Mensajes& mensajes, const QString& tituloPrincipal, const QIcon& icono,
                   QWidget* parent = nullptr);
 

@@ -170,6 +170,16 @@ TEST_F(Programa, UnaBaseQueNoAbreSeInformaYQuedaComoEstaba)
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaCompactacion()));
 }
 
+TEST_F(Programa, UnContribuyenteDesconocidoTerminaLaSesionConUnMensajeClaro)
+{
+    auto proceso = iniciar({"20-00000000-1"});
+    ASSERT_TRUE(proceso->waitForFinished(60000));
+    EXPECT_EQ(proceso->exitCode(), 1);
+    EXPECT_EQ(mensajes(*proceso).value(1),
+              "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
+              "20-00000000-1 no está registrado en la base de contribuyentes.");
+}
+
 TEST_F(Programa, SinAvisoConfiguradoLoInformaYSigue)
 {
     {

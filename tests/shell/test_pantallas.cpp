@@ -147,34 +147,6 @@ TEST_F(Pantallas, PantallaDeCierreEsperaDosSegundosYNoSeDejaInterrumpir)
     EXPECT_EQ(cierres, 1);
 }
 
-TEST_F(Pantallas, SalirDeLaVentanaPrincipalCierraLaSesion)
-{
-    mdiPrincipal principal(sesion, mensajes);
-    EXPECT_EQ(principal.windowTitle(), " VELUMA");
-    QList<QAction*> menus = principal.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(menus[0]->text(), "&Archivo");
-    EXPECT_EQ(menus[0]->menu()->objectName(), "mnuArchivo");
-    auto* salir = principal.findChild<QAction*>("mnuSalir");
-    ASSERT_NE(salir, nullptr);
-    EXPECT_EQ(salir->text(), "&Salir");
-
-    QSignalSpy cerrada(&principal, &mdiPrincipal::sesionCerrada);
-    principal.show();
-    salir->trigger();
-    ASSERT_EQ(cerrada.count(), 1);
-    EXPECT_FALSE(sesion.base.isOpen());
-    EXPECT_TRUE(mensajes.mensajes.isEmpty());
-    EXPECT_THROW(Database::open(sesion.instalacion.rutaBaseTrabajo(), contrasenaBase()), DbError);
-    Database base;
-    clsInicio inicio(sesion.instalacion, textoClave());
-    inicio.AbrirBase("veluma.mdb", base);
-    EXPECT_EQ(inicio.intentosUltimaApertura(), 2);
-
-    principal.close();  // a second close does not run the sequence again
-    EXPECT_EQ(cerrada.count(), 1);
-}
-
 // Title, icon and buttons of each kind of message, and what each answers.
 TEST(MensajesEnPantalla, TitulosIconosYBotones)
 {
@@ -235,7 +207,7 @@ TEST(MensajesEnPantalla, TitulosIconosYBotones)
     dialogo.MensajeError("Disco lleno", 13);
     EXPECT_EQ(error.titulo, "Veluma");
     EXPECT_EQ(error.icono, QMessageBox::Critical);
-    EXPECT_EQ(error.texto, "Ha ocurrido el error 13 con la siguiente descripción : \r\nDisco lleno");
+    EXPECT_EQ(error.texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");
 
     Visto simple;
     mirar(simple, "Aceptar");
