@@ -2,6 +2,7 @@
 #include "core/clave.h"
 #include "core/sesion.h"
 #include "support/instalacion_temporal.h"
+#include "support/filas.h"
 #include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
 
@@ -16,18 +17,7 @@ class Consultas : public veluma::test::SesionDePrueba {
 protected:
     void ejecutar(const QString& sql) { sesion.base.execute(sql); }
 
-    QStringList filas(const QString& sql)
-    {
-        Statement consulta = sesion.base.prepare(sql);
-        QStringList resultado;
-        while (consulta.next()) {
-            QStringList valores;
-            for (int i = 0; i < consulta.columnCount(); ++i)
-                valores += consulta.value(i).toString();
-            resultado += valores.join(QLatin1Char('|'));
-        }
-        return resultado;
-    }
+    QStringList filas(const QString& sql) { return veluma::test::filasDeConsulta(sesion.base, sql); }
 };
 
 TEST_F(Consultas, DetalleDeSalasCalculaPrecioBasicoEImpuesto)

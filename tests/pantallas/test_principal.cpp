@@ -1,7 +1,10 @@
 #include "core/clave.h"
+#include "core/contextos_ayuda.h"
 #include "core/inicio.h"
 #include "shell/mdi_principal.h"
 #include "pantalla_ddjj.h"
+#include "../shell/modal.h"
+#include "support/archivos.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -121,4 +124,22 @@ TEST_F(VentanaPrincipal, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
     ASSERT_TRUE(filas.next());
     EXPECT_EQ(*filas.integer(0), 200403);
     EXPECT_EQ(*filas.text(1), "10");
+}
+
+TEST_F(VentanaPrincipal, AcercaDeYLaAyudaDeCadaPantalla)
+{
+    mdiPrincipal principal(sesion, mensajes);
+    principal.show();
+    QString titulo;
+    veluma::test::alAparecerModal([&](QWidget* acerca) {
+        titulo = acerca->windowTitle();
+        acerca->findChild<QAbstractButton*>("cmdAceptar")->click();
+    });
+    accion(principal, "mnuAcerca")->trigger();
+    EXPECT_EQ(titulo, "Acerca de VELUMA");
+
+    // Every help context the screens use has its section in the help document.
+    const QString ayuda = QString::fromUtf8(veluma::test::leerArchivo(sesion.rutaAyuda));
+    for (int contexto : {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaRespaldo, kAyudaAcerca})
+        EXPECT_TRUE(ayuda.contains(QStringLiteral("name=\"contexto%1\"").arg(contexto))) << contexto;
 }

@@ -90,26 +90,6 @@ TEST(Calculadora, AbreLaPrimeraDelPathOAvisaQueNoHay)
     EXPECT_FALSE(QFile::exists(carpeta.filePath("otra-calc.corrio")));
 }
 
-TEST(Acerca, MuestraLaVersionYSeCierraConAceptar)
-{
-    frmAcerca acerca;
-    EXPECT_EQ(acerca.windowTitle(), "Acerca de VELUMA");
-    EXPECT_TRUE(acerca.isModal());
-    const Version version = versionDelPrograma();
-    EXPECT_EQ(acerca.findChild<QLabel*>("lblVersion")->text(),
-              QString("Versión %1.%2.%3").arg(version.mayor).arg(version.menor).arg(version.revision));
-    EXPECT_EQ(acerca.findChild<QLabel*>("lblNombre")->text(), "VELUMA");
-
-    QSize minimo, maximo;
-    veluma::test::alAparecerModal([&](QWidget* ventana) {
-        minimo = ventana->minimumSize();
-        maximo = ventana->maximumSize();
-        ventana->findChild<QPushButton*>("cmdAceptar")->click();
-    });
-    EXPECT_EQ(acerca.exec(), QDialog::Accepted);
-    EXPECT_EQ(minimo, maximo);
-}
-
 // An installation whose working database is a file of known bytes.
 class Respaldos : public ::testing::Test {
 protected:
