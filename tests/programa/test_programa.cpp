@@ -172,12 +172,12 @@ TEST_F(Programa, UnaBaseQueNoAbreSeInformaYQuedaComoEstaba)
 
 TEST_F(Programa, UnContribuyenteDesconocidoTerminaLaSesionConUnMensajeClaro)
 {
-    auto proceso = iniciar({"20-00000000-1"});
+    auto proceso = iniciar({"20-00000000-1' OR ''='"});
     ASSERT_TRUE(proceso->waitForFinished(60000));
     EXPECT_EQ(proceso->exitCode(), 1);
     EXPECT_EQ(mensajes(*proceso).value(1),
               "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
-              "20-00000000-1 no está registrado en la base de contribuyentes.");
+              "20-00000000-1' OR ''=' no está registrado en la base de contribuyentes.");
 }
 
 TEST_F(Programa, SinAvisoConfiguradoLoInformaYSigue)
