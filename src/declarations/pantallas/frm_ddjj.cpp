@@ -197,10 +197,10 @@ void frmDDJJ::Form_Load(const QString& titulo)
     ConfigurarPantalla(titulo);
     ConfigurarBotones(*this, kAyudaDDJJ);
     CargarSecuencias(*cboSecuencia_, 3);
-    CargarLista();
+    // The tree first: choosing the first declaration colours it.
     CargarArbol();
+    CargarLista();
     HabilitarEdicion(false);
-    ActualizarEstadoNodos();
 }
 
 void frmDDJJ::ConfigurarPantalla(const QString& titulo)
@@ -223,11 +223,16 @@ void frmDDJJ::ConfigurarPantalla(const QString& titulo)
 
 void frmDDJJ::CargarLista()
 {
+    leerLista();
+    seleccionar(0);
+}
+
+void frmDDJJ::leerLista()
+{
     clsDDJJ declaraciones;
     declaraciones.Cuit = sesion_.cuit;
     declaraciones.Formulario = sesion_.formulario;
     modelo_->cambiarFilas(declaraciones.Cargar(sesion_.base));
-    seleccionar(0);
 }
 
 void frmDDJJ::seleccionar(int fila)
@@ -445,14 +450,10 @@ void frmDDJJ::cmdAceptar_Click()
         return;
     }
     modo_ = Modo::Consulta;
-    clsDDJJ lista;
-    lista.Cuit = sesion_.cuit;
-    lista.Formulario = sesion_.formulario;
-    modelo_->cambiarFilas(lista.Cargar(sesion_.base));
-    seleccionar(modelo_->buscar(declaracion.Periodo, declaracion.Secuencia, declaracion.campo1));
+    leerLista();
     CargarArbol();
+    seleccionar(modelo_->buscar(declaracion.Periodo, declaracion.Secuencia, declaracion.campo1));
     HabilitarEdicion(false);
-    ActualizarEstadoNodos();
 }
 
 void frmDDJJ::CmdCancelar_Click()
@@ -478,11 +479,10 @@ void frmDDJJ::cmdEliminar_Click()
                                                sesion_.formulario, modelo_->fila(fila).campo1);
     if (!problema.isEmpty())
         mensajes_.MensajeError(problema, 0);
-    CargarLista();
     CargarArbol();
+    CargarLista();
     modo_ = Modo::Consulta;
     HabilitarEdicion(false);
-    ActualizarEstadoNodos();
 }
 
 void frmDDJJ::cmdCopiar_Click()

@@ -46,7 +46,8 @@ private:
     void crearControles();
     void Form_Load(const QString& titulo);
     void ConfigurarPantalla(const QString& titulo);
-    void CargarLista();
+    void CargarLista();  // reads the list and chooses its first declaration
+    void leerLista();
     void CargarArbol();
     clsDDJJ CargarObjeto() const;
     void GridDDJJ_RowColChange();
