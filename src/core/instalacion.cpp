@@ -60,9 +60,13 @@ QString Instalacion::carpetaTrabajo() const
     return carpeta.endsWith(QLatin1Char('/')) ? carpeta : carpeta + QLatin1Char('/');
 }
 
+QString Instalacion::nombreCodificador() { return QStringLiteral("dkwin"); }
+
+QString Instalacion::rutaCodificador() const { return enPrograma(nombreCodificador()); }
+
 QStringList Instalacion::archivosDelPrograma() const
 {
-    return {nombreEjecutable_, NombreBaseAuxiliar(version_), nombreAyuda()};
+    return {nombreEjecutable_, NombreBaseAuxiliar(version_), nombreAyuda(), nombreCodificador()};
 }
 
 }  // namespace veluma

@@ -39,6 +39,7 @@ public:
     QString rutaBaseTrabajo() const;
     QString rutaBaseAuxiliar() const;
     QString rutaAyuda() const;
+    QString rutaCodificador() const;    // the submission-file encoder, beside the program
     QString rutaCompactacion() const;   // the temporary copy made at closing
     QString rutaKelt() const;           // host taxpayer database, one folder up
     QString rutaSistema() const;        // host system database, one folder up
@@ -49,6 +50,7 @@ public:
     QStringList archivosDelPrograma() const;
 
     static QString nombreAyuda();
+    static QString nombreCodificador();
 
 private:
     QString enPrograma(const QString& nombre) const;

@@ -46,4 +46,16 @@ void MensajesConsola::MensajeSimple(const QString& texto) { escribir(tituloProgr
 
 void MensajesConsola::MensajeCritico(const QString& texto, const QString& titulo) { escribir(titulo, texto); }
 
+bool MensajesConsola::PreguntaAceptarCancelar(const QString& texto, const QString& titulo)
+{
+    escribir(titulo, texto);
+    return true;
+}
+
+bool MensajesConsola::PreguntaReintentarCancelar(const QString& texto, const QString& titulo)
+{
+    escribir(titulo, texto);
+    return false;
+}
+
 }  // namespace veluma

@@ -30,6 +30,11 @@ public:
     virtual void MensajeSimple(const QString& texto) = 0;
     // OK, critical icon, the given title: for the few messages that carry their own.
     virtual void MensajeCritico(const QString& texto, const QString& titulo) = 0;
+    // OK and Cancel, exclamation icon, the given title; true for OK (the default).
+    virtual bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) = 0;
+    // Retry and Cancel, exclamation icon, the given title; true for Retry.
+    // Nobody can mend a medium in the console: there it answers Cancel.
+    virtual bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) = 0;
 };
 
 // "Ha ocurrido el error N con la siguiente descripción : " + CR LF + description.
@@ -48,6 +53,8 @@ public:
     void MensajeError(const QString& descripcion, int numero) override;
     void MensajeSimple(const QString& texto) override;
     void MensajeCritico(const QString& texto, const QString& titulo) override;
+    bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override;
+    bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override;
 
     // One line: line breaks inside the text are written as \r and \n.
     static void escribir(const QString& titulo, const QString& texto);

@@ -31,16 +31,23 @@ void mostrarAceptar(QMessageBox::Icon icono, const QString& titulo, const QStrin
     caja.exec();
 }
 
-bool preguntar(QMessageBox::Icon icono, const QString& titulo, const QString& texto, bool siPorDefecto)
+// Two buttons; true when the first is pressed. Escape presses the second.
+bool preguntar(QMessageBox::Icon icono, const QString& titulo, const QString& texto, const QString& primero,
+               const QString& segundo, bool primeroPorDefecto)
 {
     QMessageBox caja(icono, titulo, textoEnPantalla(texto), QMessageBox::NoButton, ventanaActual());
     caja.setObjectName(QStringLiteral("cajaMensaje"));
-    QPushButton* si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-    QPushButton* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    caja.setDefaultButton(siPorDefecto ? si : no);
+    QPushButton* si = caja.addButton(primero, QMessageBox::AcceptRole);
+    QPushButton* no = caja.addButton(segundo, QMessageBox::RejectRole);
+    caja.setDefaultButton(primeroPorDefecto ? si : no);
     caja.setEscapeButton(no);
     caja.exec();
     return caja.clickedButton() == si;
+}
+
+bool preguntar(QMessageBox::Icon icono, const QString& titulo, const QString& texto, bool siPorDefecto)
+{
+    return preguntar(icono, titulo, texto, QStringLiteral("&Sí"), QStringLiteral("&No"), siPorDefecto);
 }
 
 }  // namespace
@@ -79,6 +86,17 @@ void MensajesDialogo::MensajeSimple(const QString& texto)
 void MensajesDialogo::MensajeCritico(const QString& texto, const QString& titulo)
 {
     mostrarAceptar(QMessageBox::Critical, titulo, texto);
+}
+
+bool MensajesDialogo::PreguntaAceptarCancelar(const QString& texto, const QString& titulo)
+{
+    return preguntar(QMessageBox::Warning, titulo, texto, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"), true);
+}
+
+bool MensajesDialogo::PreguntaReintentarCancelar(const QString& texto, const QString& titulo)
+{
+    return preguntar(QMessageBox::Warning, titulo, texto, QStringLiteral("&Reintentar"), QStringLiteral("Cancelar"),
+                     true);
 }
 
 }  // namespace veluma

@@ -3,6 +3,7 @@
 #include "core/mensajes.h"
 
 #include <QStringList>
+#include <deque>
 
 namespace veluma::test {
 
@@ -14,12 +15,12 @@ public:
     bool ConfirmacionAdvertencia(const QString& texto) override
     {
         anotar(QStringLiteral("Advertencia"), texto);
-        return respuesta == veluma::Respuesta::Si;
+        return contestar();
     }
     veluma::Respuesta PreguntaSiNo(const QString& texto, veluma::Respuesta) override
     {
         anotar(veluma::tituloPrograma(), texto);
-        return respuesta;
+        return contestar() ? veluma::Respuesta::Si : veluma::Respuesta::No;
     }
     void MensajeError(const QString& descripcion, int numero) override
     {
@@ -27,11 +28,32 @@ public:
     }
     void MensajeSimple(const QString& texto) override { anotar(veluma::tituloPrograma(), texto); }
     void MensajeCritico(const QString& texto, const QString& titulo) override { anotar(titulo, texto); }
+    bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override
+    {
+        anotar(titulo, texto);
+        return contestar();
+    }
+    bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override
+    {
+        anotar(titulo, texto);
+        return contestar();
+    }
 
     QStringList mensajes;
+    // The answers to the next questions in order (true: Sí, Aceptar, Reintentar);
+    // once they run out, every question gets `respuesta`.
+    std::deque<bool> respuestas;
     veluma::Respuesta respuesta = veluma::Respuesta::Si;
 
 private:
+    bool contestar()
+    {
+        if (respuestas.empty())
+            return respuesta == veluma::Respuesta::Si;
+        const bool siguiente = respuestas.front();
+        respuestas.pop_front();
+        return siguiente;
+    }
     void anotar(const QString& titulo, const QString& texto) { mensajes += titulo + QStringLiteral(": ") + texto; }
 };
 

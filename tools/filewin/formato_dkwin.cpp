@@ -1,0 +1,68 @@
+#include "formato_dkwin.h"
+
+#include <QtEndian>
+#include <zlib.h>
+
+namespace veluma {
+
+namespace {
+
+const QByteArray kMarca = QByteArrayLiteral("VLDK1\n");
+constexpr int kLargoPrefijo = 6 + 4 + 4;
+
+quint32 crc(const QByteArray& datos)
+{
+    return quint32(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(datos.constData()), uInt(datos.size())));
+}
+
+void agregarEntero(QByteArray& destino, quint32 valor)
+{
+    char bytes[4];
+    qToBigEndian(valor, bytes);
+    destino.append(bytes, 4);
+}
+
+}  // namespace
+
+QByteArray codificarDkwin(const QByteArray& original)
+{
+    const QByteArray cabecera = original.left(kLargoCabeceraDkwin);
+    const QByteArray cuerpo = original.mid(kLargoCabeceraDkwin);
+    uLongf largoComprimido = compressBound(uLong(cuerpo.size()));
+    QByteArray comprimido(int(largoComprimido), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(comprimido.data()), &largoComprimido,
+                  reinterpret_cast<const Bytef*>(cuerpo.constData()), uLong(cuerpo.size()), 9)
+        != Z_OK)
+        return {};
+    comprimido.truncate(int(largoComprimido));
+
+    QByteArray codificado = cabecera + kMarca;
+    agregarEntero(codificado, quint32(cuerpo.size()));
+    agregarEntero(codificado, crc(cuerpo));
+    return codificado + comprimido;
+}
+
+std::optional<QByteArray> decodificarDkwin(const QByteArray& codificado)
+{
+    const qsizetype inicio = qMin<qsizetype>(kLargoCabeceraDkwin, codificado.indexOf(kMarca));
+    if (inicio < 0 || codificado.mid(inicio, kMarca.size()) != kMarca
+        || codificado.size() < inicio + kLargoPrefijo)
+        return std::nullopt;
+    const char* prefijo = codificado.constData() + inicio + kMarca.size();
+    const quint32 largo = qFromBigEndian<quint32>(prefijo);
+    const quint32 crcEsperado = qFromBigEndian<quint32>(prefijo + 4);
+    if (largo > 0x7FFFFFF0u)
+        return std::nullopt;
+
+    QByteArray cuerpo(int(largo), Qt::Uninitialized);
+    uLongf largoCuerpo = largo;
+    const QByteArray comprimido = codificado.mid(inicio + kLargoPrefijo);
+    if (uncompress(reinterpret_cast<Bytef*>(cuerpo.data()), &largoCuerpo,
+                   reinterpret_cast<const Bytef*>(comprimido.constData()), uLong(comprimido.size()))
+            != Z_OK
+        || largoCuerpo != largo || crc(cuerpo) != crcEsperado)
+        return std::nullopt;
+    return codificado.left(inicio) + cuerpo;
+}
+
+}  // namespace veluma
