@@ -8,5 +8,7 @@ inline constexpr int kAyudaPrincipal = 2;
 inline constexpr int kAyudaDDJJ = 3;
 inline constexpr int kAyudaRespaldo = 5;
 inline constexpr int kAyudaAcerca = 6;
+inline constexpr int kAyudaGenerar = 7;
+inline constexpr int kAyudaImpresion = 8;
 
 }  // namespace veluma
