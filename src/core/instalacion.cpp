@@ -66,7 +66,8 @@ QString Instalacion::rutaCodificador() const { return enPrograma(nombreCodificad
 
 QStringList Instalacion::archivosDelPrograma() const
 {
-    return {nombreEjecutable_, NombreBaseAuxiliar(version_), nombreAyuda(), nombreCodificador()};
+    return {nombreEjecutable_, NombreBaseAuxiliar(version_), nombreAyuda(), nombreCodificador(),
+            QStringLiteral("veluma-verificar")};
 }
 
 }  // namespace veluma
