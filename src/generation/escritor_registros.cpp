@@ -1,0 +1,90 @@
+#include "generation/escritor_registros.h"
+
+#include "core/mensajes.h"
+#include "generation/codificacion.h"
+#include "generation/windows1252.h"
+
+#include <QFile>
+
+namespace veluma {
+
+EscritorRegistros::EscritorRegistros(const Instalacion& instalacion, const QString& archivo)
+{
+    const QString carpeta = DirectorioWindows(instalacion);
+    if (carpeta.isEmpty()) {
+        anotarMotivo(QStringLiteral("No se pudo crear la carpeta de trabajo para el archivo ") + archivo
+                     + QStringLiteral(".\n"));
+        return;
+    }
+    ruta_ = carpeta + archivo;
+    archivo_.setFileName(ruta_);
+    if (!archivo_.open(QIODevice::WriteOnly)) {
+        anotarMotivo(QStringLiteral("No se pudo crear el archivo ") + ruta_ + QStringLiteral(": ")
+                     + archivo_.errorString() + QStringLiteral("\n"));
+    }
+}
+
+EscritorRegistros::~EscritorRegistros()
+{
+    if (!cerrado_)
+        descartar();
+}
+
+bool EscritorRegistros::agregar(QString registro, int largo) { return escribir(registro, largo, "\n"); }
+
+bool EscritorRegistros::agregarUltimo(QString registro, int largo) { return escribir(registro, largo, "\r\n"); }
+
+bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDeLinea)
+{
+    if (!motivo_.isEmpty())
+        return false;
+    LimpiarCaracteres(registro);
+    if (registro.size() != largo) {
+        anotarMotivo(QStringLiteral("La longitud del Registro ") + registro.left(2)
+                     + QStringLiteral(" es incorrecta.\n"));
+        return false;
+    }
+    const QByteArray linea = aWindows1252(registro) + finDeLinea;
+    if (archivo_.write(linea) != linea.size()) {
+        anotarMotivo(QStringLiteral("No se pudo escribir el archivo ") + ruta_ + QStringLiteral(": ")
+                     + archivo_.errorString() + QStringLiteral("\n"));
+        return false;
+    }
+    ++cantidad_;
+    return true;
+}
+
+bool EscritorRegistros::cerrar()
+{
+    if (motivo_.isEmpty() && !archivo_.commit()) {
+        anotarMotivo(QStringLiteral("No se pudo guardar el archivo ") + ruta_ + QStringLiteral(": ")
+                     + archivo_.errorString() + QStringLiteral("\n"));
+    }
+    if (!motivo_.isEmpty())
+        return false;
+    cerrado_ = true;
+    return true;
+}
+
+void EscritorRegistros::anotarMotivo(const QString& motivo)
+{
+    if (motivo_.isEmpty())
+        motivo_ = motivo;
+    descartar();
+}
+
+void EscritorRegistros::descartar()
+{
+    if (archivo_.isOpen())
+        archivo_.cancelWriting();
+    if (!ruta_.isEmpty())
+        QFile::remove(ruta_);
+}
+
+void informarFalloGeneracion(Mensajes& mensajes, const QString& motivo)
+{
+    mensajes.MensajeInformacion(QStringLiteral("La generación no se efectuó por el siguiente motivo:\r\n\r\n")
+                                + motivo);
+}
+
+}  // namespace veluma

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSaveFile>
+#include <QString>
+
+namespace veluma {
+
+class Instalacion;
+class Mensajes;
+
+// How every record builder writes its working file: one fixed-width record
+// per line, Windows-1252, the trailer last. The file replaces the earlier one
+// only on a successful cerrar(); a writer that fails, or is destroyed before
+// cerrar(), leaves no working file at all, so no earlier declaration's
+// records can be taken for this one.
+//
+// After the first failure every call answers false and motivo() keeps why.
+class EscritorRegistros {
+public:
+    // `archivo` is a bare name in the work folder.
+    EscritorRegistros(const Instalacion& instalacion, const QString& archivo);
+    EscritorRegistros(const EscritorRegistros&) = delete;
+    EscritorRegistros& operator=(const EscritorRegistros&) = delete;
+    ~EscritorRegistros();
+
+    // Control characters become blanks; then the record must be `largo`
+    // characters long. Written followed by a line feed.
+    bool agregar(QString registro, int largo);
+    // The trailer: the same checks, written followed by CR LF.
+    bool agregarUltimo(QString registro, int largo);
+    // Puts the file in place; false when it could not be written whole.
+    bool cerrar();
+
+    // For a builder's own failures, such as a database error.
+    void anotarMotivo(const QString& motivo);
+
+    qint32 cantidad() const { return cantidad_; }
+    const QString& motivo() const { return motivo_; }
+
+private:
+    bool escribir(QString& registro, int largo, const char* finDeLinea);
+    void descartar();
+
+    QString ruta_;
+    QSaveFile archivo_;
+    qint32 cantidad_ = 0;
+    QString motivo_;
+    bool cerrado_ = false;
+};
+
+// What a builder's failed GenerarDisquete shows before answering false.
+void informarFalloGeneracion(Mensajes& mensajes, const QString& motivo);
+
+}  // namespace veluma
