@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace veluma {
+
+class AvisoDeAvance;
+class Mensajes;
+
+// Copies `origen` to `destino`, asking first when `destino` exists. The size
+// of `origen` once copied; 0 when nothing was copied, the user having said
+// No or the copy having failed (the user is told why). The copy is written
+// under a temporary name and takes `destino`'s name only when whole, so a
+// failure leaves no part of it behind and an earlier `destino` untouched.
+qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensajes, AvisoDeAvance& avance);
+
+// Copies the work folder's submission file into the folder chosen for a CD
+// as `nombreDestino`, and tells the user how it ended.
+void ViaEstandard(const QString& carpeta, const QString& nombreDestino, const QString& carpetaTrabajo,
+                  Mensajes& mensajes, AvisoDeAvance& avance);
+
+}  // namespace veluma
