@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/database.h"
+#include "core/sesion.h"
+#include "printing/configuracion_reporte.h"
+#include "support/sesion_de_prueba.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace veluma::test {
+
+inline const QString kCuit = QStringLiteral("30-70451826-5");
+
+// The templates under tests/data/plantillas.
+inline QString plantillaDePrueba(const QString& nombre)
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../data/plantillas/") + nombre;
+}
+
+// The text pdftotext reads in a PDF, pages ended by form feeds; nothing
+// when the tool is not installed.
+inline std::optional<QString> textoDelPdf(const QString& ruta)
+{
+    const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (programa.isEmpty())
+        return std::nullopt;
+    QProcess proceso;
+    proceso.start(programa, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), ruta, QStringLiteral("-")});
+    EXPECT_TRUE(proceso.waitForFinished(30000));
+    EXPECT_EQ(proceso.exitCode(), 0) << proceso.readAllStandardError().toStdString();
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+
+// A session whose program folder holds the test templates, with helpers
+// that store declarations and rooms.
+class ReporteDePrueba : public SesionDePrueba {
+protected:
+    // Settings for a template of the program folder, where a test template
+    // of that name is copied first.
+    ConfiguracionReporte configurar(const QString& plantilla, const QString& seleccion)
+    {
+        const QString destino = sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + plantilla;
+        QFile::copy(plantillaDePrueba(plantilla), destino);
+        ConfiguracionReporte configuracion = ConfiguracionReporte::deSesion(sesion, plantilla);
+        configuracion.formulaSeleccion = seleccion;
+        configuracion.titulo = QStringLiteral("Reporte de prueba");
+        return configuracion;
+    }
+
+    static QString seleccionDDJJ(const QString& cuit, int periodo, int secuencia, int formulario)
+    {
+        QString escapado = cuit;
+        escapado.replace(QLatin1Char('\''), QLatin1String("''"));
+        return QStringLiteral("{DDJJ.CUIT} = '%1' and {DDJJ.PERIODO} = %2 and {DDJJ.SECUENCIA} = %3 and "
+                              "{DDJJ.FORMULARIO} = %4")
+            .arg(escapado)
+            .arg(periodo)
+            .arg(secuencia)
+            .arg(formulario);
+    }
+
+    void declaracion(const QString& cuit, int periodo, int secuencia, int formulario, const QString& campo1)
+    {
+        sesion.base
+            .prepare(QStringLiteral("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1, HORA) "
+                                    "VALUES (?, ?, ?, ?, ?, '2004-06-01 10:00:00')"))
+            .bindAll(cuit, periodo, secuencia, formulario, campo1)
+            .run();
+    }
+
+    void sala(const QString& cuit, int periodo, int secuencia, int codigo, const QString& denominacion)
+    {
+        sesion.base
+            .prepare(QStringLiteral("INSERT INTO \"708Salas\" (CUIT, PERIODO, SECUENCIA, COD_SALA, DENOMINACION_SALA, "
+                                    "DOMICILIO_SALA, COD_INCAA) VALUES (?, ?, ?, ?, ?, ?, ?)"))
+            .bindAll(cuit, periodo, secuencia, codigo, denominacion, QStringLiteral("Calle %1").arg(codigo),
+                     QStringLiteral("%1").arg(codigo, 6, 10, QLatin1Char('0')))
+            .run();
+    }
+};
+
+}  // namespace veluma::test

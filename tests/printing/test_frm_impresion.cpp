@@ -1,0 +1,207 @@
+#include "printing/pantallas/frm_impresion.h"
+#include "printing/pantallas/reporte_armado.h"
+#include "reporte_de_prueba.h"
+#include "shell/modal.h"
+#include "support/archivos.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+using namespace veluma;
+using veluma::test::kCuit;
+
+namespace {
+
+// Each frmMensaje shown, as "title: text", closed as soon as it shows.
+class AvisosVistos : public QObject {
+public:
+    AvisosVistos() { qApp->installEventFilter(this); }
+    QStringList vistos;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Show && objeto->objectName() == QLatin1String("frmMensaje")) {
+            auto* aviso = static_cast<QDialog*>(objeto);
+            auto* texto = aviso->findChild<QLabel*>(QStringLiteral("lblMensaje"));
+            EXPECT_EQ(texto->alignment(), Qt::AlignCenter);
+            vistos += aviso->windowTitle() + QStringLiteral(": ") + texto->text();
+            QTimer::singleShot(0, aviso, &QDialog::accept);
+        }
+        return false;
+    }
+};
+
+class PantallaImpresion : public veluma::test::ReporteDePrueba {
+protected:
+    void SetUp() override
+    {
+        ReporteDePrueba::SetUp();
+        declaracion(kCuit, 200405, 0, 618, "PRIMERA");
+    }
+
+    std::unique_ptr<frmImpresion> abrir(frmImpresion::Impresora impresora = nuncaImprime,
+                                        const QString& plantilla = QStringLiteral("ListadoDDJJ.rpt"))
+    {
+        ConfiguracionReporte configuracion = configurar(plantilla, seleccionDDJJ(kCuit, 200405, 0, 618));
+        configuracion.PonerFormulas({{"Titulo", "Listado en pantalla"}});
+        auto pantalla = std::make_unique<frmImpresion>(configuracion, sesion.base, mensajes, nullptr, impresora);
+        pantalla->show();
+        return pantalla;
+    }
+
+    static int nuncaImprime(const ReporteArmado&)
+    {
+        ADD_FAILURE() << "no debía imprimir";
+        return kImpresionFallida;
+    }
+
+    static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
+    static bool lista(QWidget& pantalla)
+    {
+        return QTest::qWaitFor([&] { return boton(pantalla, "cmdImprimir")->isEnabled(); }, 10000);
+    }
+
+    static QToolButton* boton(QWidget& pantalla, const char* nombre)
+    {
+        return pantalla.findChild<QToolButton*>(QString::fromLatin1(nombre));
+    }
+
+    // Imprimir, Guardar PDF, Salir: I, P, S when enabled.
+    static QString habilitados(QWidget& pantalla)
+    {
+        QString letras;
+        for (const auto& [nombre, letra] : {std::pair{"cmdImprimir", 'I'}, {"cmdPdf", 'P'}, {"cmdSalir", 'S'}})
+            letras += boton(pantalla, nombre)->isEnabled() ? QLatin1Char(letra) : QLatin1Char('-');
+        return letras;
+    }
+
+    static int hojas(QWidget& pantalla) { return pantalla.findChild<QPrintPreviewWidget*>()->pageCount(); }
+};
+
+}  // namespace
+
+TEST_F(PantallaImpresion, LosBotonesDespiertanAlSegundoYElReporteSeLeeUnaSolaVez)
+{
+    auto pantalla = abrir();
+    EXPECT_EQ(pantalla->windowTitle(), "Reporte de prueba");
+    EXPECT_TRUE(pantalla->isModal());
+    EXPECT_FALSE(boton(*pantalla, "cmdImprimir")->icon().isNull());
+    EXPECT_FALSE(boton(*pantalla, "cmdSalir")->icon().isNull());
+    EXPECT_GE(boton(*pantalla, "cmdPdf")->mapTo(pantalla.get(), QPoint()).x(),
+              pantalla->findChild<QPrintPreviewWidget*>()->geometry().right());
+
+    EXPECT_EQ(habilitados(*pantalla), "---");
+    QTest::qWait(frmImpresion::kEsperaBotonesMs / 2);
+    EXPECT_EQ(hojas(*pantalla), 1);
+    EXPECT_EQ(habilitados(*pantalla), "---");
+    esperarBotones();
+    EXPECT_EQ(habilitados(*pantalla), "IPS");
+
+    // Rows enough for several pages now: shown or activated again, the screen keeps what it read.
+    for (int i = 0; i < 150; ++i)
+        declaracion(kCuit, 200405, 0, 618, QStringLiteral("FILA-%1").arg(i));
+    pantalla->hide();
+    pantalla->show();
+    pantalla->activateWindow();
+    QTest::qWait(200);
+    EXPECT_EQ(hojas(*pantalla), 1);
+    pantalla = abrir();
+    QTest::qWait(200);
+    EXPECT_GT(hojas(*pantalla), 1);
+}
+
+TEST_F(PantallaImpresion, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
+{
+    AvisosVistos avisos;
+    for (const int resultado : {kImpresionCorrecta, kImpresionTerminada, kImpresionFallida}) {
+        SCOPED_TRACE(resultado);
+        avisos.vistos.clear();
+        mensajes.mensajes.clear();
+        QStringList impresos;
+        auto pantalla = abrir([&](const ReporteArmado& reporte) {
+            impresos += reporte.titulo() + QStringLiteral(", %1 hoja").arg(paginas(reporte));
+            return resultado;
+        });
+        ASSERT_TRUE(lista(*pantalla));
+        boton(*pantalla, "cmdImprimir")->click();
+        EXPECT_EQ(impresos, QStringList{"Reporte de prueba, 1 hoja"});
+        if (resultado == kImpresionFallida) {
+            EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: Ha ocurrido un error al imprimir por favor verifique "
+                                                     "la configuración de su impresora."});
+            EXPECT_TRUE(avisos.vistos.isEmpty());
+        } else {
+            EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+            EXPECT_EQ(avisos.vistos, QStringList{"Información: Impresión finalizada."});
+        }
+        EXPECT_TRUE(pantalla->isVisible());
+    }
+}
+
+TEST_F(PantallaImpresion, GuardarPdfEscribeLasHojasQueSeVenOAvisaQueNoPudo)
+{
+    auto pantalla = abrir();
+    ASSERT_TRUE(lista(*pantalla));
+    QTemporaryDir salida;
+    // Chooses `nombre` in `carpeta` and gives back the path the dialog returns;
+    // `quitar` removes the folder once chosen, so the writing fails.
+    const auto guardarComo = [&](const QString& carpeta, const QString& nombre, bool quitar) {
+        QString elegida;
+        int intentos = 100;
+        std::function<void(QWidget*)> elegir = [&](QWidget* ventana) {
+            auto* dialogo = qobject_cast<QFileDialog*>(ventana);
+            if (!dialogo) {  // the screen itself, before the dialog shows
+                if (--intentos > 0)
+                    veluma::test::alAparecerModal(elegir);
+                return;
+            }
+            EXPECT_TRUE(dialogo->testOption(QFileDialog::DontUseNativeDialog));
+            dialogo->setDirectory(carpeta);
+            // Typed as a user would: selectFile() leaves a focused name field alone.
+            dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(nombre);
+            elegida = dialogo->selectedFiles().value(0);
+            static_cast<QDialog*>(dialogo)->accept();
+            if (quitar)
+                QDir(carpeta).removeRecursively();
+        };
+        veluma::test::alAparecerModal(elegir);
+        boton(*pantalla, "cmdPdf")->click();
+        return elegida;
+    };
+
+    EXPECT_EQ(guardarComo(salida.path(), "listado.pdf", false), salida.filePath("listado.pdf"));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+    ASSERT_TRUE(QDir(salida.path()).mkdir("quitada"));
+    EXPECT_EQ(guardarComo(salida.filePath("quitada"), "listado.pdf", true), salida.filePath("quitada/listado.pdf"));
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + salida.filePath("quitada")
+                                             + "/listado.pdf: la carpeta " + salida.filePath("quitada") + " no existe."});
+    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{"listado.pdf"});
+
+    const auto pdf = veluma::test::textoDelPdf(salida.filePath("listado.pdf"));
+    if (!pdf)
+        GTEST_SKIP() << "pdftotext no está instalado";
+    EXPECT_TRUE(pdf->contains("Listado en pantalla")) << pdf->toStdString();
+    EXPECT_TRUE(pdf->contains("PRIMERA"));
+    EXPECT_EQ(pdf->count(QLatin1Char('\f')), hojas(*pantalla));
+}
+
+TEST_F(PantallaImpresion, SinPlantillaAvisaElErrorYSoloDejaSalir)
+{
+    auto pantalla = abrir(nuncaImprime, "NoEsta.rpt");
+    esperarBotones();
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Veluma: Ha ocurrido el error 53 con la siguiente descripción : \r\n"
+                                             "No se encuentra el archivo del reporte "
+                                             + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt."});
+    EXPECT_EQ(habilitados(*pantalla), "--S");
+    EXPECT_EQ(hojas(*pantalla), 0);
+    boton(*pantalla, "cmdSalir")->click();
+    EXPECT_FALSE(pantalla->isVisible());
+}
