@@ -1,9 +1,12 @@
 #include "core/sesion.h"
 #include "generation/generar_disquete.h"
 #include "generation/pantallas/frm_generar.h"
+#include "generation/pantallas/generar_presentacion.h"
 #include "generation/verificacion_archivo.h"
 #include "mensajes_con_manos.h"
 #include "registros_de_prueba.h"
+#include "shell/modal.h"
+#include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "unidades_simuladas.h"
 
@@ -129,4 +132,19 @@ TEST_F(DePuntaAPunta, LaCarpetaParaCdYElArchivoParaInternetDevuelvenLosRegistros
     const QStringList producidos = QDir(internet).entryList(QDir::Files);
     ASSERT_EQ(producidos, QStringList{QStringLiteral("123456F0708.b64")});
     esperarLosRegistros({internet + QStringLiteral("/123456F0708.b64")});
+}
+
+TEST_F(DePuntaAPunta, ElBotonGenerarMuestraElDestinoYCancelarBorraLosRegistros)
+{
+    QWidget totales;
+    QString titulo;
+    test::alAparecerModal([&](QWidget* destino) {
+        titulo = destino->windowTitle();
+        EXPECT_TRUE(QFile::exists(sesion.instalacion.carpetaTrabajo() + QStringLiteral("DDJJCypf.tmp")));
+        destino->findChild<QAbstractButton*>(QStringLiteral("cmdSalir"))->click();
+    });
+    EXPECT_TRUE(GenerarPresentacion(totales, sesion, mensajes));
+    EXPECT_EQ(titulo, QStringLiteral(" Generar Disquete / CD / Archivo "));
+    EXPECT_FALSE(QFile::exists(sesion.instalacion.carpetaTrabajo() + QStringLiteral("DDJJCypf.tmp")));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }
