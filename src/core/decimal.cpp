@@ -7,18 +7,10 @@
 
 namespace veluma {
 
-namespace {
-
-// The run-time error number VB gives for a value out of range.
-constexpr int kDesbordamiento = 6;
-constexpr int kArgumentoNoValido = 5;
-
-}  // namespace
-
 Decimal::Decimal(double value)
 {
     if (!std::isfinite(value))
-        throw Error(kDesbordamiento, QStringLiteral("Desbordamiento"));
+        throw Error(kErrorDesbordamiento, QStringLiteral("Desbordamiento"));
 
     // to_chars ignores the locale, unlike printf: the desktop may use ",".
     // Same text as printf("%.15g"): "1.005", "1e+20", "1.5e-07".
@@ -64,7 +56,7 @@ Decimal::Decimal(double value)
 Decimal Decimal::rounded(int decimals) const
 {
     if (decimals < 0)
-        throw Error(kArgumentoNoValido, QStringLiteral("Cantidad de decimales no válida"));
+        throw Error(kErrorArgumentoNoValido, QStringLiteral("Cantidad de decimales no válida"));
     if (fraction_.size() <= std::size_t(decimals))
         return *this;
 
@@ -97,7 +89,7 @@ double Decimal::toDouble() const
     // Every digit string here came from a double, so only rounding up the
     // largest double can leave the range.
     if (parsed.ec == std::errc::result_out_of_range)
-        throw Error(kDesbordamiento, QStringLiteral("Desbordamiento"));
+        throw Error(kErrorDesbordamiento, QStringLiteral("Desbordamiento"));
     return value;
 }
 

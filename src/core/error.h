@@ -19,6 +19,13 @@ private:
     QString descripcion_;
 };
 
+// The run-time error numbers the program's own failures use, as the user and
+// the help desk know them.
+inline constexpr int kErrorArgumentoNoValido = 5;
+inline constexpr int kErrorDesbordamiento = 6;
+inline constexpr int kErrorArchivoNoEncontrado = 53;
+inline constexpr int kErrorAccesoArchivo = 75;
+
 }  // namespace veluma
 
 namespace veluma {

@@ -11,9 +11,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kArgumentoNoValido = 5;
-constexpr int kDesbordamiento = 6;
-
 bool esDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // Appends the ASCII digits found at `i` and moves past them.
@@ -81,7 +78,7 @@ QString formatearNumero(double valor, const QString& mascara)
     if (mascara.compare(QLatin1String("standard"), Qt::CaseInsensitive) == 0)
         patron = QStringLiteral("#,##0.00");
     else if (!mascarasNumericas().contains(mascara))
-        throw Error(kArgumentoNoValido, QStringLiteral("Máscara de formato desconocida: \"%1\"").arg(mascara));
+        throw Error(kErrorArgumentoNoValido, QStringLiteral("Máscara de formato desconocida: \"%1\"").arg(mascara));
 
     const qsizetype punto = patron.indexOf(QLatin1Char('.'));
     const QString entera = punto < 0 ? patron : patron.left(punto);
@@ -195,7 +192,7 @@ double Val(const QString& texto)
 
     const std::optional<double> valor = dobleMasCercano(negativo, entero, fraccion, exponente);
     if (!valor)
-        throw Error(kDesbordamiento, QStringLiteral("Desbordamiento"));
+        throw Error(kErrorDesbordamiento, QStringLiteral("Desbordamiento"));
     return *valor;
 }
 

@@ -18,7 +18,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kErrorAccesoArchivo = 75;
 constexpr qint64 kBloqueCopia = 1 << 20;
 
 const QString kGrupo = QStringLiteral("Respaldo");

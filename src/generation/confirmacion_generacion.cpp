@@ -10,8 +10,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kErrorAccesoArchivo = 75;
-
 // The numbers the user reads in the message of an unexpected error.
 enum Paso { BorrarAnteriores = 1, ArmarCabecera, CopiarEntrada, QuitarCabecera };
 

@@ -1,5 +1,6 @@
 #include "generation/copia_disquetes.h"
 
+#include "core/error.h"
 #include "core/mensajes.h"
 #include "generation/generacion.h"
 #include "generation/medios.h"
@@ -14,13 +15,11 @@ namespace {
 
 constexpr qint64 kBloque = 2000000;
 constexpr qint64 kLargoCabecera = 20;  // the header and its line feed
-constexpr int kArchivoNoEncontrado = 53;
 constexpr int kFinDeArchivo = 62;
-constexpr int kErrorAccesoArchivo = 75;
 
 const QString kTitulo = QStringLiteral("Atención...!!!");
 
-int errorDeApertura(const QFile& fuente) { return fuente.exists() ? kErrorAccesoArchivo : kArchivoNoEncontrado; }
+int errorDeApertura(const QFile& fuente) { return fuente.exists() ? kErrorAccesoArchivo : kErrorArchivoNoEncontrado; }
 
 int errorDeArchivo(const QFile& archivo)
 {

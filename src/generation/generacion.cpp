@@ -14,9 +14,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kArgumentoNoValido = 5;
-constexpr int kArchivoNoEncontrado = 53;
-constexpr int kErrorAccesoArchivo = 75;
 constexpr qint64 kBloqueCabecera = 1024;
 constexpr qint64 kBloqueSinCabecera = 2000000;
 
@@ -30,7 +27,7 @@ Error fallo(const QString& operacion, const QFileDevice& archivo)
 void abrirParaLeer(QFile& archivo)
 {
     if (!archivo.exists()) {
-        throw Error(kArchivoNoEncontrado,
+        throw Error(kErrorArchivoNoEncontrado,
                     QStringLiteral("No se encuentra el archivo ") + archivo.fileName() + QLatin1Char('.'));
     }
     if (!archivo.open(QIODevice::ReadOnly))
@@ -99,7 +96,7 @@ QString ccGeneracion::Cabecera(int volumenes, int volumen, qint32 registros)
 {
     // Wider numbers would move every byte after the header.
     if (volumenes < 1 || volumenes > 99 || volumen < 1 || volumen > volumenes || registros < 0 || registros > 999999) {
-        throw Error(kArgumentoNoValido, QStringLiteral("La cabecera no admite el volumen %1 de %2 con %3 registros.")
+        throw Error(kErrorArgumentoNoValido, QStringLiteral("La cabecera no admite el volumen %1 de %2 con %3 registros.")
                                              .arg(volumen).arg(volumenes).arg(registros));
     }
     return QStringLiteral("HEAD10 %1 %2 %3")

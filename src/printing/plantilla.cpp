@@ -11,8 +11,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kArchivoNoEncontrado = 53;
-constexpr int kErrorAccesoArchivo = 75;
 constexpr int kPlantillaNoValida = 5;
 
 std::string utf8(const QString& texto) { return texto.toStdString(); }
@@ -22,7 +20,7 @@ std::string utf8(const QString& texto) { return texto.toStdString(); }
 PlantillaReporte leerPlantilla(const QString& ruta)
 {
     if (!QFileInfo(ruta).isFile())
-        throw Error(kArchivoNoEncontrado, QStringLiteral("No se encuentra el archivo del reporte %1.").arg(ruta));
+        throw Error(kErrorArchivoNoEncontrado, QStringLiteral("No se encuentra el archivo del reporte %1.").arg(ruta));
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
         throw Error(kErrorAccesoArchivo,

@@ -54,10 +54,7 @@ void mdiPrincipal::crearBanner()
     auto* central = new QWidget(this);
     auto* picBarra = new QWidget(central);
     picBarra->setObjectName(QStringLiteral("picBarra"));
-    QPalette paleta = picBarra->palette();
-    paleta.setBrush(QPalette::Window, fondoDeBarra());
-    picBarra->setPalette(paleta);
-    picBarra->setAutoFillBackground(true);
+    pintarBarra(*picBarra);
     lblPrincipal_ = new QLabel(picBarra);
     lblPrincipal_->setObjectName(QStringLiteral("lblPrincipal"));
     lblPrincipal_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -122,12 +122,15 @@ private:
 
 }  // namespace
 
-QBrush fondoDeBarra()
+void pintarBarra(QWidget& barra)
 {
     QLinearGradient gradiente(0, 0, 0, 64);
     gradiente.setColorAt(0, QColor(0xF4, 0xF6, 0xF9));
     gradiente.setColorAt(1, QColor(0xD5, 0xDD, 0xE8));
-    return QBrush(gradiente);
+    QPalette paleta = barra.palette();
+    paleta.setBrush(QPalette::Window, QBrush(gradiente));
+    barra.setPalette(paleta);
+    barra.setAutoFillBackground(true);
 }
 
 QToolButton* crearBoton(QWidget* padre, const QString& nombre, const QString& titulo)
@@ -145,12 +148,8 @@ QToolButton* crearBoton(QWidget* padre, const QString& nombre, const QString& ti
 void ConfigurarBotones(QWidget& pantalla, int contextoAyuda)
 {
     ponerContextoAyuda(pantalla, contextoAyuda);
-    if (auto* barra = pantalla.findChild<QWidget*>(QStringLiteral("picBarra"))) {
-        QPalette paleta = barra->palette();
-        paleta.setBrush(QPalette::Window, fondoDeBarra());
-        barra->setPalette(paleta);
-        barra->setAutoFillBackground(true);
-    }
+    if (auto* barra = pantalla.findChild<QWidget*>(QStringLiteral("picBarra")))
+        pintarBarra(*barra);
     const auto botones = pantalla.findChildren<QAbstractButton*>();
     for (QAbstractButton* boton : botones) {
         if (boton->inherits("QRadioButton") || boton->inherits("QCheckBox"))

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QBrush>
 #include <QString>
 #include <Qt>
 
@@ -13,8 +12,8 @@ namespace veluma {
 // The look and keyboard every entry screen shares: picture buttons named by
 // convention, tooltips that name their shortcut, and the shortcuts themselves.
 
-// The background of every toolbar strip, the main window's included.
-QBrush fondoDeBarra();
+// Gives a toolbar strip the background every strip has, the main window's included.
+void pintarBarra(QWidget& barra);
 
 // A picture button with its caption under the picture.
 QToolButton* crearBoton(QWidget* padre, const QString& nombre, const QString& titulo);

@@ -14,8 +14,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kErrorAccesoArchivo = 75;
-
 [[noreturn]] void noSePudo(const QString& ruta, const QString& motivo)
 {
     throw Error(kErrorAccesoArchivo, QStringLiteral("No se pudo guardar el archivo PDF %1: %2").arg(ruta, motivo));
