@@ -10,5 +10,9 @@ inline constexpr int kAyudaRespaldo = 5;
 inline constexpr int kAyudaAcerca = 6;
 inline constexpr int kAyudaGenerar = 7;
 inline constexpr int kAyudaImpresion = 8;
+inline constexpr int kAyudaSalas708 = 9;
+inline constexpr int kAyudaImpuestoDeterminado708 = 10;
+inline constexpr int kAyudaPagoCuenta708 = 11;
+inline constexpr int kAyudaSaldos708 = 12;
 
 }  // namespace veluma

@@ -17,6 +17,12 @@ public:
     // Half away from zero: 2.5 gives 3, -2.5 gives -3. Throws for decimals < 0.
     Decimal rounded(int decimals) const;
 
+    // The exact product.
+    Decimal operator*(const Decimal& other) const;
+    // The exact quotient rounded half away from zero to `decimals` places.
+    // Throws veluma::Error (11) when `divisor` is zero.
+    static Decimal quotient(const Decimal& dividend, const Decimal& divisor, int decimals);
+
     // Zero is never negative.
     bool isNegative() const { return negative_; }
     bool isZero() const { return integer_.empty() && fraction_.empty(); }
@@ -32,6 +38,10 @@ public:
 
 private:
     Decimal() = default;
+    // The value digits × 10^-scale.
+    static Decimal fromDigits(bool negative, const std::string& digits, std::size_t scale);
+    std::string allDigits() const { return integer_ + fraction_; }
+
     std::string ascii() const;
     void normalize();
 

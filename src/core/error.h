@@ -23,6 +23,7 @@ private:
 // the help desk know them.
 inline constexpr int kErrorArgumentoNoValido = 5;
 inline constexpr int kErrorDesbordamiento = 6;
+inline constexpr int kErrorDivisionPorCero = 11;
 inline constexpr int kErrorArchivoNoEncontrado = 53;
 inline constexpr int kErrorAccesoArchivo = 75;
 

@@ -46,6 +46,12 @@ void MensajesConsola::MensajeSimple(const QString& texto) { escribir(tituloProgr
 
 void MensajesConsola::MensajeCritico(const QString& texto, const QString& titulo) { escribir(titulo, texto); }
 
+bool MensajesConsola::PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo)
+{
+    escribir(titulo, texto);
+    return true;
+}
+
 bool MensajesConsola::PreguntaAceptarCancelar(const QString& texto, const QString& titulo)
 {
     escribir(titulo, texto);

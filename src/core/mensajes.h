@@ -30,6 +30,8 @@ public:
     virtual void MensajeSimple(const QString& texto) = 0;
     // OK, critical icon, the given title: for the few messages that carry their own.
     virtual void MensajeCritico(const QString& texto, const QString& titulo) = 0;
+    // Yes and No, exclamation icon, the given title; true for Yes (the default).
+    virtual bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) = 0;
     // OK and Cancel, exclamation icon, the given title; true for OK (the default).
     virtual bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) = 0;
     // Retry and Cancel, exclamation icon, the given title; true for Retry.
@@ -53,6 +55,7 @@ public:
     void MensajeError(const QString& descripcion, int numero) override;
     void MensajeSimple(const QString& texto) override;
     void MensajeCritico(const QString& texto, const QString& titulo) override;
+    bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) override;
     bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override;
     bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override;
 

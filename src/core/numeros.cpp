@@ -132,6 +132,13 @@ QString formatearNumero(double valor, const QString& mascara)
     return texto;
 }
 
+QString textoNumero(double valor)
+{
+    QString texto = Decimal(valor).toString();
+    texto.replace(QLatin1Char('.'), QLatin1Char(','));
+    return texto;
+}
+
 std::optional<double> leerNumero(const QString& texto)
 {
     const QString t = texto.trimmed();

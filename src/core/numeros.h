@@ -14,6 +14,10 @@ double redondear(double valor, int decimales);
 // veluma::Error: masks are written in the code, never typed by the user.
 QString formatearNumero(double valor, const QString& mascara);
 
+// The number as plain text with "," as decimal point and up to 15
+// significant digits, as a box shows an amount: 50, 2,73, -0,5.
+QString textoNumero(double valor);
+
 // Reads a number as the user types it: "-1.234,5", "1234,5", ",5".
 // Anything else, or an empty text, gives nothing.
 std::optional<double> leerNumero(const QString& texto);

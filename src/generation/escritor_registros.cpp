@@ -41,7 +41,7 @@ bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDe
     LimpiarCaracteres(registro);
     if (registro.size() != largo) {
         anotarMotivo(QStringLiteral("La longitud del Registro ") + registro.left(2)
-                     + QStringLiteral(" es incorrecta.\n"));
+                     + QStringLiteral(" es incorrecta.\r\n"));
         return false;
     }
     const QByteArray linea = aWindows1252(registro) + finDeLinea;

@@ -21,8 +21,10 @@ std::map<int, ConstructorRegistros>& constructores()
 }  // namespace
 
 clsGenerarDisquete::clsGenerarDisquete(Sesion& sesion, Mensajes& mensajes,
-                                       std::function<void(const DatosGeneracion&)> mostrarDestino)
-    : sesion_(sesion), mensajes_(mensajes), mostrarDestino_(std::move(mostrarDestino))
+                                       std::function<void(const DatosGeneracion&)> mostrarDestino,
+                                       ConstructorRegistros constructor)
+    : sesion_(sesion), mensajes_(mensajes), mostrarDestino_(std::move(mostrarDestino)),
+      constructor_(std::move(constructor))
 {
 }
 
@@ -34,14 +36,19 @@ void clsGenerarDisquete::registrarConstructorRegistros(int formulario, Construct
 bool clsGenerarDisquete::GenerarDisquete()
 {
     try {
-        const auto encontrado = constructores().find(sesion_.formulario);
-        if (encontrado == constructores().end()) {
+        ConstructorRegistros constructor = constructor_;
+        if (!constructor) {
+            const auto encontrado = constructores().find(sesion_.formulario);
+            if (encontrado != constructores().end())
+                constructor = encontrado->second;
+        }
+        if (!constructor) {
             mensajes_.MensajeInformacion(
                 QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
                 + QString::number(sesion_.formulario) + QLatin1Char('.'));
             return false;
         }
-        const std::unique_ptr<InterfazRegistros> registros = encontrado->second(sesion_);
+        const std::unique_ptr<InterfazRegistros> registros = constructor(sesion_);
         if (!registros->GenerarDisquete(kArchivoRegistros, mensajes_))
             return false;
 

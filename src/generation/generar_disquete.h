@@ -17,7 +17,10 @@ using ConstructorRegistros = std::function<std::unique_ptr<InterfazRegistros>(Se
 // form and hands the result to the destination step.
 class clsGenerarDisquete {
 public:
-    clsGenerarDisquete(Sesion& sesion, Mensajes& mensajes, std::function<void(const DatosGeneracion&)> mostrarDestino);
+    // `constructor`, when given, builds the records instead of the one
+    // registered for the session's form: a screen passes the figures it shows.
+    clsGenerarDisquete(Sesion& sesion, Mensajes& mensajes, std::function<void(const DatosGeneracion&)> mostrarDestino,
+                       ConstructorRegistros constructor = {});
 
     // One builder per form number, for the whole process; a later call for
     // the same form replaces the earlier builder.
@@ -31,6 +34,7 @@ private:
     Sesion& sesion_;
     Mensajes& mensajes_;
     std::function<void(const DatosGeneracion&)> mostrarDestino_;
+    ConstructorRegistros constructor_;
 };
 
 }  // namespace veluma

@@ -1,11 +1,21 @@
 #include "printing/formulas.h"
 
+#include <QRegularExpression>
+
 namespace veluma {
 
 std::optional<std::pair<QString, QString>> leerFormula(const QString& texto)
 {
     const qsizetype igual = texto.indexOf(QStringLiteral("='"));
-    if (igual < 0 || texto.size() < igual + 3 || !texto.endsWith(QLatin1Char('\'')))
+    if (igual < 0) {
+        // A number needs no quotes: "ultimahoja=3".
+        static const QRegularExpression numerica(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(-?\\d+(\\.\\d+)?)\\s*$"));
+        const QRegularExpressionMatch encontrada = numerica.match(texto);
+        if (!encontrada.hasMatch())
+            return std::nullopt;
+        return std::pair{encontrada.captured(1), encontrada.captured(2)};
+    }
+    if (texto.size() < igual + 3 || !texto.endsWith(QLatin1Char('\'')))
         return std::nullopt;
     const QString nombre = texto.left(igual).trimmed();
     if (nombre.isEmpty())

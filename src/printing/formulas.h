@@ -9,8 +9,8 @@ namespace veluma {
 
 // Reads "Nombre='valor'" into its name and value. The value is everything
 // between the first "='" and the last character, which must be an
-// apostrophe, so the value may hold apostrophes of its own. Nothing for an
-// empty or malformed text.
+// apostrophe, so the value may hold apostrophes of its own. A number may go
+// without quotes: "Nombre=3". Nothing for an empty or malformed text.
 std::optional<std::pair<QString, QString>> leerFormula(const QString& texto);
 
 // The named values of the formulas by index; malformed ones are skipped and,

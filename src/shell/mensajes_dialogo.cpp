@@ -88,6 +88,11 @@ void MensajesDialogo::MensajeCritico(const QString& texto, const QString& titulo
     mostrarAceptar(QMessageBox::Critical, titulo, texto);
 }
 
+bool MensajesDialogo::PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo)
+{
+    return preguntar(QMessageBox::Warning, titulo, texto, true);
+}
+
 bool MensajesDialogo::PreguntaAceptarCancelar(const QString& texto, const QString& titulo)
 {
     return preguntar(QMessageBox::Warning, titulo, texto, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"), true);

@@ -14,6 +14,7 @@ public:
     void MensajeError(const QString& descripcion, int numero) override;
     void MensajeSimple(const QString& texto) override;
     void MensajeCritico(const QString& texto, const QString& titulo) override;
+    bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) override;
     bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override;
     bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override;
 };

@@ -28,6 +28,11 @@ public:
     }
     void MensajeSimple(const QString& texto) override { anotar(veluma::tituloPrograma(), texto); }
     void MensajeCritico(const QString& texto, const QString& titulo) override { anotar(titulo, texto); }
+    bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) override
+    {
+        anotar(titulo, texto);
+        return contestar();
+    }
     bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override
     {
         anotar(titulo, texto);

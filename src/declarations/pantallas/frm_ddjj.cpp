@@ -518,8 +518,10 @@ void frmDDJJ::TreDDJJ_DblClick(QTreeWidgetItem* nodo)
     ContextoSeccion contexto{nodo->data(0, kRolClave).toString()};
     if (contexto.clave == QLatin1String("frm618Ingresos2"))
         contexto.tipoIngreso = 1;
-    if (sesion_.formulario == 708)
+    if (sesion_.formulario == 708) {
         contexto.alicuota = leerAlicuota(txtCampo1_->text()).value_or(Val(txtCampo1_->text()));
+        contexto.textoAlicuota = txtCampo1_->text();
+    }
     const AbrirSeccion abrir = seccionRegistrada(contexto.clave);
     if (!abrir) {
         mensajes_.MensajeInformacion(textoPantallaNoDisponible());

@@ -10,7 +10,7 @@
 
 namespace veluma {
 
-bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes)
+bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, ConstructorRegistros constructor)
 {
     UnidadesDelSistema unidades;
     pantalla.setCursor(Qt::WaitCursor);
@@ -18,7 +18,7 @@ bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes)
         pantalla.unsetCursor();
         frmGenerar destino(sesion.instalacion, mensajes, datos, unidades, &pantalla);
         destino.exec();
-    });
+    }, std::move(constructor));
     const bool generado = generacion.GenerarDisquete();
     pantalla.unsetCursor();
     return generado;

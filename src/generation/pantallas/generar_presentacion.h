@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generation/generar_disquete.h"
+
 class QWidget;
 
 namespace veluma {
@@ -10,7 +12,8 @@ struct Sesion;
 // What a form's "Generar" button runs: the records of the session's
 // declaration, then the destination screen over the machine's volumes, with
 // the busy pointer on `pantalla` meanwhile. True when the destination screen
-// was shown.
-bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes);
+// was shown. `constructor`, when given, builds the records in place of the
+// form's registered builder.
+bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, ConstructorRegistros constructor = {});
 
 }  // namespace veluma
