@@ -1,0 +1,212 @@
+#include "lote.h"
+
+#include "core/arranque.h"
+#include "core/cierre.h"
+#include "core/clave.h"
+#include "core/config_regional.h"
+#include "core/database.h"
+#include "core/error.h"
+#include "core/instalacion.h"
+#include "core/mensajes.h"
+#include "core/numeros.h"
+#include "core/sesion.h"
+#include "declarations/contribuyente.h"
+#include "declarations/ddjj.h"
+#include "f708/interfaz_708.h"
+#include "f708/reportes_708.h"
+#include "generation/confirmacion_generacion.h"
+#include "generation/copia_carpeta.h"
+#include "generation/generacion.h"
+#include "generation/generar_disquete.h"
+#include "generation/medios.h"
+#include "printing/pantallas/pdf.h"
+#include "printing/pantallas/reporte_armado.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace veluma::lote {
+
+namespace {
+
+// Nobody watches the copy's progress in a script.
+class AvanceSilencioso : public AvisoDeAvance {
+public:
+    void ponerMaximo(qint64) override {}
+    void ponerValor(qint64) override {}
+    void ponerEstado(const QString&) override {}
+    void ponerEtiqueta(const QString&) override {}
+};
+
+ClaveDDJJ claveDeSesion(const Sesion& sesion)
+{
+    return {sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario};
+}
+
+bool existeDeclaracion(Database& base, const ClaveDDJJ& clave)
+{
+    Statement consulta = base.prepare(
+        QStringLiteral("SELECT 1 FROM DDJJ WHERE CUIT = ? AND PERIODO = ? AND SECUENCIA = ? AND FORMULARIO = ?"));
+    return consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario).next();
+}
+
+QByteArray contenido(const QString& ruta)
+{
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+}
+
+// The copy only counts when the destination holds exactly what was generated:
+// a refused or failed copy leaves nothing, or an older file, there.
+bool copiaCompleta(const QString& destino, const QString& generado)
+{
+    if (!QFileInfo(destino).isFile() || !QFileInfo(generado).isFile())
+        return false;
+    const QByteArray esperado = contenido(generado);
+    return !esperado.isEmpty() && contenido(destino) == esperado;
+}
+
+// What the main window does when it loads: the banner's taxpayer data.
+void cargarContribuyente(Sesion& sesion)
+{
+    clsContribuyente contribuyente(sesion.instalacion, sesion.clave);
+    contribuyente.Inicializar(sesion.cuit);
+    sesion.domicilioFiscal = contribuyente.DomicilioFiscal();
+    sesion.denominacion = contribuyente.descripcion();
+}
+
+// What cannot work whatever the database holds, found before anything is touched.
+QString problemaDeCarpetas(const OpcionesLote& opciones, const Instalacion& instalacion)
+{
+    if (!QFileInfo(opciones.instalacion).isDir())
+        return QStringLiteral("No existe la carpeta de instalación %1.").arg(opciones.instalacion);
+    if (!QFileInfo::exists(instalacion.rutaBaseAuxiliar()))
+        return QStringLiteral("La carpeta %1 no tiene una instalación de Veluma: falta %2.")
+            .arg(instalacion.carpetaPrograma(), NombreBaseAuxiliar(instalacion.version()));
+    // Start-up would create an empty one, where no declaration can be.
+    if (!QFileInfo::exists(instalacion.rutaBaseTrabajo()))
+        return QStringLiteral("No existe la base de datos de trabajo %1: el programa todavía no se usó en esa "
+                              "instalación.")
+            .arg(instalacion.rutaBaseTrabajo());
+    if (!QFileInfo(opciones.destino).isDir())
+        return QStringLiteral("No existe la carpeta de destino %1.").arg(opciones.destino);
+    if (!opciones.pdf.isEmpty() && !QFileInfo(QFileInfo(opciones.pdf).absolutePath()).isDir())
+        return QStringLiteral("No existe la carpeta del archivo PDF %1.").arg(opciones.pdf);
+    return QString();
+}
+
+// Everything between opening the database and closing it. The file written
+// stays in `resultado` even when printing fails afterwards.
+void procesar(Sesion& sesion, const OpcionesLote& opciones, Mensajes& mensajes, ResultadoLote& resultado)
+{
+    abrirBaseDeTrabajo(sesion, mensajes);
+    ConfigurarSeparadores();
+    cargarContribuyente(sesion);
+    sesion.formulario = opciones.formulario;
+    sesion.periodo = opciones.periodo;
+    sesion.secuencia = opciones.secuencia;
+    if (!existeDeclaracion(sesion.base, claveDeSesion(sesion))) {
+        mensajes.MensajeInformacion(
+            QStringLiteral("No existe la declaración jurada del formulario %1 de la CUIT %2 para el período %3, "
+                           "secuencia %4.")
+                .arg(sesion.formulario)
+                .arg(sesion.cuit, textoPeriodoImpreso(sesion.periodo), textoSecuenciaImpresa(sesion.secuencia)));
+        return;
+    }
+
+    resultado.archivo = generarEnCarpeta(sesion, QDir(opciones.destino).absolutePath(), mensajes);
+    if (resultado.archivo.isEmpty())
+        return;
+    if (!opciones.pdf.isEmpty())
+        imprimirForm708(sesion, QFileInfo(opciones.pdf).absoluteFilePath());
+    resultado.codigo = kSalidaCorrecta;
+}
+
+}  // namespace
+
+Instalacion instalacionDeCarpeta(const QString& carpeta)
+{
+    return Instalacion::delEjecutable(QDir(carpeta).filePath(QStringLiteral("veluma")));
+}
+
+QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensajes)
+{
+    const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, claveDeSesion(sesion));
+    const double saldo = saldoParaGeneracion(sesion, alicuota);
+    AvanceSilencioso avance;
+    QString escrito;
+    // The sequence of "Aceptar" on the CD tab of the destination screen, then
+    // what closing that screen does.
+    const auto enCarpeta = [&](const DatosGeneracion& datos) {
+        const ccGeneracion generacion(sesion.instalacion);
+        try {
+            if (PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes)) {
+                ViaEstandard(carpeta, datos.fileDestinoCD, generacion.directorio(), mensajes, avance);
+                const QString destino = carpeta + QLatin1Char('/') + datos.fileDestinoCD;
+                if (copiaCompleta(destino, generacion.ruta(kArchivoGenerado)))
+                    escrito = destino;
+            }
+            LimpiarTrasGeneracion(generacion);
+        } catch (const Error& error) {
+            mensajes.MensajeError(error.descripcion(), error.numero());
+        }
+        QFile::remove(generacion.ruta(datos.ArchivoTMP));
+    };
+    clsGenerarDisquete generacion(sesion, mensajes, enCarpeta,
+                                  [saldo](Sesion& s) { return std::make_unique<cls708Interfaz>(s, saldo); });
+    generacion.GenerarDisquete();
+    return escrito;
+}
+
+void imprimirForm708(Sesion& sesion, const QString& ruta)
+{
+    const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, claveDeSesion(sesion));
+    const ConfiguracionReporte configuracion =
+        reporteForm708(sesion, formatearNumero(alicuota, QStringLiteral("##0.00")), alicuota);
+    guardarPdf(armarReporte(configuracion, sesion.base), ruta);
+}
+
+ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes)
+{
+    ResultadoLote resultado;
+    if (opciones.formulario != 708) {
+        mensajes.MensajeInformacion(
+            QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
+            + QString::number(opciones.formulario) + QLatin1Char('.'));
+        return resultado;
+    }
+    Sesion sesion(instalacionDeCarpeta(opciones.instalacion));
+    if (const QString problema = problemaDeCarpetas(opciones, sesion.instalacion); !problema.isEmpty()) {
+        mensajes.MensajeAtencion(problema);
+        return resultado;
+    }
+
+    InstanciaUnica instancia;
+    if (!instancia.adquirir()) {
+        mensajes.MensajeInformacion(textoYaEnEjecucion());
+        return resultado;
+    }
+    sesion.cuit = opciones.cuit;
+    sesion.clave = textoClave();
+    try {
+        procesar(sesion, opciones, mensajes, resultado);
+    } catch (const FinDelPrograma&) {
+        // The user has already been told.
+    } catch (const Error& error) {
+        mensajes.MensajeError(error.descripcion(), error.numero());
+    } catch (const std::exception& error) {
+        mensajes.MensajeError(QString::fromUtf8(error.what()), 0);
+    }
+
+    // Whatever happened, the database rests as a closed session leaves it.
+    const QString aviso = mensajeCierre(CerrarBaseTrabajo(sesion.base, sesion.instalacion));
+    if (!aviso.isEmpty()) {
+        mensajes.MensajeAtencion(aviso);
+        resultado.codigo = kSalidaFallida;
+    }
+    instancia.liberar();
+    return resultado;
+}
+
+}  // namespace veluma::lote

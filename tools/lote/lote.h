@@ -1,0 +1,46 @@
+#pragma once
+
+#include "opciones_lote.h"
+
+#include <QString>
+
+namespace veluma {
+class Instalacion;
+class Mensajes;
+struct Sesion;
+}  // namespace veluma
+
+namespace veluma::lote {
+
+inline constexpr int kSalidaCorrecta = 0;
+inline constexpr int kSalidaFallida = 1;
+inline constexpr int kSalidaUso = 2;
+
+struct ResultadoLote {
+    int codigo = kSalidaFallida;
+    QString archivo;  // full path of the submission file written; empty when none was
+};
+
+// The installation whose program folder is `carpeta`, as the program
+// installed there builds it for itself.
+Instalacion instalacionDeCarpeta(const QString& carpeta);
+
+// One run: takes the program's single-instance lock, opens the working
+// database as start-up does, loads the taxpayer as the main window does,
+// generates the declaration's file into the destination folder as the CD
+// destination does and, when asked, prints its form to PDF. The database is
+// closed as the program closes it (compacted and scrambled) whenever it was
+// opened. Every message goes through `mensajes`.
+ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes);
+
+// Generates the Form 708 declaration of the session into `carpeta` with the
+// figures of the balance screen, as the CD destination of the generation
+// screen does. The path of the file written; empty, after telling the user
+// why, when none was.
+QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensajes);
+
+// The printed Form 708 of the session's declaration, saved as PDF at `ruta`.
+// Throws Error.
+void imprimirForm708(Sesion& sesion, const QString& ruta);
+
+}  // namespace veluma::lote

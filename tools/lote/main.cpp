@@ -1,0 +1,55 @@
+// veluma-lote --instalacion CARPETA --cuit CUIT --formulario 708 --periodo AAAAMM
+//             --secuencia N --destino CARPETA [--pdf ARCHIVO]
+//
+// Generates the submission file of one stored declaration into a folder, as
+// the CD destination of the program does, and prints its full path; with
+// --pdf it also prints the declaration's form into that file. Messages are
+// written as "Título: texto" lines on standard error and every question
+// takes its default answer. Exit code 0 when the file was written, 1 when it
+// was not (or printing or closing failed), 2 for a wrong command line.
+
+#include "core/consola.h"
+#include "core/mensajes.h"
+#include "lote.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+
+using namespace veluma;
+
+int main(int argc, char** argv)
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos += QString::fromLocal8Bit(argv[i]);
+    const lote::LecturaOpciones lectura = lote::leerOpciones(argumentos);
+    if (lectura.ayuda) {
+        escribirLinea(stdout, lote::textoUso());
+        return lote::kSalidaCorrecta;
+    }
+    if (!lectura.opciones) {
+        escribirLinea(stderr, lectura.problema);
+        escribirLinea(stderr, lote::textoUso());
+        return lote::kSalidaUso;
+    }
+
+    // Laying out the printed form needs fonts, hence a GUI application; no
+    // screen is ever shown.
+    std::unique_ptr<QCoreApplication> aplicacion;
+    if (lectura.opciones->pdf.isEmpty()) {
+        aplicacion = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        aplicacion = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    aplicacion->setApplicationName(tituloPrograma());
+
+    MensajesConsola mensajes;
+    const lote::ResultadoLote resultado = lote::ejecutarLote(*lectura.opciones, mensajes);
+    if (!resultado.archivo.isEmpty())
+        escribirLinea(stdout, resultado.archivo);
+    return resultado.codigo;
+}

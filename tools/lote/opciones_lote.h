@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace veluma::lote {
+
+// What one run of veluma-lote is asked to do.
+struct OpcionesLote {
+    QString instalacion;  // the program folder of the installation
+    QString cuit;         // exactly as the host would pass it
+    int formulario = 0;
+    int periodo = 0;      // YYYYMM
+    int secuencia = 0;    // 0 original, 1 to 3 rectifying
+    QString destino;      // the folder that receives the file, as for a CD
+    QString pdf;          // where the printed form goes; empty for none
+};
+
+struct LecturaOpciones {
+    std::optional<OpcionesLote> opciones;  // set when the command line is complete and valid
+    bool ayuda = false;                    // --ayuda or --help: only the usage is wanted
+    QString problema;                      // why the command line cannot be used
+};
+
+// Reads the arguments after the program name. Every option but --pdf is
+// required, each takes one value and may appear once.
+LecturaOpciones leerOpciones(const QStringList& argumentos);
+
+// The usage lines shown with --ayuda and after a wrong command line.
+QString textoUso();
+
+}  // namespace veluma::lote
