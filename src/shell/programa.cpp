@@ -5,6 +5,7 @@
 #include "core/mensajes.h"
 #include "core/msgini.h"
 #include "core/sesion.h"
+#include "f708/pantallas/registro_708.h"
 #include "shell/aviso_terminacion.h"
 #include "shell/cierre_sesion.h"
 #include "shell/frm_inicio_mensaje.h"
@@ -76,6 +77,7 @@ int Programa::arrancar()
     }
     mostrarAvisoInicio();
     ConfigurarSeparadores();
+    registrarPantallas708();
 
     principal_ = std::make_unique<mdiPrincipal>(*sesion_, *mensajes_);
     connect(principal_.get(), &mdiPrincipal::sesionCerrada, this, [this] { terminar(0); });

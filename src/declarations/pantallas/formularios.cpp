@@ -1,5 +1,7 @@
 #include "declarations/pantallas/formularios.h"
 
+#include "core/error.h"
+#include "core/mensajes.h"
 #include "shell/iconos.h"
 
 #include <QAbstractButton>
@@ -7,6 +9,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QStringList>
 #include <QToolButton>
 #include <array>
 
@@ -190,6 +193,43 @@ bool AtajosTeclado(int tecla, Qt::KeyboardModifiers modificadores, QWidget& pant
 bool ControlDisponible(const QWidget& pantalla, const QString& nombre)
 {
     return controlDisponible(pantalla, nombre) != nullptr;
+}
+
+void HabilitarEdicionABM(QWidget& pantalla, bool editando, bool tieneFilas, QWidget* datos,
+                         std::initializer_list<QWidget*> navegacion)
+{
+    static const QStringList siempre{QStringLiteral("cmdNuevo"), QStringLiteral("cmdSalir")};
+    static const QStringList conFilas{QStringLiteral("cmdModificar"), QStringLiteral("cmdEliminar"),
+                                      QStringLiteral("cmdEliminarABM"), QStringLiteral("cmdEliminarTodos"),
+                                      QStringLiteral("cmdDetallar"), QStringLiteral("cmdImprimir")};
+    static const QStringList deEdicion{QStringLiteral("cmdAceptar"), QStringLiteral("cmdCancelar")};
+    const bool navegando = !editando;
+    const auto botones = pantalla.findChildren<QAbstractButton*>();
+    for (QAbstractButton* boton : botones) {
+        const QString nombre = boton->objectName();
+        if (siempre.contains(nombre, Qt::CaseInsensitive))
+            boton->setVisible(navegando);
+        else if (conFilas.contains(nombre, Qt::CaseInsensitive))
+            boton->setVisible(navegando && tieneFilas);
+        else if (deEdicion.contains(nombre, Qt::CaseInsensitive))
+            boton->setVisible(editando);
+    }
+    if (datos)
+        datos->setEnabled(editando);
+    for (QWidget* control : navegacion)
+        if (control)
+            control->setEnabled(navegando && tieneFilas);
+}
+
+bool conAvisoDeErrores(Mensajes& mensajes, const std::function<void()>& accion)
+{
+    try {
+        accion();
+        return true;
+    } catch (const Error& error) {
+        mensajes.MensajeError(error.descripcion(), error.numero());
+        return false;
+    }
 }
 
 void CargarSecuencias(QComboBox& lista, int rectificativas)

@@ -2,12 +2,16 @@
 
 #include <QString>
 #include <Qt>
+#include <functional>
+#include <initializer_list>
 
 class QComboBox;
 class QToolButton;
 class QWidget;
 
 namespace veluma {
+
+class Mensajes;
 
 // The look and keyboard every entry screen shares: picture buttons named by
 // convention, tooltips that name their shortcut, and the shortcuts themselves.
@@ -30,6 +34,21 @@ bool AtajosTeclado(int tecla, Qt::KeyboardModifiers modificadores, QWidget& pant
 // True when the screen has a control of that name (any case) that is visible
 // and enabled.
 bool ControlDisponible(const QWidget& pantalla, const QString& nombre);
+
+// The browse/edit switch of an entry screen, by button name (any case).
+// Browsing: cmdNuevo and cmdSalir shown; the buttons that act on a row
+// (cmdModificar, cmdEliminar, cmdEliminarABM, cmdEliminarTodos, cmdDetallar,
+// cmdImprimir) shown only when the list has rows; cmdAceptar and cmdCancelar
+// hidden. Editing: of those, only cmdAceptar and cmdCancelar shown. `datos`
+// (the data frame) is enabled only while editing; each of `navegacion` (the
+// list, the tree's frame) only while browsing a list that has rows. Buttons
+// of other names are left to the screen.
+void HabilitarEdicionABM(QWidget& pantalla, bool editando, bool tieneFilas, QWidget* datos,
+                         std::initializer_list<QWidget*> navegacion = {});
+
+// Runs the work of an event handler; a veluma::Error it throws is shown with
+// MensajeError and the handler goes on. False when that happened.
+bool conAvisoDeErrores(Mensajes& mensajes, const std::function<void()>& accion);
 
 // Fills a sequence list: "Original", then "Rectificativa 1" to "Rectificativa n".
 void CargarSecuencias(QComboBox& lista, int rectificativas);

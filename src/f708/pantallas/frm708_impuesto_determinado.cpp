@@ -1,0 +1,349 @@
+#include "f708/pantallas/frm708_impuesto_determinado.h"
+
+#include "core/contextos_ayuda.h"
+#include "core/mensajes.h"
+#include "core/numeros.h"
+#include "core/sesion.h"
+#include "declarations/pantallas/formularios.h"
+#include "f708/impuesto_determinado.h"
+#include "f708/pantallas/modelo_impuesto.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace veluma {
+
+namespace {
+
+QLineEdit* caja(QWidget* padre, const QString& nombre, bool soloLectura)
+{
+    auto* campo = new QLineEdit(padre);
+    campo->setObjectName(nombre);
+    campo->setAlignment(Qt::AlignRight);
+    campo->setReadOnly(soloLectura);
+    if (soloLectura)
+        campo->setFocusPolicy(Qt::ClickFocus);
+    campo->setMinimumWidth(110);
+    return campo;
+}
+
+void admitir(QLineEdit* campo, const QString& patron)
+{
+    campo->setValidator(new QRegularExpressionValidator(QRegularExpression(patron), campo));
+}
+
+}  // namespace
+
+frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala,
+                                                     double alicuota, QWidget* parent)
+    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), semana_(semana), sala_(sala), alicuota_(alicuota)
+{
+    setObjectName(QStringLiteral("frm708ImpuestoDeterminado"));
+    setModal(true);
+    crearControles();
+    Form_Load();
+}
+
+void frm708ImpuestoDeterminado::crearControles()
+{
+    auto* picBarra = new QWidget(this);
+    picBarra->setObjectName(QStringLiteral("picBarra"));
+    auto* barra = new QHBoxLayout(picBarra);
+    barra->setContentsMargins(4, 2, 4, 2);
+    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(picBarra, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminarABM_ = crearBoton(picBarra, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
+    cmdEliminarTodos_ = crearBoton(picBarra, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
+    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    for (QToolButton* boton : {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_})
+        barra->addWidget(boton);
+    barra->addStretch();
+    barra->addWidget(cmdSalir_);
+
+    modelo_ = new ModeloImpuesto(this);
+    Grilla_ = new QTableView(this);
+    Grilla_->setObjectName(QStringLiteral("Grilla"));
+    Grilla_->setModel(modelo_);
+    Grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grilla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grilla_->verticalHeader()->hide();
+    Grilla_->horizontalHeader()->setStretchLastSection(true);
+    Grilla_->setColumnWidth(0, 120);
+    Grilla_->setMinimumWidth(260);
+
+    frDatos_ = new QGroupBox(QStringLiteral("Entradas vendidas"), this);
+    frDatos_->setObjectName(QStringLiteral("frDatos"));
+    txtPrecioVenta_ = caja(frDatos_, QStringLiteral("txtPrecioVenta"), false);
+    admitir(txtPrecioVenta_, QStringLiteral("[0-9.,]{0,16}"));
+    txtCantEntradas_ = caja(frDatos_, QStringLiteral("txtCantEntradas"), false);
+    admitir(txtCantEntradas_, QStringLiteral("[0-9.]{0,13}"));
+    txtPrecioBasico_ = caja(frDatos_, QStringLiteral("txtPrecioBasico"), true);
+    txtImpuestoDeterminado_ = caja(frDatos_, QStringLiteral("txtImpuestoDeterminado"), true);
+    auto* datos = new QFormLayout(frDatos_);
+    datos->addRow(QStringLiteral("Precio de Venta:"), txtPrecioVenta_);
+    datos->addRow(QStringLiteral("Cantidad de Entradas:"), txtCantEntradas_);
+    datos->addRow(QStringLiteral("Precio Básico:"), txtPrecioBasico_);
+    datos->addRow(QStringLiteral("Impuesto Determinado:"), txtImpuestoDeterminado_);
+
+    auto* frTotales = new QGroupBox(QStringLiteral("Totales de la sala"), this);
+    frTotales->setObjectName(QStringLiteral("frTotales"));
+    txtTotalImpuestoSemana_ = caja(frTotales, QStringLiteral("txtTotalImpuestoSemana"), true);
+    TotalImpuestoMes_ = caja(frTotales, QStringLiteral("TotalImpuestoMes"), true);
+    auto* totales = new QFormLayout(frTotales);
+    totales->addRow(QStringLiteral("Impuesto del Periodo:"), txtTotalImpuestoSemana_);
+    totales->addRow(QStringLiteral("Impuesto del Mes:"), TotalImpuestoMes_);
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(frDatos_);
+    derecha->addWidget(frTotales);
+    derecha->addStretch();
+    auto* cuerpo = new QHBoxLayout;
+    cuerpo->setContentsMargins(8, 4, 8, 8);
+    cuerpo->addWidget(Grilla_, 1);
+    cuerpo->addLayout(derecha);
+    auto* principal = new QVBoxLayout(this);
+    principal->setContentsMargins(0, 0, 0, 0);
+    principal->addWidget(picBarra);
+    principal->addLayout(cuerpo, 1);
+    resize(640, 400);
+
+    connect(cmdNuevo_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdNuevo_Click);
+    connect(cmdModificar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdModificar_Click);
+    connect(cmdEliminarABM_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdeliminarabm_click);
+    connect(cmdEliminarTodos_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdEliminarTodos_Click);
+    connect(cmdAceptar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdAceptar_Click);
+    connect(cmdCancelar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdCancelar_Click);
+    connect(cmdSalir_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(txtPrecioVenta_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
+    connect(txtCantEntradas_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
+    connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { Grilla_RowColChange(); });
+}
+
+void frm708ImpuestoDeterminado::Form_Load()
+{
+    setWindowTitle(caption() + QLatin1Char(' ') + QString::number(semana_) + QStringLiteral("º Periodo"));
+    ConfigurarBotones(*this, kAyudaImpuestoDeterminado708);
+    leerLineas();
+    seleccionar(0);
+    mostrarTotales();
+    HabilitarEdicion(false);
+}
+
+ClaveDDJJ frm708ImpuestoDeterminado::clave() const
+{
+    return ClaveDDJJ{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708};
+}
+
+void frm708ImpuestoDeterminado::leerLineas()
+{
+    std::vector<LineaImpuesto> lineas;
+    conAvisoDeErrores(mensajes_, [&] {
+        lineas = cls708ImpuestoDeterminado::GetAll(sesion_.base, clave(), semana_, sala_,
+                                                   QStringLiteral("PRECIO_VENTA"), QStringLiteral("DESC"));
+    });
+    modelo_->cambiarFilas(std::move(lineas));
+}
+
+void frm708ImpuestoDeterminado::seleccionar(int fila)
+{
+    {
+        const QSignalBlocker bloqueo(Grilla_->selectionModel());
+        if (fila >= 0 && fila < modelo_->rowCount())
+            Grilla_->setCurrentIndex(modelo_->index(fila, 0));
+        else
+            Grilla_->setCurrentIndex({});
+    }
+    Grilla_->viewport()->update();
+    Grilla_RowColChange();
+}
+
+int frm708ImpuestoDeterminado::filaSeleccionada() const
+{
+    const int fila = Grilla_->currentIndex().row();
+    return fila >= 0 && fila < modelo_->rowCount() ? fila : -1;
+}
+
+bool frm708ImpuestoDeterminado::tieneFilas() const { return modelo_->rowCount() > 0; }
+
+void frm708ImpuestoDeterminado::Grilla_RowColChange()
+{
+    const int fila = filaSeleccionada();
+    if (fila < 0) {
+        LimpiarCajas();
+        return;
+    }
+    const LineaImpuesto& linea = modelo_->fila(fila);
+    txtPrecioVenta_->setText(textoNumero(linea.precioVenta));
+    txtCantEntradas_->setText(textoNumero(linea.entradas));
+    mostrarLinea(linea.precioVenta, linea.entradas);
+}
+
+void frm708ImpuestoDeterminado::mostrarLinea(double precioVenta, double entradas)
+{
+    const double basico = cls708ImpuestoDeterminado::PrecioBasico(precioVenta, alicuota_);
+    txtPrecioBasico_->setText(textoNumero(basico));
+    txtImpuestoDeterminado_->setText(
+        textoNumero(cls708ImpuestoDeterminado::impuestodeterminado(basico, qint64(entradas), alicuota_)));
+}
+
+// While a line is typed its base price and tax show at once; a box that
+// cannot be read yet shows nothing rather than a figure of the wrong line.
+void frm708ImpuestoDeterminado::calcularLineaEscrita()
+{
+    if (modo_ == Modo::Consulta)
+        return;
+    const LecturaLineaImpuesto lectura = leerLineaImpuesto(txtPrecioVenta_->text(), txtCantEntradas_->text());
+    if (!lectura.problema.isEmpty() || lectura.precioVenta <= 0) {
+        txtPrecioBasico_->clear();
+        txtImpuestoDeterminado_->clear();
+        return;
+    }
+    mostrarLinea(lectura.precioVenta, lectura.entradas);
+}
+
+void frm708ImpuestoDeterminado::mostrarTotales()
+{
+    conAvisoDeErrores(mensajes_, [&] {
+        txtTotalImpuestoSemana_->setText(textoNumero(
+            cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave(), semana_, sala_, alicuota_)));
+        TotalImpuestoMes_->setText(
+            textoNumero(cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave(), sala_, alicuota_)));
+    });
+}
+
+void frm708ImpuestoDeterminado::LimpiarCajas()
+{
+    for (QLineEdit* campo : {txtPrecioVenta_, txtCantEntradas_, txtPrecioBasico_, txtImpuestoDeterminado_})
+        campo->clear();
+}
+
+void frm708ImpuestoDeterminado::HabilitarEdicion(bool editando)
+{
+    HabilitarEdicionABM(*this, editando, tieneFilas(), frDatos_, {Grilla_});
+    // The price names the line being changed: only a new line takes one.
+    // Greyed as well, since a read-only box looks like any other.
+    txtPrecioVenta_->setReadOnly(modo_ == Modo::Modificar);
+    txtPrecioVenta_->setEnabled(modo_ != Modo::Modificar);
+}
+
+void frm708ImpuestoDeterminado::CmdNuevo_Click()
+{
+    modo_ = Modo::Nuevo;
+    LimpiarCajas();
+    HabilitarEdicion(true);
+    txtPrecioVenta_->setFocus();
+}
+
+void frm708ImpuestoDeterminado::cmdModificar_Click()
+{
+    if (filaSeleccionada() < 0)
+        return;
+    modo_ = Modo::Modificar;
+    HabilitarEdicion(true);
+    txtCantEntradas_->setFocus();
+    txtCantEntradas_->selectAll();
+}
+
+void frm708ImpuestoDeterminado::cmdAceptar_Click()
+{
+    if (modo_ == Modo::Consulta)
+        return;
+    const int fila = filaSeleccionada();
+    if (modo_ == Modo::Modificar && fila < 0)
+        return;
+    const LecturaLineaImpuesto lectura = leerLineaImpuesto(txtPrecioVenta_->text(), txtCantEntradas_->text());
+    if (!lectura.problema.isEmpty()) {
+        mensajes_.MensajeAtencion(lectura.problema);
+        return;
+    }
+    cls708ImpuestoDeterminado linea;
+    linea.Cuit = sesion_.cuit;
+    linea.Periodo = sesion_.periodo;
+    linea.Secuencia = qint16(sesion_.secuencia);
+    linea.CodSala = sala_;
+    linea.NroSemana = qint16(semana_);
+    linea.PrecioVenta = lectura.precioVenta;
+    linea.EntradasVendidas = lectura.entradas;
+    if (const QString problema = linea.ValidarDatos(); !problema.isEmpty()) {
+        mensajes_.MensajeAtencion(problema);
+        return;
+    }
+    // A modified line keeps its price, so both cases find their line by it.
+    const double precio = modo_ == Modo::Modificar ? modelo_->fila(fila).precioVenta : linea.PrecioVenta;
+    conAvisoDeErrores(mensajes_, [&] {
+        const QString resultado = modo_ == Modo::Modificar
+                                      ? linea.Modificar(sesion_.base, semana_, sala_, precio)
+                                      : linea.Agregar(sesion_.base);
+        if (!resultado.isEmpty())
+            mensajes_.MensajeInformacion(resultado);
+    });
+    volverALaLista(precio);
+}
+
+void frm708ImpuestoDeterminado::CmdCancelar_Click()
+{
+    if (modo_ == Modo::Consulta)
+        return;
+    modo_ = Modo::Consulta;
+    LimpiarCajas();
+    Grilla_RowColChange();
+    HabilitarEdicion(false);
+}
+
+void frm708ImpuestoDeterminado::cmdeliminarabm_click()
+{
+    const int fila = filaSeleccionada();
+    if (fila < 0 || !mensajes_.ConfirmacionAdvertencia(QStringLiteral("¿Confirma la eliminación?")))
+        return;
+    const double precio = modelo_->fila(fila).precioVenta;
+    conAvisoDeErrores(mensajes_, [&] {
+        cls708ImpuestoDeterminado::Eliminar(sesion_.base, clave(), semana_, sala_, precio);
+    });
+    LimpiarCajas();
+    volverALaLista(-1);
+}
+
+void frm708ImpuestoDeterminado::cmdEliminarTodos_Click()
+{
+    if (!tieneFilas()
+        || !mensajes_.PreguntaSiNoAdvertencia(QStringLiteral("Confirma eliminación de todos los elementos?"),
+                                              QStringLiteral("Eliminación de todos")))
+        return;
+    conAvisoDeErrores(mensajes_,
+                      [&] { cls708ImpuestoDeterminado::EliminarSemana(sesion_.base, clave(), semana_, sala_); });
+    LimpiarCajas();
+    volverALaLista(-1);
+}
+
+void frm708ImpuestoDeterminado::volverALaLista(double precioVenta)
+{
+    modo_ = Modo::Consulta;
+    leerLineas();
+    seleccionar(std::max(0, modelo_->buscar(precioVenta)));
+    mostrarTotales();
+    HabilitarEdicion(false);
+}
+
+void frm708ImpuestoDeterminado::keyPressEvent(QKeyEvent* evento)
+{
+    // Esc is the Cancelar shortcut here, not a way to close the screen.
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+}  // namespace veluma

@@ -1,0 +1,456 @@
+#include "f708/pantallas/frm708_listado_salas.h"
+
+#include "core/contextos_ayuda.h"
+#include "core/mensajes.h"
+#include "core/sesion.h"
+#include "declarations/pantallas/formularios.h"
+#include "f708/impuesto_determinado.h"
+#include "f708/pantallas/frm708_impuesto_determinado.h"
+#include "f708/pantallas/modelo_salas.h"
+#include "f708/reportes_708.h"
+#include "f708/salas.h"
+#include "printing/pantallas/frm_impresion.h"
+#include "printing/pantallas/reporte_armado.h"
+#include "shell/iconos.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <array>
+
+namespace veluma {
+
+namespace {
+
+constexpr int kRolClave = Qt::UserRole;
+constexpr int kRolImagen = Qt::UserRole + 1;
+
+struct Semana {
+    const char* clave;
+    const char* texto;
+};
+constexpr std::array<Semana, 4> kSemanas{{{"Primero", "1º Periodo"},
+                                          {"Segundo", "2º Periodo"},
+                                          {"Tercero", "3º Periodo"},
+                                          {"Cuarto", "4º Periodo"}}};
+
+void ponerImagen(QTreeWidgetItem* nodo, const QString& imagen)
+{
+    nodo->setData(0, kRolImagen, imagen);
+    nodo->setIcon(0, imagenIcono(imagen));
+}
+
+QTreeWidgetItem* crearNodo(const QString& clave, const QString& texto, const QString& imagen)
+{
+    auto* nodo = new QTreeWidgetItem(QStringList{texto});
+    nodo->setData(0, kRolClave, clave);
+    ponerImagen(nodo, imagen);
+    return nodo;
+}
+
+// The week a node stands for, 1 to 4; 0 for the root.
+int semanaDelNodo(const QTreeWidgetItem* nodo)
+{
+    const QString clave = nodo->data(0, kRolClave).toString();
+    for (std::size_t i = 0; i < kSemanas.size(); ++i)
+        if (clave == QLatin1String(kSemanas[i].clave))
+            return int(i) + 1;
+    return 0;
+}
+
+QLineEdit* caja(QWidget* padre, const QString& nombre, int largo)
+{
+    auto* campo = new QLineEdit(padre);
+    campo->setObjectName(nombre);
+    campo->setMaxLength(largo);
+    return campo;
+}
+
+// The first formula index the report settings leave free.
+int primeraFormulaLibre(const ConfiguracionReporte& configuracion)
+{
+    int indice = 0;
+    const auto& formulas = configuracion.formulas();
+    while (true) {
+        const auto formula = formulas.find(indice);
+        if (formula == formulas.end() || formula->second.isEmpty())
+            return indice;
+        ++indice;
+    }
+}
+
+}  // namespace
+
+frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
+                                       QWidget* parent)
+    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
+      textoAlicuota_(std::move(textoAlicuota)), campoOrden_(QStringLiteral("DENOMINACION_SALA")),
+      direccionOrden_(QStringLiteral("DESC"))
+{
+    setObjectName(QStringLiteral("frm708ListadoSalas"));
+    setModal(true);
+    crearControles();
+    Form_Load();
+}
+
+void frm708ListadoSalas::crearControles()
+{
+    auto* picBarra = new QWidget(this);
+    picBarra->setObjectName(QStringLiteral("picBarra"));
+    auto* barra = new QHBoxLayout(picBarra);
+    barra->setContentsMargins(4, 2, 4, 2);
+    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(picBarra, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminarABM_ = crearBoton(picBarra, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
+    cmdEliminarTodos_ = crearBoton(picBarra, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
+    cmdImprimir_ = crearBoton(picBarra, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
+    cmdImprimir_->setToolTip(QStringLiteral("Imprimir el detalle de las salas"));
+    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    for (QToolButton* boton :
+         {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_})
+        barra->addWidget(boton);
+    barra->addStretch();
+    barra->addWidget(cmdSalir_);
+
+    frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
+    frDatos_->setObjectName(QStringLiteral("frDatos"));
+    txtDenominacion_ = caja(frDatos_, QStringLiteral("txtDenominacion"), 40);
+    txtDomicilio_ = caja(frDatos_, QStringLiteral("txtDomicilio"), 40);
+    txtCodINCAA_ = caja(frDatos_, QStringLiteral("txtCodINCAA"), 6);
+    txtCodINCAA_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), txtCodINCAA_));
+    txtCodINCAA_->setMaximumWidth(90);
+    auto* datos = new QFormLayout(frDatos_);
+    datos->addRow(QStringLiteral("Denominación:"), txtDenominacion_);
+    datos->addRow(QStringLiteral("Domicilio:"), txtDomicilio_);
+    datos->addRow(QStringLiteral("Código INCAA:"), txtCodINCAA_);
+
+    modelo_ = new ModeloSalas(this);
+    Grilla_ = new QTableView(this);
+    Grilla_->setObjectName(QStringLiteral("Grilla"));
+    Grilla_->setModel(modelo_);
+    Grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grilla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grilla_->verticalHeader()->hide();
+    Grilla_->horizontalHeader()->setSectionsClickable(true);
+    Grilla_->horizontalHeader()->setStretchLastSection(true);
+    Grilla_->setColumnWidth(0, 220);
+
+    FrArbol_ = new QGroupBox(QStringLiteral("Entradas por Periodo"), this);
+    FrArbol_->setObjectName(QStringLiteral("FrArbol"));
+    arbol_ = new QTreeWidget(FrArbol_);
+    arbol_->setObjectName(QStringLiteral("arbol"));
+    arbol_->setHeaderHidden(true);
+    arbol_->setMinimumWidth(180);
+    arbol_->installEventFilter(this);
+    auto* lblAlicuota = new QLabel(QStringLiteral("Alícuota: %1 %").arg(textoAlicuota_), FrArbol_);
+    lblAlicuota->setObjectName(QStringLiteral("lblAlicuota"));
+    auto* marcoArbol = new QVBoxLayout(FrArbol_);
+    marcoArbol->addWidget(arbol_, 1);
+    marcoArbol->addWidget(lblAlicuota);
+
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(frDatos_);
+    izquierda->addWidget(Grilla_, 1);
+    auto* cuerpo = new QHBoxLayout;
+    cuerpo->setContentsMargins(8, 4, 8, 8);
+    cuerpo->addLayout(izquierda, 1);
+    cuerpo->addWidget(FrArbol_);
+    auto* principal = new QVBoxLayout(this);
+    principal->setContentsMargins(0, 0, 0, 0);
+    principal->addWidget(picBarra);
+    principal->addLayout(cuerpo, 1);
+    setWindowTitle(QStringLiteral("Salas"));
+    resize(760, 460);
+
+    connect(cmdNuevo_, &QToolButton::clicked, this, &frm708ListadoSalas::CmdNuevo_Click);
+    connect(cmdModificar_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdModificar_Click);
+    connect(cmdEliminarABM_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdeliminarabm_click);
+    connect(cmdEliminarTodos_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdEliminarTodos_Click);
+    connect(cmdImprimir_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdImprimir_Click);
+    connect(cmdAceptar_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdAceptar_Click);
+    connect(cmdCancelar_, &QToolButton::clicked, this, &frm708ListadoSalas::CmdCancelar_Click);
+    connect(cmdSalir_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(Grilla_->horizontalHeader(), &QHeaderView::sectionClicked, this, &frm708ListadoSalas::Grilla_HeadClick);
+    connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { RefrescarDatos(); });
+    connect(arbol_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* nodo) { arbol_DblClick(nodo); });
+    connect(arbol_, &QTreeWidget::itemExpanded, this,
+            [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("abierto")); });
+    connect(arbol_, &QTreeWidget::itemCollapsed, this,
+            [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("cerrado")); });
+}
+
+void frm708ListadoSalas::Form_Load()
+{
+    ConfigurarBotones(*this, kAyudaSalas708);
+    CargarGrilla();
+    seleccionar(0);
+    HabilitarEdicion(false);
+}
+
+ClaveDDJJ frm708ListadoSalas::clave() const { return ClaveDDJJ{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708}; }
+
+void frm708ListadoSalas::CargarGrilla()
+{
+    std::vector<Sala> salas;
+    conAvisoDeErrores(mensajes_,
+                      [&] { salas = cls708Salas::GetAll(sesion_.base, clave(), campoOrden_, direccionOrden_); });
+    modelo_->cambiarFilas(std::move(salas));
+    const int columna = campoOrden_.compare(QLatin1String("DOMICILIO_SALA"), Qt::CaseInsensitive) == 0 ? 1 : 0;
+    Grilla_->horizontalHeader()->setSortIndicatorShown(true);
+    Grilla_->horizontalHeader()->setSortIndicator(
+        columna, direccionOrden_ == QLatin1String("ASC") ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void frm708ListadoSalas::seleccionar(int fila)
+{
+    {
+        const QSignalBlocker bloqueo(Grilla_->selectionModel());
+        if (fila >= 0 && fila < modelo_->rowCount())
+            Grilla_->setCurrentIndex(modelo_->index(fila, 0));
+        else
+            Grilla_->setCurrentIndex({});
+    }
+    Grilla_->viewport()->update();
+    RefrescarDatos();
+}
+
+int frm708ListadoSalas::filaSeleccionada() const
+{
+    const int fila = Grilla_->currentIndex().row();
+    return fila >= 0 && fila < modelo_->rowCount() ? fila : -1;
+}
+
+bool frm708ListadoSalas::tieneFilas() const { return modelo_->rowCount() > 0; }
+
+void frm708ListadoSalas::RefrescarDatos()
+{
+    const int fila = filaSeleccionada();
+    if (fila < 0) {
+        LimpiarCajas();
+        arbol_->clear();
+        return;
+    }
+    const Sala& sala = modelo_->fila(fila);
+    txtCodINCAA_->setText(sala.codigoINCAA);
+    txtDenominacion_->setText(sala.denominacion);
+    txtDomicilio_->setText(sala.domicilio);
+    CargarArbol();
+}
+
+void frm708ListadoSalas::CargarArbol()
+{
+    const int fila = filaSeleccionada();
+    const int semanaActual = arbol_->currentItem() ? semanaDelNodo(arbol_->currentItem()) : 0;
+    arbol_->clear();
+    if (fila < 0)
+        return;
+    const qint32 sala = modelo_->fila(fila).codigo;
+    std::array<bool, 4> conEntradas{};
+    const bool leido = conAvisoDeErrores(mensajes_, [&] {
+        for (int semana = 1; semana <= 4; ++semana)
+            conEntradas[std::size_t(semana - 1)] =
+                !cls708ImpuestoDeterminado::GetAll(sesion_.base, clave(), semana, sala, QStringLiteral("PRECIO_VENTA"),
+                                                   QStringLiteral("ASC"))
+                     .empty();
+    });
+    if (!leido)
+        return;
+    auto* raiz = crearNodo(QStringLiteral("Salas"), QStringLiteral("Periodos"), QStringLiteral("cerrado"));
+    arbol_->addTopLevelItem(raiz);
+    for (std::size_t i = 0; i < kSemanas.size(); ++i)
+        raiz->addChild(crearNodo(QString::fromLatin1(kSemanas[i].clave), QString::fromUtf8(kSemanas[i].texto),
+                                 conEntradas[i] ? QStringLiteral("lleno") : QStringLiteral("vacio")));
+    raiz->setExpanded(true);
+    ponerImagen(raiz, QStringLiteral("abierto"));
+    arbol_->setCurrentItem(semanaActual > 0 ? raiz->child(semanaActual - 1) : raiz);
+}
+
+void frm708ListadoSalas::LimpiarCajas()
+{
+    for (QLineEdit* campo : {txtDenominacion_, txtDomicilio_, txtCodINCAA_})
+        campo->clear();
+}
+
+void frm708ListadoSalas::HabilitarEdicion(bool editando)
+{
+    HabilitarEdicionABM(*this, editando, tieneFilas(), frDatos_, {Grilla_, FrArbol_});
+}
+
+void frm708ListadoSalas::Grilla_HeadClick(int columna)
+{
+    if (modo_ != Modo::Consulta)
+        return;
+    if (columna == 0 || columna == 1) {
+        campoOrden_ = columna == 0 ? QStringLiteral("DENOMINACION_SALA") : QStringLiteral("DOMICILIO_SALA");
+        direccionOrden_ = direccionOrden_ == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
+    }
+    CargarGrilla();
+    seleccionar(0);
+}
+
+void frm708ListadoSalas::arbol_DblClick(QTreeWidgetItem* nodo)
+{
+    if (!nodo || !arbol_->isEnabled() || modo_ != Modo::Consulta)
+        return;
+    const int semana = semanaDelNodo(nodo);
+    const int fila = filaSeleccionada();
+    if (semana == 0 || fila < 0)
+        return;
+    {
+        frm708ImpuestoDeterminado entradas(sesion_, mensajes_, semana, modelo_->fila(fila).codigo, alicuota_, this);
+        entradas.exec();
+    }
+    CargarArbol();
+    arbol_->setFocus();
+}
+
+void frm708ListadoSalas::CmdNuevo_Click()
+{
+    modo_ = Modo::Nuevo;
+    LimpiarCajas();
+    arbol_->clear();
+    HabilitarEdicion(true);
+    txtDenominacion_->setFocus();
+}
+
+void frm708ListadoSalas::cmdModificar_Click()
+{
+    if (filaSeleccionada() < 0)
+        return;
+    modo_ = Modo::Modificar;
+    HabilitarEdicion(true);
+    txtDenominacion_->setFocus();
+}
+
+void frm708ListadoSalas::cmdAceptar_Click()
+{
+    if (modo_ == Modo::Consulta)
+        return;
+    const int fila = filaSeleccionada();
+    if (modo_ == Modo::Modificar && fila < 0)
+        return;
+    const QString problema = ValidarSala(txtDenominacion_->text(), txtDomicilio_->text(), txtCodINCAA_->text());
+    if (!problema.isEmpty()) {
+        mensajes_.MensajeInformacion(problema);
+        return;
+    }
+    cls708Salas sala;
+    sala.Cuit = sesion_.cuit;
+    sala.Periodo = sesion_.periodo;
+    sala.Secuencia = qint16(sesion_.secuencia);
+    // Blanks typed around a name would only show up in the printed list.
+    sala.Denominacion = txtDenominacion_->text().trimmed();
+    sala.Domicilio = txtDomicilio_->text().trimmed();
+    sala.CodigoINCAA = txtCodINCAA_->text().trimmed();
+    if (modo_ == Modo::Modificar)
+        sala.codigo = modelo_->fila(fila).codigo;
+    conAvisoDeErrores(mensajes_, [&] {
+        const QString resultado = modo_ == Modo::Modificar ? sala.Modificar(sesion_.base) : sala.Agregar(sesion_.base);
+        if (!resultado.isEmpty())
+            mensajes_.MensajeInformacion(resultado);
+    });
+    modo_ = Modo::Consulta;
+    CargarGrilla();
+    seleccionar(std::max(0, modelo_->buscar(sala.codigo)));
+    HabilitarEdicion(false);
+}
+
+void frm708ListadoSalas::CmdCancelar_Click()
+{
+    if (modo_ == Modo::Consulta)
+        return;
+    modo_ = Modo::Consulta;
+    LimpiarCajas();
+    RefrescarDatos();
+    HabilitarEdicion(false);
+}
+
+void frm708ListadoSalas::cmdeliminarabm_click()
+{
+    const int fila = filaSeleccionada();
+    if (fila < 0
+        || mensajes_.PreguntaSiNo(QStringLiteral("¿ Confirma la eliminación de la sala seleccionada?")) != Respuesta::Si)
+        return;
+    const qint32 sala = modelo_->fila(fila).codigo;
+    conAvisoDeErrores(mensajes_, [&] { cls708Salas::Eliminar(sesion_.base, clave(), sala); });
+    LimpiarCajas();
+    CargarGrilla();
+    seleccionar(0);
+    HabilitarEdicion(false);
+}
+
+void frm708ListadoSalas::cmdEliminarTodos_Click()
+{
+    if (!tieneFilas()
+        || !mensajes_.PreguntaSiNoAdvertencia(QStringLiteral("¿ Confirma eliminación de todas las salas ingresadas?"),
+                                              QStringLiteral("Eliminación de todos")))
+        return;
+    conAvisoDeErrores(mensajes_, [&] { cls708Salas::EliminarTodos(sesion_.base, clave()); });
+    LimpiarCajas();
+    CargarGrilla();
+    seleccionar(0);
+    HabilitarEdicion(false);
+}
+
+void frm708ListadoSalas::cmdImprimir_Click()
+{
+    conAvisoDeErrores(mensajes_, [&] {
+        ConfiguracionReporte configuracion = reporteSalas(sesion_);
+        // The list prints its page count on its last page: lay it out once to know it.
+        const int hojas = paginas(armarReporte(configuracion, sesion_.base));
+        configuracion.Formula(primeraFormulaLibre(configuracion), formulaUltimaHoja(hojas));
+        configuracion.titulo = QStringLiteral("Impresión Detalle de Salas");
+        frmImpresion impresion(std::move(configuracion), sesion_.base, mensajes_, this);
+        impresion.exec();
+    });
+}
+
+void frm708ListadoSalas::empezarEnArbol() { focoEnArbol_ = true; }
+
+void frm708ListadoSalas::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (focoEnArbol_ && arbol_->isEnabled()) {
+        if (QTreeWidgetItem* raiz = arbol_->topLevelItem(0); raiz && raiz->childCount() > 0)
+            arbol_->setCurrentItem(raiz->child(0));
+        arbol_->setFocus(Qt::OtherFocusReason);
+    }
+    focoEnArbol_ = false;
+}
+
+void frm708ListadoSalas::keyPressEvent(QKeyEvent* evento)
+{
+    // Esc is the Cancelar shortcut here, not a way to close the screen.
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+bool frm708ListadoSalas::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == arbol_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            arbol_DblClick(arbol_->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+}  // namespace veluma

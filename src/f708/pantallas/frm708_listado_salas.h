@@ -1,0 +1,90 @@
+#pragma once
+
+#include "declarations/ddjj.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QTableView;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace veluma {
+
+class Mensajes;
+class ModeloSalas;
+struct Sesion;
+
+// The cinema rooms of the declaration: list, editing, the tree of the four
+// weeks of the selected room (from which its tickets are entered) and the
+// printed list of rooms.
+class frm708ListadoSalas : public QDialog {
+    Q_OBJECT
+public:
+    // `alicuota` is the rate the ticket screens compute with; `textoAlicuota`
+    // the manager's field as shown, which the screen shows beside the weeks.
+    frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
+                       QWidget* parent = nullptr);
+
+    // The screen opens with the focus on the week tree, its first week chosen.
+    void empezarEnArbol();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    enum class Modo { Consulta, Nuevo, Modificar };
+
+    void crearControles();
+    void Form_Load();
+    ClaveDDJJ clave() const;
+    void CargarGrilla();
+    void seleccionar(int fila);
+    int filaSeleccionada() const;
+    bool tieneFilas() const;
+    void RefrescarDatos();
+    void CargarArbol();
+    void LimpiarCajas();
+    void HabilitarEdicion(bool editando);
+    void Grilla_HeadClick(int columna);
+    void arbol_DblClick(QTreeWidgetItem* nodo);
+    void CmdNuevo_Click();
+    void cmdModificar_Click();
+    void cmdAceptar_Click();
+    void CmdCancelar_Click();
+    void cmdeliminarabm_click();
+    void cmdEliminarTodos_Click();
+    void cmdImprimir_Click();
+
+    Sesion& sesion_;
+    Mensajes& mensajes_;
+    double alicuota_;
+    QString textoAlicuota_;
+    Modo modo_ = Modo::Consulta;
+    QString campoOrden_;
+    QString direccionOrden_;
+    bool focoEnArbol_ = false;
+
+    ModeloSalas* modelo_;
+    QTableView* Grilla_;
+    QGroupBox* frDatos_;
+    QLineEdit* txtDenominacion_;
+    QLineEdit* txtDomicilio_;
+    QLineEdit* txtCodINCAA_;
+    QGroupBox* FrArbol_;
+    QTreeWidget* arbol_;
+    QToolButton* cmdNuevo_;
+    QToolButton* cmdModificar_;
+    QToolButton* cmdEliminarABM_;
+    QToolButton* cmdEliminarTodos_;
+    QToolButton* cmdImprimir_;
+    QToolButton* cmdAceptar_;
+    QToolButton* cmdCancelar_;
+    QToolButton* cmdSalir_;
+};
+
+}  // namespace veluma

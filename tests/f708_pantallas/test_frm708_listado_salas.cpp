@@ -1,0 +1,274 @@
+#include "f708/pantallas/frm708_listado_salas.h"
+#include "pantalla_708.h"
+#include "shell/modal.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTreeWidget>
+
+using namespace veluma;
+using veluma::test::alAparecerModal;
+
+namespace {
+
+class PantallaSalas : public veluma::test::Pantalla708 {
+protected:
+    frm708ListadoSalas& abrir()
+    {
+        return mostrar(std::make_unique<frm708ListadoSalas>(sesion, mensajes, 10.0, QStringLiteral("10,00")));
+    }
+
+    // Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir.
+    QString estado()
+    {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdImprimir",
+                        "cmdAceptar", "CmdCancelar", "cmdSalir"});
+    }
+
+    void agregar(const QString& nombre, const QString& domicilio, const QString& incaa)
+    {
+        pulsar("CmdNuevo");
+        escribir("txtDenominacion", nombre);
+        escribir("txtDomicilio", domicilio);
+        escribir("txtCodINCAA", incaa);
+        pulsar("cmdAceptar");
+    }
+
+    QStringList salas(int periodo = 200405)
+    {
+        return filas(QStringLiteral("SELECT COD_SALA, DENOMINACION_SALA, DOMICILIO_SALA, COD_INCAA FROM [708Salas] "
+                                    "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=0 ORDER BY COD_SALA"),
+                     sesion.cuit, periodo);
+    }
+
+    // The names in the grid, top to bottom.
+    QStringList grilla(int columna = 0)
+    {
+        QStringList nombres;
+        auto* modelo = control<QTableView>("Grilla")->model();
+        for (int i = 0; i < modelo->rowCount(); ++i)
+            nombres += modelo->index(i, columna).data().toString();
+        return nombres;
+    }
+
+    QString elegida() { return control<QTableView>("Grilla")->currentIndex().data().toString(); }
+
+    // "key=image" of every node of the week tree, root first.
+    QStringList arbol()
+    {
+        QStringList nodos;
+        auto* arbol = control<QTreeWidget>("arbol");
+        for (int r = 0; r < arbol->topLevelItemCount(); ++r) {
+            QTreeWidgetItem* raiz = arbol->topLevelItem(r);
+            nodos += raiz->data(0, Qt::UserRole).toString() + '=' + raiz->data(0, Qt::UserRole + 1).toString();
+            for (int i = 0; i < raiz->childCount(); ++i)
+                nodos += raiz->child(i)->data(0, Qt::UserRole).toString() + '='
+                         + raiz->child(i)->data(0, Qt::UserRole + 1).toString();
+        }
+        return nodos;
+    }
+
+    QTreeWidgetItem* semana(int numero) { return control<QTreeWidget>("arbol")->topLevelItem(0)->child(numero - 1); }
+};
+
+const QStringList kVacio{"Salas=abierto", "Primero=vacio", "Segundo=vacio", "Tercero=vacio", "Cuarto=vacio"};
+
+}  // namespace
+
+TEST_F(PantallaSalas, AltaValidacionYModificacionDeSalas)
+{
+    abrir();
+    EXPECT_EQ(pantalla->windowTitle(), "Salas");
+    EXPECT_EQ(estado(), "N------S");
+    EXPECT_FALSE(control("Grilla")->isEnabled());
+    EXPECT_FALSE(control("FrArbol")->isEnabled());
+    EXPECT_FALSE(control("frDatos")->isEnabled());
+    EXPECT_EQ(control<QTableView>("Grilla")->model()->headerData(0, Qt::Horizontal).toString(), "Razón Social ");
+
+    // The three checks in one box; the typed data stays and nothing is stored.
+    agregar(QStringLiteral("  "), QString(), QStringLiteral("000"));
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El campo Denominación, no puede estar vacío\rEl campo "
+                                             "Domicilio, no puede estar vacío\rEl campo Código INCAA no puede estar "
+                                             "vacío y no puede ser cero."});
+    EXPECT_EQ(estado(), "-----AC-");
+    EXPECT_EQ(texto("txtCodINCAA"), "000");
+    EXPECT_TRUE(salas().isEmpty());
+    pulsar("CmdCancelar");
+    EXPECT_EQ(estado(), "N------S");
+
+    mensajes.mensajes.clear();
+    agregar(QStringLiteral("Cine Sol"), QStringLiteral("Av. Siempreviva 742"), QStringLiteral("123456"));
+    agregar(QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("222"));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+    EXPECT_EQ(salas(), (QStringList{"1|Cine Sol|Av. Siempreviva 742|123456", "2|Atlas|Lavalle 869|222"}));
+    // Listed from Z to A, the room just saved chosen and shown with its weeks.
+    EXPECT_EQ(grilla(), (QStringList{"Cine Sol", "Atlas"}));
+    EXPECT_EQ(elegida(), "Atlas");
+    EXPECT_EQ(texto("txtDomicilio"), "Lavalle 869");
+    EXPECT_EQ(arbol(), kVacio);
+    EXPECT_EQ(estado(), "NMEEI--S");
+    EXPECT_TRUE(control("Grilla")->isEnabled());
+    EXPECT_TRUE(control("FrArbol")->isEnabled());
+
+    // Modifying changes only the chosen room and keeps its code.
+    pulsar("CmdModificar");
+    EXPECT_EQ(estado(), "-----AC-");
+    EXPECT_FALSE(control("Grilla")->isEnabled());
+    EXPECT_FALSE(control("FrArbol")->isEnabled());
+    escribir("txtDenominacion", QStringLiteral("Zafiro"));
+    escribir("txtDomicilio", QStringLiteral("Corrientes 1530 "));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(salas(), (QStringList{"1|Cine Sol|Av. Siempreviva 742|123456", "2|Zafiro|Corrientes 1530|222"}));
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro", "Cine Sol"}));
+    EXPECT_EQ(elegida(), "Zafiro");
+
+    // Cancelar throws away what was typed.
+    pulsar("CmdModificar");
+    escribir("txtDenominacion", QStringLiteral("Otro"));
+    pulsar("CmdCancelar");
+    EXPECT_EQ(texto("txtDenominacion"), "Zafiro");
+    EXPECT_EQ(salas().size(), 2);
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
+
+TEST_F(PantallaSalas, ElCodigoDeSalaSigueAlMayorDelContribuyenteEnCualquierDeclaracion)
+{
+    sesion.periodo = 200404;
+    abrir();
+    agregar(QStringLiteral("Uno"), QStringLiteral("Calle 1"), QStringLiteral("1"));
+    agregar(QStringLiteral("Dos"), QStringLiteral("Calle 2"), QStringLiteral("2"));
+    agregar(QStringLiteral("Tres"), QStringLiteral("Calle 3"), QStringLiteral("3"));
+    pulsar("cmdSalir");
+    EXPECT_FALSE(pantalla->isVisible());
+
+    sesion.periodo = 200405;
+    abrir();
+    EXPECT_TRUE(grilla().isEmpty());
+    agregar(QStringLiteral("Cuatro"), QStringLiteral("Calle 4"), QStringLiteral("4"));
+    EXPECT_EQ(salas(200405), QStringList{"4|Cuatro|Calle 4|4"});
+    EXPECT_EQ(salas(200404).size(), 3);
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
+
+TEST_F(PantallaSalas, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclaracion)
+{
+    sala(1, QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("111"));
+    sala(2, QStringLiteral("Zafiro"), QStringLiteral("Corrientes 1530"), QStringLiteral("222"));
+    sala(3, QStringLiteral("Otro mes"), QStringLiteral("Florida 1"), QStringLiteral("333"), 200404);
+    linea(1, 1, 5.5, 100);
+    linea(1, 4, 8, 10);
+    linea(2, 1, 5.5, 7);
+    linea(3, 1, 5.5, 9, 200404);
+    abrir();
+    EXPECT_EQ(elegida(), "Zafiro");
+
+    mensajes.respuestas = {false};
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"});
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro", "Atlas"}));
+
+    control<QTableView>("Grilla")->setCurrentIndex(control<QTableView>("Grilla")->model()->index(1, 0));
+    EXPECT_EQ(texto("txtCodINCAA"), "111");
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(grilla(), QStringList{"Zafiro"});
+    EXPECT_EQ(elegida(), "Zafiro");
+    EXPECT_EQ(lineas(), QStringList{"2|1|5.5|7"});
+    EXPECT_EQ(lineas(200404), QStringList{"3|1|5.5|9"});
+
+    mensajes.mensajes.clear();
+    pulsar("CmdEliminarTodos");
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Eliminación de todos: ¿ Confirma eliminación de todas las salas ingresadas?"});
+    EXPECT_TRUE(grilla().isEmpty());
+    EXPECT_TRUE(lineas().isEmpty());
+    EXPECT_TRUE(salas().isEmpty());
+    EXPECT_EQ(salas(200404).size(), 1);
+    EXPECT_EQ(lineas(200404).size(), 1);
+    EXPECT_TRUE(texto("txtDenominacion").isEmpty());
+    EXPECT_EQ(control<QTreeWidget>("arbol")->topLevelItemCount(), 0);
+    EXPECT_EQ(estado(), "N------S");
+}
+
+TEST_F(PantallaSalas, ElTituloDeUnaColumnaInvierteElOrden)
+{
+    sala(1, QStringLiteral("beta"), QStringLiteral("Bolívar 2"), QStringLiteral("1"));
+    sala(2, QStringLiteral("Álamo"), QStringLiteral("Uruguay 3"), QStringLiteral("2"));
+    sala(3, QStringLiteral("Zeta"), QStringLiteral("Alsina 1"), QStringLiteral("3"));
+    abrir();
+    EXPECT_EQ(grilla(), (QStringList{"Zeta", "beta", "Álamo"}));
+    auto* titulos = control<QTableView>("Grilla")->horizontalHeader();
+    emit titulos->sectionClicked(0);
+    EXPECT_EQ(grilla(), (QStringList{"Álamo", "beta", "Zeta"}));
+    EXPECT_EQ(texto("txtDenominacion"), "Álamo");
+    emit titulos->sectionClicked(0);
+    EXPECT_EQ(grilla(), (QStringList{"Zeta", "beta", "Álamo"}));
+    emit titulos->sectionClicked(1);
+    EXPECT_EQ(grilla(1), (QStringList{"Alsina 1", "Bolívar 2", "Uruguay 3"}));
+    emit titulos->sectionClicked(1);
+    EXPECT_EQ(grilla(1), (QStringList{"Uruguay 3", "Bolívar 2", "Alsina 1"}));
+}
+
+TEST_F(PantallaSalas, LasEntradasDeUnaSemanaSeCarganDesdeElArbolQueMuestraSiTieneDatos)
+{
+    sala(7, QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("111"));
+    abrir();
+    EXPECT_EQ(arbol(), kVacio);
+    EXPECT_EQ(control<QTreeWidget>("arbol")->topLevelItem(0)->text(0), "Periodos");
+    EXPECT_EQ(semana(2)->text(0), "2º Periodo");
+
+    // The root opens nothing.
+    emit control<QTreeWidget>("arbol")->itemDoubleClicked(control<QTreeWidget>("arbol")->topLevelItem(0), 0);
+
+    QString titulo;
+    alAparecerModal([&](QWidget* entradas) {
+        titulo = entradas->windowTitle();
+        pulsar("CmdNuevo", entradas);
+        escribir("txtPrecioVenta", QStringLiteral("5,50"), entradas);
+        escribir("txtCantEntradas", QStringLiteral("100"), entradas);
+        pulsar("cmdAceptar", entradas);
+        pulsar("cmdSalir", entradas);
+    });
+    emit control<QTreeWidget>("arbol")->itemDoubleClicked(semana(2), 0);
+    EXPECT_EQ(titulo, "Impuesto Determinado 2º Periodo");
+    EXPECT_EQ(lineas(), QStringList{"7|2|5.5|100"});
+    EXPECT_EQ(arbol(), (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio",
+                                    "Cuarto=vacio"}));
+
+    // Enter on the week opens it too; its last line deleted, the week is empty again.
+    alAparecerModal([&](QWidget* entradas) {
+        titulo = entradas->windowTitle();
+        pulsar("CmdEliminarABM", entradas);
+        pulsar("cmdSalir", entradas);
+    });
+    auto* arbolSemanas = control<QTreeWidget>("arbol");
+    arbolSemanas->setFocus();
+    arbolSemanas->setCurrentItem(semana(2));
+    QTest::keyClick(arbolSemanas, Qt::Key_Return);
+    EXPECT_EQ(titulo, "Impuesto Determinado 2º Periodo");
+    EXPECT_TRUE(lineas().isEmpty());
+    EXPECT_EQ(arbol(), kVacio);
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Advertencia: ¿Confirma la eliminación?"});
+}
+
+TEST_F(PantallaSalas, LosAtajosDeTecladoLlevanALaListaYAlArbolYEscCancela)
+{
+    sala(1, QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("111"));
+    abrir();
+    QTest::keyClick(pantalla.get(), Qt::Key_A);
+    EXPECT_TRUE(control("arbol")->hasFocus());
+    QTest::keyClick(control("arbol"), Qt::Key_L);
+    EXPECT_TRUE(control("Grilla")->hasFocus());
+
+    QTest::keyClick(control("Grilla"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(estado(), "-----AC-");
+    auto* nombre = control<QLineEdit>("txtDenominacion");
+    nombre->setFocus();
+    QTest::keyClicks(nombre, "la");  // letters typed while editing stay in the box
+    EXPECT_TRUE(nombre->hasFocus());
+    EXPECT_EQ(nombre->text(), "Atlasla");
+    QTest::keyClick(nombre, Qt::Key_Escape);
+    EXPECT_TRUE(pantalla->isVisible());
+    EXPECT_EQ(estado(), "NMEEI--S");
+    EXPECT_EQ(texto("txtDenominacion"), "Atlas");
+}

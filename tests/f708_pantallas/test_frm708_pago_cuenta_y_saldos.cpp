@@ -1,0 +1,129 @@
+#include "f708/pantallas/frm708_pago_cuenta.h"
+#include "f708/pantallas/frm708_saldos.h"
+#include "pantalla_708.h"
+
+using namespace veluma;
+
+namespace {
+
+class PantallaPagos : public veluma::test::Pantalla708 {
+protected:
+    frm708PagoCuenta& abrirPagos() { return mostrar(std::make_unique<frm708PagoCuenta>(sesion, mensajes)); }
+    frm708Saldos& abrirSaldos()
+    {
+        return mostrar(std::make_unique<frm708Saldos>(sesion, mensajes, 10.0, QStringLiteral("10,00")));
+    }
+
+    // Nuevo, Modificar, Eliminar todos, Aceptar, Cancelar, Salir.
+    QString estado()
+    {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarTodos", "cmdAceptar", "CmdCancelar", "cmdSalir"});
+    }
+
+    QStringList semanas() { return {texto("txtuno"), texto("txtdos"), texto("txttres"), texto("txtCuatro")}; }
+
+    QStringList pagos()
+    {
+        return filas(QStringLiteral("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta] WHERE CUIT=? AND "
+                                    "PERIODO=200405 AND SECUENCIA=0"),
+                     sesion.cuit);
+    }
+
+    void pagar(double semana1, double semana2)
+    {
+        sesion.base
+            .prepare(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
+                                    "SEMANA4) VALUES (?, 200405, 0, ?, ?, 0, 0)"))
+            .bindAll(sesion.cuit, semana1, semana2)
+            .run();
+    }
+
+    QStringList saldos()
+    {
+        return {texto("txtTotalImpuestoDeclarado"), texto("TxtPagoCuenta"), texto("txtSaldoPendienteIngreso")};
+    }
+
+    bool habilitados() { return control("cmdFormulario")->isEnabled() && control("cmdGenerar")->isEnabled(); }
+};
+
+}  // namespace
+
+TEST_F(PantallaPagos, LosPagosSeGuardanEnUnaSolaFilaConCeroEnLasSemanasVacias)
+{
+    abrirPagos();
+    EXPECT_EQ(semanas(), (QStringList{"", "", "", ""}));
+    EXPECT_EQ(estado(), "N----S");
+    EXPECT_FALSE(control("frDatos")->isEnabled());
+
+    pulsar("CmdNuevo");
+    EXPECT_EQ(estado(), "---AC-");
+    EXPECT_TRUE(control("txtuno")->hasFocus());
+    escribir("txtdos", QStringLiteral("  "));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: Los campos no pueden estar todos vacíos"});
+    EXPECT_EQ(estado(), "---AC-");
+    EXPECT_TRUE(pagos().isEmpty());
+
+    escribir("txttres", QStringLiteral("25,5"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(pagos(), QStringList{"0|0|25.5|0"});
+    EXPECT_EQ(estado(), "NME--S");
+    EXPECT_EQ(semanas(), (QStringList{"", "", "25,5", ""}));
+
+    // Reopened, only the third week shows; saving again replaces the row.
+    pantalla.reset();
+    abrirPagos();
+    EXPECT_EQ(semanas(), (QStringList{"", "", "25,5", ""}));
+    pulsar("CmdModificar");
+    escribir("txtuno", QStringLiteral("1.000,1234"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(pagos(), QStringList{"1000.1234|0|25.5|0"});
+    EXPECT_EQ(semanas(), (QStringList{"1000,1234", "", "25,5", ""}));
+
+    // An amount that cannot be read: the message, the row as it was, still editing.
+    mensajes.mensajes.clear();
+    pulsar("CmdModificar");
+    escribir("txtdos", QStringLiteral("1,23456"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: El Pago a Cuenta de la Semana 2 debe ser un importe positivo "
+                                             "con hasta cuatro decimales."});
+    EXPECT_EQ(estado(), "---AC-");
+    pulsar("CmdCancelar");
+    EXPECT_EQ(semanas(), (QStringList{"1000,1234", "", "25,5", ""}));
+    EXPECT_EQ(pagos(), QStringList{"1000.1234|0|25.5|0"});
+
+    mensajes.mensajes.clear();
+    pulsar("CmdEliminarTodos");
+    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": Confirma eliminación de todos los Pagos?"});
+    EXPECT_TRUE(pagos().isEmpty());
+    EXPECT_EQ(semanas(), (QStringList{"", "", "", ""}));
+    EXPECT_EQ(estado(), "N----S");
+}
+
+TEST_F(PantallaPagos, ElSaldoMuestraImpuestoPagosYPendienteYHabilitaFormularioYGeneracion)
+{
+    // No tickets: nothing declared, nothing to print or generate.
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"0", "0", "0"}));
+    EXPECT_FALSE(control("cmdFormulario")->isEnabled());
+    EXPECT_FALSE(control("cmdGenerar")->isEnabled());
+    EXPECT_TRUE(control("cmdSalir")->isEnabled());
+
+    linea(1, 2, 5.5, 100);
+    pantalla.reset();
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"50", "0", "50"}));
+    EXPECT_TRUE(habilitados());
+
+    // Payments above the tax leave nothing pending.
+    pagar(30, 40);
+    pantalla.reset();
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"50", "70", "0"}));
+    EXPECT_TRUE(habilitados());
+
+    pantalla.reset();
+    pantalla = std::make_unique<frm708Saldos>(sesion, mensajes, 21.0, QStringLiteral("21,00"));
+    EXPECT_EQ(saldos(), (QStringList{"95,46", "70", "25,46"}));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
