@@ -8,7 +8,7 @@
 #include "shell/modal.h"
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
-#include "unidades_simuladas.h"
+#include "support/unidades_simuladas.h"
 
 #include <QAbstractButton>
 #include <QDir>

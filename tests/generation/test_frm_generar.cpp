@@ -5,7 +5,7 @@
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/mensajes_grabados.h"
-#include "unidades_simuladas.h"
+#include "support/unidades_simuladas.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "support/archivos.h"
 #include "support/mensajes_grabados.h"
 #include "mensajes_con_manos.h"
-#include "unidades_simuladas.h"
+#include "support/unidades_simuladas.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "unidades_simuladas.h"
+#include "support/unidades_simuladas.h"
 
 #include <QDir>
 #include <QDirIterator>

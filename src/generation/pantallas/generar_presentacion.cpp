@@ -10,9 +10,16 @@
 
 namespace veluma {
 
+namespace {
+Unidades* unidadesFijadas = nullptr;
+}  // namespace
+
+void fijarUnidadesDeDestino(Unidades* unidades) { unidadesFijadas = unidades; }
+
 bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, ConstructorRegistros constructor)
 {
-    UnidadesDelSistema unidades;
+    UnidadesDelSistema delSistema;
+    Unidades& unidades = unidadesFijadas ? *unidadesFijadas : delSistema;
     pantalla.setCursor(Qt::WaitCursor);
     clsGenerarDisquete generacion(sesion, mensajes, [&](const DatosGeneracion& datos) {
         pantalla.unsetCursor();

@@ -1,0 +1,257 @@
+#include "declarations/pantallas/registro_secciones.h"
+#include "f708/pantallas/registro_708.h"
+#include "generation/pantallas/frm_generar.h"
+#include "generation/pantallas/generar_presentacion.h"
+#include "generation/verificacion_archivo.h"
+#include "pantallas/pantalla_ddjj.h"
+#include "shell/modal.h"
+#include "support/archivos.h"
+#include "support/unidades_simuladas.h"
+
+#include <QFileDialog>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+using namespace veluma;
+using veluma::test::alAparecerModal;
+
+namespace {
+
+const QStringList kSecciones{"frm708ListadoSalas", "frm708ImpuestoDeterminado", "frm708PagoCuenta", "frm708Saldos"};
+
+QTreeWidgetItem* nodoDeClave(QTreeWidget* arbol, const QString& clave)
+{
+    for (QTreeWidgetItem* nodo : arbol->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
+        if (nodo->data(0, Qt::UserRole).toString() == clave)
+            return nodo;
+    return nullptr;
+}
+
+template <class T = QWidget>
+T* hijo(QWidget* en, const char* nombre)
+{
+    auto* encontrado = en->findChild<T*>(QString::fromUtf8(nombre));
+    EXPECT_NE(encontrado, nullptr) << nombre;
+    return encontrado;
+}
+
+void pulsarEn(QWidget* en, const char* boton) { hijo<QAbstractButton>(en, boton)->click(); }
+
+void escribirEn(QWidget* en, const char* caja, const QString& texto)
+{
+    auto* linea = hijo<QLineEdit>(en, caja);
+    linea->clear();
+    linea->insert(texto);
+}
+
+QString textoEn(QWidget* en, const char* caja) { return hijo<QLineEdit>(en, caja)->text(); }
+
+// The expected records of this declaration, written from the record layouts.
+QStringList registrosEsperados()
+{
+    QString contenido = QString::fromLatin1(test::leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat")));
+    contenido.chop(2);  // the closing CR LF
+    return contenido.split(QLatin1Char('\n'));
+}
+
+// The typical request from the host's start to the file: a declaration
+// created in the manager, its rooms, tickets and payments typed in their
+// screens, the balance shown, the form printed and the file generated for a
+// CD and on a diskette.
+class SolicitudTipica : public test::PantallaDDJJ {
+protected:
+    void SetUp() override
+    {
+        PantallaDDJJ::SetUp();
+        reloj = QDateTime(QDate(2004, 4, 10), QTime(9, 47, 15));
+        registrarPantallas708();
+        letra = unidades.agregar(QStringLiteral("USB"), 1'440'000);
+        fijarUnidadesDeDestino(&unidades);
+    }
+    void TearDown() override
+    {
+        fijarUnidadesDeDestino(nullptr);
+        for (const QString& clave : kSecciones)
+            registrarSeccion(clave, {});
+        PantallaDDJJ::TearDown();
+    }
+
+    // Opens a section of the manager's tree and hands its screen to `accion`.
+    void abrirSeccion(const QString& clave, std::function<void(QWidget*)> accion)
+    {
+        QTreeWidgetItem* nodo = nodoDeClave(control<QTreeWidget>("TreDDJJ"), clave);
+        ASSERT_NE(nodo, nullptr) << clave.toStdString();
+        alAparecerModal(std::move(accion));
+        emit control<QTreeWidget>("TreDDJJ")->itemDoubleClicked(nodo, 0);
+    }
+
+    static void agregarSala(QWidget* salas, const QString& nombre, const QString& domicilio, const QString& incaa)
+    {
+        pulsarEn(salas, "CmdNuevo");
+        escribirEn(salas, "txtDenominacion", nombre);
+        escribirEn(salas, "txtDomicilio", domicilio);
+        escribirEn(salas, "txtCodINCAA", incaa);
+        pulsarEn(salas, "cmdAceptar");
+    }
+
+    // Chooses the room in the grid, opens its week and types the lines.
+    void venderEntradas(QWidget* salas, const QString& sala, const char* semana,
+                        const QList<std::pair<QString, QString>>& lineas, QString* totalSemana = nullptr)
+    {
+        auto* grilla = hijo<QTableView>(salas, "Grilla");
+        for (int fila = 0; fila < grilla->model()->rowCount(); ++fila)
+            if (grilla->model()->index(fila, 0).data().toString() == sala)
+                grilla->setCurrentIndex(grilla->model()->index(fila, 0));
+        ASSERT_EQ(textoEn(salas, "txtDenominacion"), sala);
+        QTreeWidgetItem* nodo = nodoDeClave(hijo<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        ASSERT_NE(nodo, nullptr);
+        alAparecerModal([&](QWidget* entradas) {
+            for (const auto& [precio, cantidad] : lineas) {
+                pulsarEn(entradas, "CmdNuevo");
+                escribirEn(entradas, "txtPrecioVenta", precio);
+                escribirEn(entradas, "txtCantEntradas", cantidad);
+                pulsarEn(entradas, "cmdAceptar");
+            }
+            if (totalSemana)
+                *totalSemana = textoEn(entradas, "txtTotalImpuestoSemana");
+            pulsarEn(entradas, "cmdSalir");
+        });
+        emit hijo<QTreeWidget>(salas, "arbol")->itemDoubleClicked(nodo, 0);
+        // The tree is built again once the tickets are in.
+        nodo = nodoDeClave(hijo<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        ASSERT_NE(nodo, nullptr);
+        EXPECT_EQ(nodo->data(0, Qt::UserRole + 1).toString(), QStringLiteral("lleno"));
+    }
+
+    // Saves the preview as a PDF through the print screen's own dialog.
+    void guardarPdf(QWidget* impresion, const QString& ruta)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hijo<QAbstractButton>(impresion, "cmdPdf")->isEnabled(); }, 10000));
+        std::function<void(QWidget*)> elegir = [&](QWidget* ventana) {
+            auto* dialogo = qobject_cast<QFileDialog*>(ventana);
+            if (!dialogo) {
+                alAparecerModal(elegir);
+                return;
+            }
+            dialogo->setDirectory(QFileInfo(ruta).absolutePath());
+            hijo<QLineEdit>(dialogo, "fileNameEdit")->setText(QFileInfo(ruta).fileName());
+            static_cast<QDialog*>(dialogo)->accept();
+        };
+        alAparecerModal(elegir);
+        pulsarEn(impresion, "cmdPdf");
+        pulsarEn(impresion, "cmdSalir");
+    }
+
+    // The CD tab, then the diskette tab of the destination screen.
+    void generarHaciaCdYDisquete(QWidget* pantalla)
+    {
+        auto* destino = qobject_cast<frmGenerar*>(pantalla);
+        ASSERT_NE(destino, nullptr);
+        destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD.path());
+        hijo<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+        pulsarEn(destino, "cmdAceptar");
+        hijo<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::Disquete));
+        pulsarEn(destino, "cmdAceptar");
+        pulsarEn(destino, "cmdSalir");
+    }
+
+    QString verificarConElPrograma(const QStringList& archivos)
+    {
+        QProcess verificador;
+        verificador.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-verificar"), archivos);
+        EXPECT_TRUE(verificador.waitForFinished(30000));
+        EXPECT_EQ(verificador.exitCode(), 0) << verificador.readAllStandardError().toStdString();
+        return QString::fromUtf8(verificador.readAllStandardOutput()).trimmed();
+    }
+
+    test::UnidadesSimuladas unidades;
+    QChar letra;
+    QTemporaryDir carpetaCD;
+    QTemporaryDir salida;
+};
+
+}  // namespace
+
+TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
+{
+    abrir(708, QStringLiteral("Entradas Cinematográficas"));
+    pulsar("cmdNuevo");
+    EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), QStringLiteral("10"));
+    escribir("txtMesFiscal", QStringLiteral("03"));
+    escribir("txtAñoFiscal", QStringLiteral("2004"));
+    pulsar("cmdAceptar");
+    ASSERT_EQ(filasDDJJ(), QStringList{"200403/0/708/10/2004-04-10 09:47:15"});
+
+    QString semanaOpera;
+    abrirSeccion(QStringLiteral("frm708ListadoSalas"), [&](QWidget* salas) {
+        agregarSala(salas, QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"), QStringLiteral("1234"));
+        agregarSala(salas, QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"), QStringLiteral("000789"));
+        venderEntradas(salas, QStringLiteral("Cine Ópera"), "Primero", {{"5,50", "100"}, {"10", "3"}}, &semanaOpera);
+        venderEntradas(salas, QStringLiteral("Cine Ópera"), "Tercero", {{"12,75", "40"}});
+        venderEntradas(salas, QStringLiteral("Atlas Flores"), "Primero", {{"8", "250"}});
+        venderEntradas(salas, QStringLiteral("Atlas Flores"), "Segundo", {{"8,00", "10"}});
+        pulsarEn(salas, "cmdSalir");
+    });
+    EXPECT_EQ(semanaOpera, QStringLiteral("52,73"));
+
+    abrirSeccion(QStringLiteral("frm708PagoCuenta"), [&](QWidget* pagos) {
+        pulsarEn(pagos, "CmdNuevo");
+        escribirEn(pagos, "txtuno", QStringLiteral("10"));
+        escribirEn(pagos, "txttres", QStringLiteral("5,5"));
+        pulsarEn(pagos, "cmdAceptar");
+        pulsarEn(pagos, "cmdSalir");
+    });
+    EXPECT_TRUE(imagenesDelArbol().contains(QStringLiteral("frm708Saldos=lleno")));
+
+    const QString pdf = salida.filePath(QStringLiteral("f708.pdf"));
+    QStringList saldos;
+    abrirSeccion(QStringLiteral("frm708Saldos"), [&](QWidget* saldo) {
+        for (const char* caja : {"txtTotalImpuestoDeclarado", "TxtPagoCuenta", "txtSaldoPendienteIngreso"})
+            saldos += textoEn(saldo, caja);
+        ASSERT_TRUE(hijo<QAbstractButton>(saldo, "cmdFormulario")->isEnabled());
+        alAparecerModal([&](QWidget* impresion) { guardarPdf(impresion, pdf); });
+        pulsarEn(saldo, "cmdFormulario");
+        alAparecerModal([&](QWidget* destino) { generarHaciaCdYDisquete(destino); });
+        pulsarEn(saldo, "cmdGenerar");
+        pulsarEn(saldo, "cmdSalir");
+    });
+    EXPECT_EQ(saldos, (QStringList{"288,18", "15,5", "272,68"}));
+    EXPECT_EQ(mensajes.mensajes.count(QStringLiteral("Información: El proceso finalizó correctamente.")), 2)
+        << mensajes.mensajes.join('|').toStdString();
+
+    // The form carries the figures and the verification number of the file.
+    ASSERT_TRUE(QFileInfo(pdf).size() > 0);
+    QProcess lector;
+    lector.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(lector.waitForFinished(30000));
+    const QString textoPdf = QString::fromUtf8(lector.readAllStandardOutput());
+    for (const char* esperado : {"30-70451826-5", "03/2004", "288,18", "15,50", "272,68", "715773"})
+        EXPECT_TRUE(textoPdf.contains(QString::fromUtf8(esperado))) << esperado;
+
+    // Both destinations decode to exactly the records of the layouts.
+    const QString cd = carpetaCD.filePath(QStringLiteral("715773F07083070451826520040300.dat"));
+    const QString disquete = unidades.medios(letra).value(0) + QStringLiteral("/715773F0708.dat");
+    for (const QString& archivo : {cd, disquete}) {
+        const ResultadoVerificacion leido = VerificarPresentacion({archivo});
+        ASSERT_TRUE(leido.valido) << archivo.toStdString() << ": " << leido.problema.toStdString();
+        EXPECT_EQ(leido.cabecera, QStringLiteral("HEAD10 01 01 000019"));
+        EXPECT_EQ(leido.registros, registrosEsperados());
+        EXPECT_TRUE(verificarConElPrograma({archivo}).startsWith(QStringLiteral("Archivo válido: 19 registros.")));
+    }
+
+    // The command-line companion writes the same bytes for the same declaration.
+    delete pantalla.data();
+    sesion.base.close();
+    QProcess lote;
+    lote.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-lote"),
+               {"--instalacion", instalacion.carpetaPrograma(), "--cuit", sesion.cuit, "--formulario", "708",
+                "--periodo", "200403", "--secuencia", "0", "--destino", salida.path()});
+    ASSERT_TRUE(lote.waitForFinished(60000));
+    EXPECT_EQ(lote.exitCode(), 0) << lote.readAllStandardError().toStdString();
+    const QString escrito = QString::fromUtf8(lote.readAllStandardOutput()).trimmed();
+    EXPECT_EQ(escrito, salida.filePath(QStringLiteral("715773F07083070451826520040300.dat")));
+    EXPECT_EQ(test::leerArchivo(escrito), test::leerArchivo(cd));
+}
