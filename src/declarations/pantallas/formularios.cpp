@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QStringList>
+#include <QTableView>
 #include <QToolButton>
 #include <array>
 
@@ -148,6 +150,19 @@ QToolButton* crearBoton(QWidget* padre, const QString& nombre, const QString& ti
     return boton;
 }
 
+QWidget* crearBarra(QWidget& pantalla, std::initializer_list<QToolButton*> botones, QToolButton* salir)
+{
+    auto* barra = new QWidget(&pantalla);
+    barra->setObjectName(QStringLiteral("picBarra"));
+    auto* fila = new QHBoxLayout(barra);
+    fila->setContentsMargins(4, 2, 4, 2);
+    for (QToolButton* boton : botones)
+        fila->addWidget(boton);
+    fila->addStretch();
+    fila->addWidget(salir);
+    return barra;
+}
+
 void ConfigurarBotones(QWidget& pantalla, int contextoAyuda)
 {
     ponerContextoAyuda(pantalla, contextoAyuda);
@@ -230,6 +245,24 @@ bool conAvisoDeErrores(Mensajes& mensajes, const std::function<void()>& accion)
         mensajes.MensajeError(error.descripcion(), error.numero());
         return false;
     }
+}
+
+int filaActual(const QTableView& lista)
+{
+    const int fila = lista.currentIndex().row();
+    return lista.model() && fila >= 0 && fila < lista.model()->rowCount() ? fila : -1;
+}
+
+void ponerFilaActual(QTableView& lista, int fila)
+{
+    {
+        const QSignalBlocker bloqueo(lista.selectionModel());
+        if (lista.model() && fila >= 0 && fila < lista.model()->rowCount())
+            lista.setCurrentIndex(lista.model()->index(fila, 0));
+        else
+            lista.setCurrentIndex({});
+    }
+    lista.viewport()->update();
 }
 
 void CargarSecuencias(QComboBox& lista, int rectificativas)

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class QComboBox;
+class QTableView;
 class QToolButton;
 class QWidget;
 
@@ -21,6 +22,10 @@ void pintarBarra(QWidget& barra);
 
 // A picture button with its caption under the picture.
 QToolButton* crearBoton(QWidget* padre, const QString& nombre, const QString& titulo);
+
+// The screen's toolbar strip `picBarra`: `botones` from the left, `salir`
+// alone at the right end.
+QWidget* crearBarra(QWidget& pantalla, std::initializer_list<QToolButton*> botones, QToolButton* salir);
 
 // Gives the screen's strip `picBarra` its background and every button the
 // screen's help context, its conventional tooltip and picture; then installs
@@ -49,6 +54,12 @@ void HabilitarEdicionABM(QWidget& pantalla, bool editando, bool tieneFilas, QWid
 // Runs the work of an event handler; a veluma::Error it throws is shown with
 // MensajeError and the handler goes on. False when that happened.
 bool conAvisoDeErrores(Mensajes& mensajes, const std::function<void()>& accion);
+
+// The list's current row; -1 when it has none.
+int filaActual(const QTableView& lista);
+// Makes `fila` the list's current row (none when out of range) without the
+// list telling its listeners: the screen shows the row itself afterwards.
+void ponerFilaActual(QTableView& lista, int fila);
 
 // Fills a sequence list: "Original", then "Rectificativa 1" to "Rectificativa n".
 void CargarSecuencias(QComboBox& lista, int rectificativas);

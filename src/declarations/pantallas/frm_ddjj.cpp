@@ -82,22 +82,15 @@ frmDDJJ::~frmDDJJ() { liberarMenu(); }
 
 void frmDDJJ::crearControles()
 {
-    auto* picBarra = new QWidget(this);
-    picBarra->setObjectName(QStringLiteral("picBarra"));
-    auto* barra = new QHBoxLayout(picBarra);
-    barra->setContentsMargins(4, 2, 4, 2);
-    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("cmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(picBarra, QStringLiteral("cmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminar_ = crearBoton(picBarra, QStringLiteral("cmdEliminar"), QStringLiteral("&Eliminar"));
-    cmdCopiar_ = crearBoton(picBarra, QStringLiteral("cmdCopiar"), QStringLiteral("C&opiar"));
+    cmdNuevo_ = crearBoton(this, QStringLiteral("cmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(this, QStringLiteral("cmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminar_ = crearBoton(this, QStringLiteral("cmdEliminar"), QStringLiteral("&Eliminar"));
+    cmdCopiar_ = crearBoton(this, QStringLiteral("cmdCopiar"), QStringLiteral("C&opiar"));
     cmdCopiar_->setToolTip(QStringLiteral("Copiar la Declaración Jurada seleccionada"));
-    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    for (QToolButton* boton : {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_})
-        barra->addWidget(boton);
-    barra->addStretch();
-    barra->addWidget(cmdSalir_);
+    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     fraDatos_ = new QGroupBox(QStringLiteral("Datos de la Declaración Jurada"), this);
     fraDatos_->setObjectName(QStringLiteral("fraDatos"));
@@ -237,22 +230,11 @@ void frmDDJJ::leerLista()
 
 void frmDDJJ::seleccionar(int fila)
 {
-    {
-        const QSignalBlocker bloqueo(GridDDJJ_->selectionModel());
-        if (fila >= 0 && fila < modelo_->rowCount())
-            GridDDJJ_->setCurrentIndex(modelo_->index(fila, 0));
-        else
-            GridDDJJ_->setCurrentIndex({});
-    }
-    GridDDJJ_->viewport()->update();
+    ponerFilaActual(*GridDDJJ_, fila);
     GridDDJJ_RowColChange();
 }
 
-int frmDDJJ::filaSeleccionada() const
-{
-    const int fila = GridDDJJ_->currentIndex().row();
-    return fila >= 0 && fila < modelo_->rowCount() ? fila : -1;
-}
+int frmDDJJ::filaSeleccionada() const { return filaActual(*GridDDJJ_); }
 
 bool frmDDJJ::tieneFilas() const { return modelo_->rowCount() > 0; }
 

@@ -54,21 +54,14 @@ frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& m
 
 void frm708ImpuestoDeterminado::crearControles()
 {
-    auto* picBarra = new QWidget(this);
-    picBarra->setObjectName(QStringLiteral("picBarra"));
-    auto* barra = new QHBoxLayout(picBarra);
-    barra->setContentsMargins(4, 2, 4, 2);
-    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(picBarra, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarABM_ = crearBoton(picBarra, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
-    cmdEliminarTodos_ = crearBoton(picBarra, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    for (QToolButton* boton : {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_})
-        barra->addWidget(boton);
-    barra->addStretch();
-    barra->addWidget(cmdSalir_);
+    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminarABM_ = crearBoton(this, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
+    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
+    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     modelo_ = new ModeloImpuesto(this);
     Grilla_ = new QTableView(this);
@@ -158,22 +151,11 @@ void frm708ImpuestoDeterminado::leerLineas()
 
 void frm708ImpuestoDeterminado::seleccionar(int fila)
 {
-    {
-        const QSignalBlocker bloqueo(Grilla_->selectionModel());
-        if (fila >= 0 && fila < modelo_->rowCount())
-            Grilla_->setCurrentIndex(modelo_->index(fila, 0));
-        else
-            Grilla_->setCurrentIndex({});
-    }
-    Grilla_->viewport()->update();
+    ponerFilaActual(*Grilla_, fila);
     Grilla_RowColChange();
 }
 
-int frm708ImpuestoDeterminado::filaSeleccionada() const
-{
-    const int fila = Grilla_->currentIndex().row();
-    return fila >= 0 && fila < modelo_->rowCount() ? fila : -1;
-}
+int frm708ImpuestoDeterminado::filaSeleccionada() const { return filaActual(*Grilla_); }
 
 bool frm708ImpuestoDeterminado::tieneFilas() const { return modelo_->rowCount() > 0; }
 

@@ -104,24 +104,16 @@ frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, doubl
 
 void frm708ListadoSalas::crearControles()
 {
-    auto* picBarra = new QWidget(this);
-    picBarra->setObjectName(QStringLiteral("picBarra"));
-    auto* barra = new QHBoxLayout(picBarra);
-    barra->setContentsMargins(4, 2, 4, 2);
-    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(picBarra, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarABM_ = crearBoton(picBarra, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
-    cmdEliminarTodos_ = crearBoton(picBarra, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdImprimir_ = crearBoton(picBarra, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
+    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminarABM_ = crearBoton(this, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
+    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
+    cmdImprimir_ = crearBoton(this, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
     cmdImprimir_->setToolTip(QStringLiteral("Imprimir el detalle de las salas"));
-    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    for (QToolButton* boton :
-         {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_})
-        barra->addWidget(boton);
-    barra->addStretch();
-    barra->addWidget(cmdSalir_);
+    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
@@ -216,22 +208,11 @@ void frm708ListadoSalas::CargarGrilla()
 
 void frm708ListadoSalas::seleccionar(int fila)
 {
-    {
-        const QSignalBlocker bloqueo(Grilla_->selectionModel());
-        if (fila >= 0 && fila < modelo_->rowCount())
-            Grilla_->setCurrentIndex(modelo_->index(fila, 0));
-        else
-            Grilla_->setCurrentIndex({});
-    }
-    Grilla_->viewport()->update();
+    ponerFilaActual(*Grilla_, fila);
     RefrescarDatos();
 }
 
-int frm708ListadoSalas::filaSeleccionada() const
-{
-    const int fila = Grilla_->currentIndex().row();
-    return fila >= 0 && fila < modelo_->rowCount() ? fila : -1;
-}
+int frm708ListadoSalas::filaSeleccionada() const { return filaActual(*Grilla_); }
 
 bool frm708ListadoSalas::tieneFilas() const { return modelo_->rowCount() > 0; }
 

@@ -29,20 +29,13 @@ frm708PagoCuenta::frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* 
 
 void frm708PagoCuenta::crearControles()
 {
-    auto* picBarra = new QWidget(this);
-    picBarra->setObjectName(QStringLiteral("picBarra"));
-    auto* barra = new QHBoxLayout(picBarra);
-    barra->setContentsMargins(4, 2, 4, 2);
-    cmdNuevo_ = crearBoton(picBarra, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(picBarra, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarTodos_ = crearBoton(picBarra, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdAceptar_ = crearBoton(picBarra, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(picBarra, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    for (QToolButton* boton : {cmdNuevo_, cmdModificar_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_})
-        barra->addWidget(boton);
-    barra->addStretch();
-    barra->addWidget(cmdSalir_);
+    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
+    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
+    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     frDatos_ = new QGroupBox(QStringLiteral("Pagos a cuenta"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));

@@ -48,19 +48,12 @@ frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, 
 
 void frm708Saldos::crearControles()
 {
-    auto* picBarra = new QWidget(this);
-    picBarra->setObjectName(QStringLiteral("picBarra"));
-    auto* barra = new QHBoxLayout(picBarra);
-    barra->setContentsMargins(4, 2, 4, 2);
-    cmdFormulario_ = crearBoton(picBarra, QStringLiteral("cmdFormulario"), QStringLiteral("&Formulario"));
+    cmdFormulario_ = crearBoton(this, QStringLiteral("cmdFormulario"), QStringLiteral("&Formulario"));
     cmdFormulario_->setToolTip(QStringLiteral("Imprimir el Formulario 708"));
-    cmdGenerar_ = crearBoton(picBarra, QStringLiteral("cmdGenerar"), QStringLiteral("&Generar"));
+    cmdGenerar_ = crearBoton(this, QStringLiteral("cmdGenerar"), QStringLiteral("&Generar"));
     cmdGenerar_->setToolTip(QStringLiteral("Generar el archivo de presentación"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    barra->addWidget(cmdFormulario_);
-    barra->addWidget(cmdGenerar_);
-    barra->addStretch();
-    barra->addWidget(cmdSalir_);
+    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    auto* picBarra = crearBarra(*this, {cmdFormulario_, cmdGenerar_}, cmdSalir_);
 
     auto* frDatos = new QGroupBox(QStringLiteral("Saldo a pagar"), this);
     frDatos->setObjectName(QStringLiteral("frDatos"));
