@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <array>
 
 namespace veluma {
@@ -125,7 +126,29 @@ private:
     QWidget& pantalla_;
 };
 
+class EnterAbreNodo : public QObject {
+public:
+    explicit EnterAbreNodo(QTreeWidget& arbol) : QObject(&arbol), arbol_(arbol) { arbol.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (objeto != &arbol_ || evento->type() != QEvent::KeyPress)
+            return false;
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if ((tecla != Qt::Key_Return && tecla != Qt::Key_Enter) || !arbol_.currentItem())
+            return false;
+        emit arbol_.itemDoubleClicked(arbol_.currentItem(), 0);
+        return true;
+    }
+
+private:
+    QTreeWidget& arbol_;
+};
+
 }  // namespace
+
+void abrirConEnter(QTreeWidget& arbol) { new EnterAbreNodo(arbol); }
 
 void pintarBarra(QWidget& barra)
 {

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QTableView;
+class QTreeWidget;
 class QToolButton;
 class QWidget;
 
@@ -60,6 +61,9 @@ int filaActual(const QTableView& lista);
 // Makes `fila` the list's current row (none when out of range) without the
 // list telling its listeners: the screen shows the row itself afterwards.
 void ponerFilaActual(QTableView& lista, int fila);
+
+// Enter on a node of the tree does what a double click on it does.
+void abrirConEnter(QTreeWidget& arbol);
 
 // Fills a sequence list: "Original", then "Rectificativa 1" to "Rectificativa n".
 void CargarSecuencias(QComboBox& lista, int rectificativas);

@@ -8,11 +8,11 @@
 #include "core/sesion.h"
 #include "declarations/modificacion_ddjj.h"
 #include "declarations/pantallas/formularios.h"
+#include "declarations/pantallas/nodos_arbol.h"
 #include "declarations/pantallas/modelo_ddjj.h"
 #include "declarations/pantallas/registro_secciones.h"
 #include "declarations/secciones.h"
 #include "declarations/validacion_ddjj.h"
-#include "shell/iconos.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -36,24 +36,8 @@ namespace veluma {
 
 namespace {
 
-constexpr int kRolClave = Qt::UserRole;
-constexpr int kRolImagen = Qt::UserRole + 1;
 const QString kDetalle = QStringLiteral("Detalle");
 const QString kResultado = QStringLiteral("Resultado");
-
-void ponerImagen(QTreeWidgetItem* nodo, const QString& imagen)
-{
-    nodo->setData(0, kRolImagen, imagen);
-    nodo->setIcon(0, imagenIcono(imagen));
-}
-
-QTreeWidgetItem* crearNodo(const QString& clave, const QString& texto, const QString& imagen)
-{
-    auto* nodo = new QTreeWidgetItem(QStringList{texto});
-    nodo->setData(0, kRolClave, clave);
-    ponerImagen(nodo, imagen);
-    return nodo;
-}
 
 bool esRaiz(const QTreeWidgetItem* nodo) { return nodo->parent() == nullptr; }
 
@@ -153,7 +137,7 @@ void frmDDJJ::crearControles()
     TreDDJJ_->setObjectName(QStringLiteral("TreDDJJ"));
     TreDDJJ_->setHeaderHidden(true);
     TreDDJJ_->setMinimumWidth(260);
-    TreDDJJ_->installEventFilter(this);
+    abrirConEnter(*TreDDJJ_);
 
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(fraDatos_);
@@ -179,8 +163,7 @@ void frmDDJJ::crearControles()
     connect(optServicio_, &QButtonGroup::idClicked, this, &frmDDJJ::optServicio_Click);
     connect(txtMesFiscal_, &QLineEdit::textEdited, this, &frmDDJJ::txtMesFiscal_Change);
     connect(TreDDJJ_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* nodo) { TreDDJJ_DblClick(nodo); });
-    connect(TreDDJJ_, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("abierto")); });
-    connect(TreDDJJ_, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("cerrado")); });
+    imagenesDeApertura(*TreDDJJ_);
     connect(GridDDJJ_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { GridDDJJ_RowColChange(); });
 }
@@ -525,18 +508,6 @@ void frmDDJJ::closeEvent(QCloseEvent* evento)
     liberarMenu();
     emit cerrado();
     QWidget::closeEvent(evento);
-}
-
-bool frmDDJJ::eventFilter(QObject* objeto, QEvent* evento)
-{
-    if (objeto == TreDDJJ_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            TreDDJJ_DblClick(TreDDJJ_->currentItem());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
 }
 
 }  // namespace veluma

@@ -38,7 +38,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     enum class Modo { Consulta, Nuevo, Modificar };

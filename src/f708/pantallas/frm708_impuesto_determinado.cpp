@@ -44,7 +44,7 @@ void admitir(QLineEdit* campo, const QString& patron)
 
 frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala,
                                                      double alicuota, QWidget* parent)
-    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), semana_(semana), sala_(sala), alicuota_(alicuota)
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), semana_(semana), sala_(sala), alicuota_(alicuota)
 {
     setObjectName(QStringLiteral("frm708ImpuestoDeterminado"));
     setModal(true);
@@ -316,16 +316,6 @@ void frm708ImpuestoDeterminado::volverALaLista(double precioVenta)
     seleccionar(std::max(0, modelo_->buscar(precioVenta)));
     mostrarTotales();
     HabilitarEdicion(false);
-}
-
-void frm708ImpuestoDeterminado::keyPressEvent(QKeyEvent* evento)
-{
-    // Esc is the Cancelar shortcut here, not a way to close the screen.
-    if (evento->key() == Qt::Key_Escape) {
-        evento->accept();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
 }
 
 }  // namespace veluma

@@ -2,7 +2,7 @@
 
 #include "declarations/ddjj.h"
 
-#include <QDialog>
+#include "declarations/pantallas/pantalla_entrada.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -17,7 +17,7 @@ struct Sesion;
 
 // The tickets of one room in one week, by sale price, with the tax each
 // price line carries at the declaration's rate and the room's totals.
-class frm708ImpuestoDeterminado : public QDialog {
+class frm708ImpuestoDeterminado : public PantallaEntrada {
     Q_OBJECT
 public:
     frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala, double alicuota,
@@ -26,7 +26,6 @@ public:
     static QString caption() { return QStringLiteral("Impuesto Determinado"); }
 
 protected:
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     enum class Modo { Consulta, Nuevo, Modificar };

@@ -4,6 +4,7 @@
 #include "core/mensajes.h"
 #include "core/sesion.h"
 #include "declarations/pantallas/formularios.h"
+#include "declarations/pantallas/nodos_arbol.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pantallas/frm708_impuesto_determinado.h"
 #include "f708/pantallas/modelo_salas.h"
@@ -11,7 +12,6 @@
 #include "f708/salas.h"
 #include "printing/pantallas/frm_impresion.h"
 #include "printing/pantallas/reporte_armado.h"
-#include "shell/iconos.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -31,9 +31,6 @@ namespace veluma {
 
 namespace {
 
-constexpr int kRolClave = Qt::UserRole;
-constexpr int kRolImagen = Qt::UserRole + 1;
-
 struct Semana {
     const char* clave;
     const char* texto;
@@ -42,20 +39,6 @@ constexpr std::array<Semana, 4> kSemanas{{{"Primero", "1º Periodo"},
                                           {"Segundo", "2º Periodo"},
                                           {"Tercero", "3º Periodo"},
                                           {"Cuarto", "4º Periodo"}}};
-
-void ponerImagen(QTreeWidgetItem* nodo, const QString& imagen)
-{
-    nodo->setData(0, kRolImagen, imagen);
-    nodo->setIcon(0, imagenIcono(imagen));
-}
-
-QTreeWidgetItem* crearNodo(const QString& clave, const QString& texto, const QString& imagen)
-{
-    auto* nodo = new QTreeWidgetItem(QStringList{texto});
-    nodo->setData(0, kRolClave, clave);
-    ponerImagen(nodo, imagen);
-    return nodo;
-}
 
 // The week a node stands for, 1 to 4; 0 for the root.
 int semanaDelNodo(const QTreeWidgetItem* nodo)
@@ -92,7 +75,7 @@ int primeraFormulaLibre(const ConfiguracionReporte& configuracion)
 
 frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
                                        QWidget* parent)
-    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
       textoAlicuota_(std::move(textoAlicuota)), campoOrden_(QStringLiteral("DENOMINACION_SALA")),
       direccionOrden_(QStringLiteral("DESC"))
 {
@@ -146,7 +129,7 @@ void frm708ListadoSalas::crearControles()
     arbol_->setObjectName(QStringLiteral("arbol"));
     arbol_->setHeaderHidden(true);
     arbol_->setMinimumWidth(180);
-    arbol_->installEventFilter(this);
+    abrirConEnter(*arbol_);
     auto* lblAlicuota = new QLabel(QStringLiteral("Alícuota: %1 %").arg(textoAlicuota_), FrArbol_);
     lblAlicuota->setObjectName(QStringLiteral("lblAlicuota"));
     auto* marcoArbol = new QVBoxLayout(FrArbol_);
@@ -178,10 +161,7 @@ void frm708ListadoSalas::crearControles()
     connect(Grilla_->horizontalHeader(), &QHeaderView::sectionClicked, this, &frm708ListadoSalas::Grilla_HeadClick);
     connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { RefrescarDatos(); });
     connect(arbol_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* nodo) { arbol_DblClick(nodo); });
-    connect(arbol_, &QTreeWidget::itemExpanded, this,
-            [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("abierto")); });
-    connect(arbol_, &QTreeWidget::itemCollapsed, this,
-            [](QTreeWidgetItem* nodo) { ponerImagen(nodo, QStringLiteral("cerrado")); });
+    imagenesDeApertura(*arbol_);
 }
 
 void frm708ListadoSalas::Form_Load()
@@ -410,28 +390,6 @@ void frm708ListadoSalas::showEvent(QShowEvent* evento)
         arbol_->setFocus(Qt::OtherFocusReason);
     }
     focoEnArbol_ = false;
-}
-
-void frm708ListadoSalas::keyPressEvent(QKeyEvent* evento)
-{
-    // Esc is the Cancelar shortcut here, not a way to close the screen.
-    if (evento->key() == Qt::Key_Escape) {
-        evento->accept();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
-}
-
-bool frm708ListadoSalas::eventFilter(QObject* objeto, QEvent* evento)
-{
-    if (objeto == arbol_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            arbol_DblClick(arbol_->currentItem());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(objeto, evento);
 }
 
 }  // namespace veluma

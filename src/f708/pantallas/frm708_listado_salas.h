@@ -2,7 +2,7 @@
 
 #include "declarations/ddjj.h"
 
-#include <QDialog>
+#include "declarations/pantallas/pantalla_entrada.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -20,7 +20,7 @@ struct Sesion;
 // The cinema rooms of the declaration: list, editing, the tree of the four
 // weeks of the selected room (from which its tickets are entered) and the
 // printed list of rooms.
-class frm708ListadoSalas : public QDialog {
+class frm708ListadoSalas : public PantallaEntrada {
     Q_OBJECT
 public:
     // `alicuota` is the rate the ticket screens compute with; `textoAlicuota`
@@ -33,8 +33,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     enum class Modo { Consulta, Nuevo, Modificar };

@@ -19,7 +19,7 @@
 namespace veluma {
 
 frm708PagoCuenta::frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* parent)
-    : QDialog(parent), sesion_(sesion), mensajes_(mensajes)
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes)
 {
     setObjectName(QStringLiteral("frm708PagoCuenta"));
     setModal(true);
@@ -175,16 +175,6 @@ void frm708PagoCuenta::cmdEliminarTodos_Click()
     conAvisoDeErrores(mensajes_, [&] { cls708PagoCuenta::Eliminar(sesion_.base, clave()); });
     MostrarPagos();
     HabilitarEdicion(false);
-}
-
-void frm708PagoCuenta::keyPressEvent(QKeyEvent* evento)
-{
-    // Esc is the Cancelar shortcut here, not a way to close the screen.
-    if (evento->key() == Qt::Key_Escape) {
-        evento->accept();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
 }
 
 }  // namespace veluma

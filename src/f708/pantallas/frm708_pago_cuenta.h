@@ -2,7 +2,8 @@
 
 #include "declarations/ddjj.h"
 
-#include <QDialog>
+#include "declarations/pantallas/pantalla_entrada.h"
+
 #include <array>
 
 class QGroupBox;
@@ -15,13 +16,12 @@ class Mensajes;
 struct Sesion;
 
 // The four weekly payments on account of the declaration.
-class frm708PagoCuenta : public QDialog {
+class frm708PagoCuenta : public PantallaEntrada {
     Q_OBJECT
 public:
     frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* parent = nullptr);
 
 protected:
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void crearControles();
