@@ -100,8 +100,7 @@ int main(int argc, char** argv)
     QTemporaryDir carpeta;
     demo::crearBasesAnfitrion(carpeta.path());
     const Instalacion instalacion = demo::instalacionDemo(carpeta.path());
-    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion,
-                         {NombreBaseAuxiliar(instalacion.version())});
+    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion, {NombreBaseAuxiliar(instalacion.version())});
 
     MensajesConsola mensajes;
     Sesion sesion(instalacion);
@@ -112,8 +111,8 @@ int main(int argc, char** argv)
 
     std::printf("Generación del F.708: mediana de %d repeticiones\n", repeticiones);
     // The widths count bytes: one more for each accented letter.
-    std::printf("  %6s %8s %10s %14s %13s %16s %15s\n", "salas", "líneas", "registros", "generar ms",
-                "ms/1000 lín.", "total mes ms", "ms/1000 lín.");
+    std::printf("  %6s %8s %10s %14s %13s %16s %15s\n", "salas", "líneas", "registros", "generar ms", "ms/1000 lín.",
+                "total mes ms", "ms/1000 lín.");
     int periodo = 200401;
     for (const int salas : {13, 25, 50}) {
         cargarDeclaracion(sesion, periodo, salas);
@@ -130,8 +129,8 @@ int main(int argc, char** argv)
             registros = interfaz.CantidadRegistros;
         });
         double total = 0;
-        const double totalMes =
-            medianaMs(repeticiones, [&] { total = cls708ImpuestoDeterminado::TotalImpuestoMes(sesion.base, clave, 0, 10); });
+        const double totalMes = medianaMs(
+            repeticiones, [&] { total = cls708ImpuestoDeterminado::TotalImpuestoMes(sesion.base, clave, 0, 10); });
         std::printf("  %6d %7d %10d %14.1f %12.2f %16.1f %14.2f   (impuesto %.2f, archivo %lld bytes)\n", salas, lineas,
                     registros, generar, generar * 1000 / lineas, totalMes, totalMes * 1000 / lineas, total,
                     static_cast<long long>(QFileInfo(instalacion.carpetaTrabajo() + kArchivoRegistros).size()));

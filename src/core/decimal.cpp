@@ -64,10 +64,7 @@ std::string sinCeros(std::string digitos)
     return digitos;
 }
 
-bool menor(const std::string& a, const std::string& b)
-{
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
+bool menor(const std::string& a, const std::string& b) { return a.size() != b.size() ? a.size() < b.size() : a < b; }
 
 // a - b, for a >= b.
 std::string restar(const std::string& a, const std::string& b)
@@ -172,8 +169,7 @@ Decimal Decimal::quotient(const Decimal& dividend, const Decimal& divisor, int d
     // dividend / divisor × 10^decimals as a ratio of whole numbers.
     std::string numerador = dividend.allDigits();
     std::string denominador = sinCeros(divisor.allDigits());
-    const long desplazamiento =
-        long(divisor.fraction_.size()) - long(dividend.fraction_.size()) + long(decimals);
+    const long desplazamiento = long(divisor.fraction_.size()) - long(dividend.fraction_.size()) + long(decimals);
     if (desplazamiento >= 0)
         numerador.append(std::size_t(desplazamiento), '0');
     else

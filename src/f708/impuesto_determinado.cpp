@@ -26,8 +26,8 @@ double sumarLineas(Statement& consulta, double alicuota)
     double total = 0;
     while (consulta.next()) {
         const double precioBasico = cls708ImpuestoDeterminado::PrecioBasico(consulta.real(0).value_or(0), alicuota);
-        total += cls708ImpuestoDeterminado::impuestodeterminado(precioBasico, consulta.integer(1).value_or(0),
-                                                                alicuota);
+        total +=
+            cls708ImpuestoDeterminado::impuestodeterminado(precioBasico, consulta.integer(1).value_or(0), alicuota);
     }
     return total;
 }
@@ -54,8 +54,8 @@ double cls708ImpuestoDeterminado::impuestodeterminado(double precioBasico, qint6
     return (neto * Decimal(alicuota / 100)).rounded(2).toDouble();
 }
 
-double cls708ImpuestoDeterminado::TotalImpuestoSemana(Database& base, const ClaveDDJJ& clave, int semana,
-                                                      qint32 sala, double alicuota)
+double cls708ImpuestoDeterminado::TotalImpuestoSemana(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala,
+                                                      double alicuota)
 {
     Statement consulta = base.prepare(QStringLiteral(
         "SELECT PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
@@ -64,8 +64,7 @@ double cls708ImpuestoDeterminado::TotalImpuestoSemana(Database& base, const Clav
     return sumarLineas(consulta, alicuota);
 }
 
-double cls708ImpuestoDeterminado::TotalImpuestoMes(Database& base, const ClaveDDJJ& clave, qint32 sala,
-                                                   double alicuota)
+double cls708ImpuestoDeterminado::TotalImpuestoMes(Database& base, const ClaveDDJJ& clave, qint32 sala, double alicuota)
 {
     const QString condicionSala = sala != 0 ? QStringLiteral(" AND COD_SALA=?") : QString();
     Statement consulta = base.prepare(QStringLiteral("SELECT PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA "
@@ -117,9 +116,9 @@ std::vector<LineaInterfaz> cls708ImpuestoDeterminado::GetAllInterfaz(Database& b
 void cls708ImpuestoDeterminado::Eliminar(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala,
                                          double precioVenta)
 {
-    Statement baja = base.prepare(
-        QStringLiteral("DELETE FROM [708ImpuestoDeterminado] "
-                       "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND NRO_SEMANA=? AND COD_SALA=? AND PRECIO_VENTA=?"));
+    Statement baja = base.prepare(QStringLiteral(
+        "DELETE FROM [708ImpuestoDeterminado] "
+        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND NRO_SEMANA=? AND COD_SALA=? AND PRECIO_VENTA=?"));
     ligarClave(baja, clave).bind(4, semana).bind(5, sala).bind(6, precioVenta);
     baja.run();
 }
@@ -155,8 +154,10 @@ QString cls708ImpuestoDeterminado::Modificar(Database& base, int semana, qint32 
             "CANT_ENTRADAS_POR_PRECIO_VENTA=? "
             "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND NRO_SEMANA=? AND COD_SALA=? AND PRECIO_VENTA=?"));
         cambio.bindAll(CodSala, PrecioVenta, int(NroSemana), qint64(EntradasVendidas));
-        ligarClave(cambio, ClaveDDJJ{Cuit, Periodo, Secuencia, 708}, 5).bind(8, semana).bind(9, sala).bind(10,
-                                                                                                     precioVenta);
+        ligarClave(cambio, ClaveDDJJ{Cuit, Periodo, Secuencia, 708}, 5)
+            .bind(8, semana)
+            .bind(9, sala)
+            .bind(10, precioVenta);
         cambio.run();
         if (base.changes() == 0)
             return QStringLiteral("El registro que está intentando Modificar no Existe");

@@ -46,8 +46,7 @@ public:
     static double impuestodeterminado(double precioBasico, qint64 entradas, double alicuota);
 
     // Sum of the rounded line taxes of one room in one week; 0 with no lines.
-    static double TotalImpuestoSemana(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala,
-                                      double alicuota);
+    static double TotalImpuestoSemana(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala, double alicuota);
     // The same over the month; room 0 sums every room of the declaration.
     static double TotalImpuestoMes(Database& base, const ClaveDDJJ& clave, qint32 sala, double alicuota);
 

@@ -6,8 +6,8 @@
 #include "f708/clave_708.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pago_cuenta.h"
-#include "f708/saldos.h"
 #include "f708/salas.h"
+#include "f708/saldos.h"
 #include "generation/codificacion.h"
 #include "generation/escritor_registros.h"
 #include "generation/generar_disquete.h"
@@ -51,13 +51,13 @@ struct SalaConImpuesto {
 std::vector<SalaConImpuesto> salasConImpuesto(Database& base, const ClaveDDJJ& clave, bool porSemana)
 {
     const QString semana = porSemana ? QStringLiteral(", I.NRO_SEMANA") : QString();
-    Statement consulta = base.prepare(
-        QStringLiteral("SELECT DISTINCT S.COD_INCAA, S.COD_SALA%1 "
-                       "FROM [708ImpuestoDeterminado] AS I INNER JOIN [708Salas] AS S "
-                       "ON I.SECUENCIA = S.SECUENCIA AND I.PERIODO = S.PERIODO AND I.CUIT = S.CUIT "
-                       "AND I.COD_SALA = S.COD_SALA "
-                       "WHERE I.CUIT=? AND I.PERIODO=? AND I.SECUENCIA=? ORDER BY S.COD_SALA%1")
-            .arg(semana));
+    Statement consulta =
+        base.prepare(QStringLiteral("SELECT DISTINCT S.COD_INCAA, S.COD_SALA%1 "
+                                    "FROM [708ImpuestoDeterminado] AS I INNER JOIN [708Salas] AS S "
+                                    "ON I.SECUENCIA = S.SECUENCIA AND I.PERIODO = S.PERIODO AND I.CUIT = S.CUIT "
+                                    "AND I.COD_SALA = S.COD_SALA "
+                                    "WHERE I.CUIT=? AND I.PERIODO=? AND I.SECUENCIA=? ORDER BY S.COD_SALA%1")
+                         .arg(semana));
     ligarClave(consulta, clave);
     std::vector<SalaConImpuesto> salas;
     while (consulta.next())
@@ -157,11 +157,10 @@ bool cls708Interfaz::GenerarRegistro1(EscritorRegistros& salida)
     const QString registro = QStringLiteral("01") + FormatearCuit(cuit, 0) + QStringLiteral("00")
                              + QStringLiteral("304") + QStringLiteral("019") + periodo.left(4) + periodo.right(2)
                              + QStringLiteral("00") + QString::number(sesion_.secuencia) + QStringLiteral("0000000")
-                             + formatearNumero(Val(contribuyente.codactiv()), QStringLiteral("000000"))
-                             + NroVerificador + QStringLiteral("0000") + QStringLiteral("00100")
-                             + QStringLiteral("0708") + horaDeclaracion(sesion_.base, clave)
-                             + texto(QStringLiteral("DJ SIN PLAN"), 25) + QStringLiteral("00000")
-                             + versionDelArchivo();
+                             + formatearNumero(Val(contribuyente.codactiv()), QStringLiteral("000000")) + NroVerificador
+                             + QStringLiteral("0000") + QStringLiteral("00100") + QStringLiteral("0708")
+                             + horaDeclaracion(sesion_.base, clave) + texto(QStringLiteral("DJ SIN PLAN"), 25)
+                             + QStringLiteral("00000") + versionDelArchivo();
     return salida.agregar(registro, 105);
 }
 
@@ -227,8 +226,8 @@ bool cls708Interfaz::GenerarRegistro5(EscritorRegistros& salida)
         return false;
     }
     for (const SalaConImpuesto& sala : semanas) {
-        const double total = cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave, sala.semana,
-                                                                            sala.codSala, alicuota_);
+        const double total =
+            cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave, sala.semana, sala.codSala, alicuota_);
         if (!salida.agregar(QStringLiteral("05") + texto(sala.codigoINCAA, 6) + QString::number(sala.semana)
                                 + numerico(total, 15, 2),
                             24))
@@ -246,8 +245,7 @@ bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida)
         return false;
     }
     for (const SalaConImpuesto& sala : salas) {
-        const double total =
-            cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave, sala.codSala, alicuota_);
+        const double total = cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave, sala.codSala, alicuota_);
         if (!salida.agregar(QStringLiteral("06") + texto(sala.codigoINCAA, 6) + numerico(total, 15, 2), 23))
             return false;
     }

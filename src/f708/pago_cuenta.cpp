@@ -53,12 +53,12 @@ QString cls708PagoCuenta::Agregar(Database& base) const
         Transaction transaccion(base);
         const ClaveDDJJ clave{Cuit, Periodo, Secuencia, 708};
         Eliminar(base, clave);
-        Statement alta = base.prepare(QStringLiteral(
-            "INSERT INTO [708PagoCuenta] (CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, SEMANA4) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        Statement alta = base.prepare(
+            QStringLiteral("INSERT INTO [708PagoCuenta] (CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, SEMANA4) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?)"));
         // Currency keeps four decimals.
-        alta.bindAll(Cuit, Periodo, int(Secuencia), redondear(Semana1, 4), redondear(Semana2, 4),
-                     redondear(Semana3, 4), redondear(Semana4, 4));
+        alta.bindAll(Cuit, Periodo, int(Secuencia), redondear(Semana1, 4), redondear(Semana2, 4), redondear(Semana3, 4),
+                     redondear(Semana4, 4));
         alta.run();
         transaccion.commit();
         return {};

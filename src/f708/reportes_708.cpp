@@ -96,8 +96,7 @@ ConfiguracionReporte reporteSalas(const Sesion& sesion)
     reporte.LimpiarFormulas();
     reporte.PonerFormulas(datosDelContribuyente(sesion));
     reporte.formulaSeleccion = QStringLiteral("{708detalledesalas.CUIT} = ") + citado(sesion.cuit)
-                               + QStringLiteral(" AND {708detalledesalas.PERIODO} =")
-                               + QString::number(sesion.periodo)
+                               + QStringLiteral(" AND {708detalledesalas.PERIODO} =") + QString::number(sesion.periodo)
                                + QStringLiteral(" AND {708detalledesalas.SECUENCIA} = ")
                                + QString::number(sesion.secuencia);
     reporte.titulo = QStringLiteral("Impresión Detalle de Salas");

@@ -140,9 +140,9 @@ QString cls708Salas::Modificar(Database& base) const
         Transaction transaccion(base);
         if (incaaRepetido(base, clave, CodigoINCAA.trimmed(), codigo))
             return textoSalaExistente();
-        Statement cambio = base.prepare(
-            QStringLiteral("UPDATE [708Salas] SET DENOMINACION_SALA=?, DOMICILIO_SALA=?, COD_INCAA=? "
-                           "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=?"));
+        Statement cambio =
+            base.prepare(QStringLiteral("UPDATE [708Salas] SET DENOMINACION_SALA=?, DOMICILIO_SALA=?, COD_INCAA=? "
+                                        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=?"));
         cambio.bindAll(Denominacion, Domicilio, CodigoINCAA.trimmed());
         ligarClave(cambio, clave, 4).bind(7, codigo);
         cambio.run();
@@ -159,9 +159,9 @@ void cls708Salas::Eliminar(Database& base, const ClaveDDJJ& clave, qint32 codigo
 {
     Transaction transaccion(base);
     for (const char* tabla : {"708Salas", "708ImpuestoDeterminado"}) {
-        Statement baja = base.prepare(
-            QStringLiteral("DELETE FROM [%1] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=?")
-                .arg(QLatin1String(tabla)));
+        Statement baja =
+            base.prepare(QStringLiteral("DELETE FROM [%1] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=?")
+                             .arg(QLatin1String(tabla)));
         ligarClave(baja, clave).bind(4, codigoSala);
         baja.run();
     }
@@ -172,8 +172,8 @@ void cls708Salas::EliminarTodos(Database& base, const ClaveDDJJ& clave)
 {
     Transaction transaccion(base);
     for (const char* tabla : {"708Salas", "708ImpuestoDeterminado"}) {
-        Statement baja = base.prepare(QStringLiteral("DELETE FROM [%1] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?")
-                                          .arg(QLatin1String(tabla)));
+        Statement baja = base.prepare(
+            QStringLiteral("DELETE FROM [%1] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?").arg(QLatin1String(tabla)));
         ligarClave(baja, clave);
         baja.run();
     }

@@ -15,8 +15,9 @@ double cls708Saldos::GetImpuestoDeclarado(Database& base, const ClaveDDJJ& clave
 
 double cls708Saldos::GetImportePagosCuenta(Database& base, const ClaveDDJJ& clave)
 {
-    Statement consulta = base.prepare(QStringLiteral("SELECT sum(SEMANA1 + SEMANA2 + SEMANA3 + SEMANA4) AS Importe "
-                                                     "FROM [708PagoCuenta] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
+    Statement consulta =
+        base.prepare(QStringLiteral("SELECT sum(SEMANA1 + SEMANA2 + SEMANA3 + SEMANA4) AS Importe "
+                                    "FROM [708PagoCuenta] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
     ligarClave(consulta, clave);
     return consulta.next() ? consulta.real(0).value_or(0) : 0;
 }
@@ -50,8 +51,8 @@ QString horaDeclaracion(Database& base, const ClaveDDJJ& clave)
 
 QString numeroVerificacion708(Database& base, const ClaveDDJJ& clave, double saldoPendiente)
 {
-    return CalcularNVerif(clave.cuit, clave.periodo, clave.secuencia, formatearNumero(saldoPendiente, QStringLiteral("0.00")),
-                          horaDeclaracion(base, clave));
+    return CalcularNVerif(clave.cuit, clave.periodo, clave.secuencia,
+                          formatearNumero(saldoPendiente, QStringLiteral("0.00")), horaDeclaracion(base, clave));
 }
 
 }  // namespace veluma

@@ -94,8 +94,8 @@ protected:
     void declaracionDeReferencia()
     {
         crearDeclaracion();
-        const qint32 opera = agregarSala(QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"),
-                                         QStringLiteral("1234"));
+        const qint32 opera =
+            agregarSala(QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"), QStringLiteral("1234"));
         const qint32 atlas =
             agregarSala(QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"), QStringLiteral("000789"));
         agregarLinea(opera, 1, 5.50, 100);

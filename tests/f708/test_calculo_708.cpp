@@ -28,7 +28,8 @@ TEST(Calculo708, DecimalMultiplicaYDivideExacto)
     EXPECT_EQ((Decimal(123456789012345.0) * Decimal(1000)).toString(), QStringLiteral("123456789012345000"));
     EXPECT_EQ(Decimal::quotient(Decimal(2), Decimal(3), 4).toString(), QStringLiteral("0.6667"));
     EXPECT_EQ(Decimal::quotient(Decimal(-1), Decimal(8), 2).toString(), QStringLiteral("-0.13"));
-    EXPECT_EQ(Decimal::quotient(Decimal(1e-10), Decimal(3e10), 22).toString(), QStringLiteral("0.0000000000000000000033"));
+    EXPECT_EQ(Decimal::quotient(Decimal(1e-10), Decimal(3e10), 22).toString(),
+              QStringLiteral("0.0000000000000000000033"));
     EXPECT_EQ(Decimal::quotient(Decimal(0), Decimal(7), 4).toString(), QStringLiteral("0"));
     EXPECT_THROW(Decimal::quotient(Decimal(1), Decimal(0), 2), Error);
 }
@@ -40,10 +41,10 @@ TEST_F(Totales708, SemanaMesYDeclaracionSumanLineasYaRedondeadas)
     crearDeclaracion();
     const qint32 a = agregarSala(QStringLiteral("A"), QStringLiteral("Calle 1"), QStringLiteral("11"));
     const qint32 b = agregarSala(QStringLiteral("B"), QStringLiteral("Calle 2"), QStringLiteral("22"));
-    agregarLinea(a, 1, 10, 3);   // 2.73
-    agregarLinea(a, 1, 10.01, 3); // 3 × 9.1 = 27.3 × 0.1 = 2.73
-    agregarLinea(a, 2, 5.5, 100); // 50
-    agregarLinea(b, 4, 8, 250);   // 181.82
+    agregarLinea(a, 1, 10, 3);     // 2.73
+    agregarLinea(a, 1, 10.01, 3);  // 3 × 9.1 = 27.3 × 0.1 = 2.73
+    agregarLinea(a, 2, 5.5, 100);  // 50
+    agregarLinea(b, 4, 8, 250);    // 181.82
 
     EXPECT_DOUBLE_EQ(Impuesto::TotalImpuestoSemana(sesion.base, clave(), 1, a, 10), 5.46);
     EXPECT_EQ(Impuesto::TotalImpuestoSemana(sesion.base, clave(), 3, a, 10), 0.0);
@@ -75,7 +76,8 @@ TEST_F(Totales708, SaldoConYSinPagos)
 
     cls708PagoCuenta::Eliminar(sesion.base, clave());
     EXPECT_EQ(cls708Saldos::GetImportePagosCuenta(sesion.base, clave()), 0.0);
-    EXPECT_FALSE(calcularSaldos708(sesion.base, ClaveDDJJ{sesion.cuit, 200405, 0, 708}, 10).habilitaFormularioYGeneracion());
+    EXPECT_FALSE(
+        calcularSaldos708(sesion.base, ClaveDDJJ{sesion.cuit, 200405, 0, 708}, 10).habilitaFormularioYGeneracion());
 
     EXPECT_EQ(cls708Saldos::ValidarMontoIngresado(10, 10.01),
               QStringLiteral("El Monto a Ingresar no debe superar al Saldo Pendiente de Ingreso"));

@@ -57,15 +57,15 @@ TEST_F(Datos708, SalasSeGuardanModificanYOrdenan)
         agregarSala(QStringLiteral("Cine O'Higgins"), QStringLiteral("Av. 1"), QStringLiteral("100"));
     agregarSala(QStringLiteral("árbol"), QStringLiteral("Zeta 3"), QStringLiteral("200"));
     agregarSala(QStringLiteral("Beta"), QStringLiteral("Alfa 2"), QStringLiteral("300"));
-    EXPECT_EQ(nombres(cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("denominacion_sala"),
-                                          QStringLiteral("ASC"))),
-              (QStringList{"árbol", "Beta", "Cine O'Higgins"}));
-    EXPECT_EQ(nombres(cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("Domicilio_sala"),
-                                          QStringLiteral("desc"))),
-              (QStringList{"árbol", "Cine O'Higgins", "Beta"}));
-    EXPECT_THROW(cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("CUIT; DROP TABLE DDJJ"),
-                                     QStringLiteral("ASC")),
-                 Error);
+    EXPECT_EQ(
+        nombres(cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("denominacion_sala"), QStringLiteral("ASC"))),
+        (QStringList{"árbol", "Beta", "Cine O'Higgins"}));
+    EXPECT_EQ(
+        nombres(cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("Domicilio_sala"), QStringLiteral("desc"))),
+        (QStringList{"árbol", "Cine O'Higgins", "Beta"}));
+    EXPECT_THROW(
+        cls708Salas::GetAll(sesion.base, clave(), QStringLiteral("CUIT; DROP TABLE DDJJ"), QStringLiteral("ASC")),
+        Error);
 
     // The same INCAA code twice in one declaration is the same room.
     cls708Salas repetida;
@@ -77,8 +77,10 @@ TEST_F(Datos708, SalasSeGuardanModificanYOrdenan)
     EXPECT_EQ(repetida.Agregar(sesion.base), QStringLiteral("La Sala que está intentando Cargar ya Existe"));
 
     // The same room code in another declaration (as a copy would carry it) stays as it was.
-    sesion.base.prepare(QStringLiteral("INSERT INTO [708Salas] (CUIT, PERIODO, SECUENCIA, COD_SALA, "
-                                       "DENOMINACION_SALA, DOMICILIO_SALA, COD_INCAA) VALUES (?, 200402, 0, ?, 'Vieja', 'Calle', '100')"))
+    sesion.base
+        .prepare(QStringLiteral(
+            "INSERT INTO [708Salas] (CUIT, PERIODO, SECUENCIA, COD_SALA, "
+            "DENOMINACION_SALA, DOMICILIO_SALA, COD_INCAA) VALUES (?, 200402, 0, ?, 'Vieja', 'Calle', '100')"))
         .bindAll(sesion.cuit, ohiggins)
         .run();
     cls708Salas cambio;
@@ -139,15 +141,16 @@ TEST_F(Datos708, LineasDeEntradas)
     cambio.PrecioVenta = 7;
     EXPECT_EQ(cambio.Modificar(sesion.base, 2, sala, 12.5),
               QStringLiteral("El registro que está intentando Cargar ya Existe"));
-    const auto lineas = cls708ImpuestoDeterminado::GetAll(sesion.base, clave(), 2, sala,
-                                                          QStringLiteral("precio_venta"), QStringLiteral("DESC"));
+    const auto lineas = cls708ImpuestoDeterminado::GetAll(sesion.base, clave(), 2, sala, QStringLiteral("precio_venta"),
+                                                          QStringLiteral("DESC"));
     ASSERT_EQ(lineas.size(), 2u);
     EXPECT_EQ(lineas[0].precioVenta, 12.5);
     EXPECT_EQ(lineas[0].entradas, 30);
 
     cls708ImpuestoDeterminado::Eliminar(sesion.base, clave(), 2, sala, 12.5);
-    EXPECT_EQ(filas(QStringLiteral("SELECT PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado]")),
-              QStringList{"7|5"});
+    EXPECT_EQ(
+        filas(QStringLiteral("SELECT PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado]")),
+        QStringList{"7|5"});
     agregarLinea(sala, 3, 7, 1);
     cls708ImpuestoDeterminado::EliminarSemana(sesion.base, clave(), 2, sala);
     EXPECT_EQ(filas(QStringLiteral("SELECT NRO_SEMANA FROM [708ImpuestoDeterminado]")), QStringList{"3"});
@@ -238,13 +241,12 @@ TEST_F(Datos708, FormulasDelFormulario708YDelListadoDeSalas)
     for (int i = 0; i <= 15; ++i)
         formulas += reporte.formulas().at(i);
     // 12345.67 × 100 / 110 = 11223.3364; × 1000 × 0.1 = 1122333.64
-    EXPECT_EQ(formulas, (QStringList{
-                            "cuit='30-70451826-5'", "periodo='03/2001'", "secuencia='2 - Rectificativa'",
-                            "denominacion='Cines del Plata S.A.'", "domicilio='Av. Corrientes 1530'",
-                            "NVerif='" + numeroVerificacion708(sesion.base, clave(), 1122383.64 - 70) + "'",
-                            "version='1.00.00'", "alicuota='10,00'", "impuestodeclarado='1.122.383,64'",
-                            "pagos1='30,00'", "pagos2='0,00'", "pagos3='0,00'", "pagos4='40,00'",
-                            "totalpagos='70,00'", "pendiente='1.122.313,64'", ""}));
+    EXPECT_EQ(formulas, (QStringList{"cuit='30-70451826-5'", "periodo='03/2001'", "secuencia='2 - Rectificativa'",
+                                     "denominacion='Cines del Plata S.A.'", "domicilio='Av. Corrientes 1530'",
+                                     "NVerif='" + numeroVerificacion708(sesion.base, clave(), 1122383.64 - 70) + "'",
+                                     "version='1.00.00'", "alicuota='10,00'", "impuestodeclarado='1.122.383,64'",
+                                     "pagos1='30,00'", "pagos2='0,00'", "pagos3='0,00'", "pagos4='40,00'",
+                                     "totalpagos='70,00'", "pendiente='1.122.313,64'", ""}));
     EXPECT_EQ(reporte.formulas().at(20), QString());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^NVerif='\\d{6}'$")).match(formulas[5]).hasMatch());
 

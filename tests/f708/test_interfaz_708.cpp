@@ -54,7 +54,8 @@ TEST_F(Interfaz708, ArchivoDeLaDeclaracionDeReferenciaByteAByte)
     EXPECT_EQ(leer(rutaRegistros()), esperado);
     EXPECT_EQ(interfaz->CantidadRegistros, 19);
     EXPECT_EQ(interfaz->ArchivoSalidaDKT, QStringLiteral("715773F0708.dat"));
-    EXPECT_EQ(interfaz->ArchivoSalidaCD, QStringLiteral("715773F070830704518265200403" "00.dat"));
+    EXPECT_EQ(interfaz->ArchivoSalidaCD, QStringLiteral("715773F070830704518265200403"
+                                                        "00.dat"));
 }
 
 TEST_F(Interfaz708, SinPagosNoHayRegistro04YElSaldoNegativoVaEnCeros)
@@ -114,8 +115,9 @@ TEST_F(Interfaz708, ControlesEnLosTextosNoCorrenLosCampos)
 {
     crearDeclaracion(QStringLiteral("10.5"));
     // Stored by another program: the screens refuse a line feed.
-    sesion.base.prepare(QStringLiteral("INSERT INTO [708Salas] (CUIT, PERIODO, SECUENCIA, COD_SALA, DENOMINACION_SALA, "
-                                       "DOMICILIO_SALA, COD_INCAA) VALUES (?, ?, 0, 7, ?, 'Calle\tDos', '77')"))
+    sesion.base
+        .prepare(QStringLiteral("INSERT INTO [708Salas] (CUIT, PERIODO, SECUENCIA, COD_SALA, DENOMINACION_SALA, "
+                                "DOMICILIO_SALA, COD_INCAA) VALUES (?, ?, 0, 7, ?, 'Calle\tDos', '77')"))
         .bindAll(sesion.cuit, sesion.periodo, QStringLiteral("Sala\nUno"))
         .run();
     agregarLinea(7, 4, 10, 3);

@@ -82,8 +82,7 @@ protected:
         return leidas;
     }
 
-    void sala(int codigo, const QString& nombre, const QString& domicilio, const QString& incaa,
-              int periodo = 200405)
+    void sala(int codigo, const QString& nombre, const QString& domicilio, const QString& incaa, int periodo = 200405)
     {
         sesion.base
             .prepare(QStringLiteral("INSERT INTO [708Salas](CUIT, PERIODO, SECUENCIA, COD_SALA, DENOMINACION_SALA, "

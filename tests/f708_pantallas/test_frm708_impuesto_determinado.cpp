@@ -17,8 +17,8 @@ protected:
     // Nuevo, Modificar, Eliminar, Eliminar todos, Aceptar, Cancelar, Salir.
     QString estado()
     {
-        return botones(
-            {"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdAceptar", "CmdCancelar", "cmdSalir"});
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdAceptar", "CmdCancelar",
+                        "cmdSalir"});
     }
 
     void cargar(const QString& precio, const QString& entradas)
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(PantallaImpuesto, CadaLineaMuestraSuPrecioBasicoSuImpuestoYLosTotalesDeLaSala)
 {
-    linea(5, 1, 11, 20);  // week 1 of the same room: 20 × 10 × 10 % = 20
+    linea(5, 1, 11, 20);   // week 1 of the same room: 20 × 10 × 10 % = 20
     linea(6, 3, 2, 1000);  // another room: not in this room's totals
     abrir();
     EXPECT_EQ(pantalla->windowTitle(), "Impuesto Determinado 3º Periodo");

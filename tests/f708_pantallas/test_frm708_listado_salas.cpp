@@ -22,8 +22,8 @@ protected:
     // Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir.
     QString estado()
     {
-        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdImprimir",
-                        "cmdAceptar", "CmdCancelar", "cmdSalir"});
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdImprimir", "cmdAceptar",
+                        "CmdCancelar", "cmdSalir"});
     }
 
     void agregar(const QString& nombre, const QString& domicilio, const QString& incaa)
@@ -165,7 +165,8 @@ TEST_F(PantallaSalas, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclar
 
     mensajes.respuestas = {false};
     pulsar("CmdEliminarABM");
-    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"});
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"});
     EXPECT_EQ(grilla(), (QStringList{"Zafiro", "Atlas"}));
 
     control<QTableView>("Grilla")->setCurrentIndex(control<QTableView>("Grilla")->model()->index(1, 0));
@@ -232,8 +233,8 @@ TEST_F(PantallaSalas, LasEntradasDeUnaSemanaSeCarganDesdeElArbolQueMuestraSiTien
     emit control<QTreeWidget>("arbol")->itemDoubleClicked(semana(2), 0);
     EXPECT_EQ(titulo, "Impuesto Determinado 2º Periodo");
     EXPECT_EQ(lineas(), QStringList{"7|2|5.5|100"});
-    EXPECT_EQ(arbol(), (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio",
-                                    "Cuarto=vacio"}));
+    EXPECT_EQ(arbol(),
+              (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio", "Cuarto=vacio"}));
 
     // Enter on the week opens it too; its last line deleted, the week is empty again.
     alAparecerModal([&](QWidget* entradas) {

@@ -1,8 +1,8 @@
 #include "core/error.h"
 #include "declarations/pantallas/formularios.h"
+#include "declarations/pantallas/registro_secciones.h"
 #include "f708/pantallas/modelo_impuesto.h"
 #include "f708/pantallas/modelo_salas.h"
-#include "declarations/pantallas/registro_secciones.h"
 #include "f708/pantallas/registro_708.h"
 #include "pantallas/pantalla_ddjj.h"
 #include "shell/modal.h"
@@ -76,8 +76,8 @@ TEST_F(Administrador708, ElAdministradorAbreCadaSeccionDelFormulario708)
 TEST(Formularios708, ElCambioEntreConsultaYEdicionMuestraLosBotonesDeCadaEstado)
 {
     QWidget pantalla;
-    QStringList nombres{"CMDNUEVO", "cmdModificar", "CmdEliminarABM", "cmdEliminarTodos", "cmdImprimir",
-                        "cmdAceptar", "CmdCancelar", "cmdSalir", "cmdGenerar"};
+    QStringList nombres{"CMDNUEVO",   "cmdModificar", "CmdEliminarABM", "cmdEliminarTodos", "cmdImprimir",
+                        "cmdAceptar", "CmdCancelar",  "cmdSalir",       "cmdGenerar"};
     for (const QString& nombre : nombres)
         crearBoton(&pantalla, nombre, nombre);
     QWidget datos(&pantalla);
@@ -109,7 +109,8 @@ TEST(Formularios708, UnErrorDeLaBaseSeMuestraComoMensajeDeError)
     veluma::test::MensajesGrabados mensajes;
     EXPECT_TRUE(conAvisoDeErrores(mensajes, [] {}));
     EXPECT_FALSE(conAvisoDeErrores(mensajes, [] { throw Error(53, QStringLiteral("No se encontró el archivo")); }));
-    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": " + textoMensajeError("No se encontró el archivo", 53)});
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{tituloPrograma() + ": " + textoMensajeError("No se encontró el archivo", 53)});
 }
 
 TEST(Modelos708, LasListasDeSalasYDeEntradasSonModelosCorrectos)

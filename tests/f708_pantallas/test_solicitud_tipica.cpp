@@ -52,7 +52,8 @@ QString textoEn(QWidget* en, const char* caja) { return hijo<QLineEdit>(en, caja
 // The expected records of this declaration, written from the record layouts.
 QStringList registrosEsperados()
 {
-    QString contenido = QString::fromLatin1(test::leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat")));
+    QString contenido =
+        QString::fromLatin1(test::leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat")));
     contenido.chop(2);  // the closing CR LF
     return contenido.split(QLatin1Char('\n'));
 }

@@ -129,9 +129,9 @@ TEST_F(GeneracionArchivo, RegistroDeLongitudIncorrectaNoDejaArchivoNiDestino)
     registros[2].texto.chop(1);
 
     EXPECT_FALSE(generar(registros));
-    EXPECT_EQ(mensajes.mensajes, QStringList{QStringLiteral(
-                                     "Información: La generación no se efectuó por el siguiente motivo:\r\n\r\n"
-                                     "La longitud del Registro 02 es incorrecta.\r\n")});
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{QStringLiteral("Información: La generación no se efectuó por el siguiente motivo:\r\n\r\n"
+                                         "La longitud del Registro 02 es incorrecta.\r\n")});
     EXPECT_FALSE(mostrado);
     EXPECT_FALSE(QFile::exists(trabajo(QStringLiteral("DDJJCypf.tmp"))));
 }

@@ -5,9 +5,9 @@
 #include "generation/copia_disquetes.h"
 #include "generation/destino_internet.h"
 #include "generation/medios.h"
+#include "mensajes_con_manos.h"
 #include "support/archivos.h"
 #include "support/mensajes_grabados.h"
-#include "mensajes_con_manos.h"
 #include "support/unidades_simuladas.h"
 
 #include <QDir>

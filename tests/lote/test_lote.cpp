@@ -60,9 +60,12 @@ protected:
 
     QStringList argumentos(const QString& formulario = QStringLiteral("708")) const
     {
-        return {QStringLiteral("--instalacion"), instalacion.carpetaPrograma(), QStringLiteral("--cuit"), cuit,
-                QStringLiteral("--formulario"), formulario, QStringLiteral("--periodo"), QStringLiteral("200403"),
-                QStringLiteral("--secuencia"), QStringLiteral("0"), QStringLiteral("--destino"), destino()};
+        return {QStringLiteral("--instalacion"), instalacion.carpetaPrograma(),
+                QStringLiteral("--cuit"),        cuit,
+                QStringLiteral("--formulario"),  formulario,
+                QStringLiteral("--periodo"),     QStringLiteral("200403"),
+                QStringLiteral("--secuencia"),   QStringLiteral("0"),
+                QStringLiteral("--destino"),     destino()};
     }
 
     Corrida correr(const QStringList& argumentos)
@@ -70,7 +73,7 @@ protected:
         QProcess proceso;
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.remove(QStringLiteral("WINDIR"));
-        entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the tool sets it for itself
+        entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));          // the tool sets it for itself
         entorno.insert(QStringLiteral("TMPDIR"), temporal.path());  // where the single-instance lock lives
         entorno.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
         proceso.setProcessEnvironment(entorno);
@@ -120,8 +123,10 @@ TEST_F(Lote, GeneraElArchivoParaCdEImprimeElFormulario)
     // Only the path on standard output, named as the CD destination names it.
     const QString archivo = corrida.salida.trimmed();
     EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));
-    EXPECT_EQ(archivo, destino() + QLatin1Char('/') + verificacion + QStringLiteral("F070830704518265200403") + "00.dat");
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("/[0-9]{6}F0708[0-9]{11}[0-9]{6}[0-9]{2}\\.dat$")).match(archivo).hasMatch());
+    EXPECT_EQ(archivo,
+              destino() + QLatin1Char('/') + verificacion + QStringLiteral("F070830704518265200403") + "00.dat");
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("/[0-9]{6}F0708[0-9]{11}[0-9]{6}[0-9]{2}\\.dat$")).match(archivo).hasMatch());
     EXPECT_EQ(archivosEn(destino()), QStringList{QFileInfo(archivo).fileName()});
     EXPECT_TRUE(corrida.errores.contains(QStringLiteral("Información: El proceso finalizó correctamente.")))
         << corrida.errores.toStdString();
@@ -133,7 +138,8 @@ TEST_F(Lote, GeneraElArchivoParaCdEImprimeElFormulario)
     EXPECT_EQ(verificador.exitCode(), 0) << verificador.readAllStandardError().toStdString();
     const ResultadoVerificacion contenido = VerificarPresentacion({archivo});
     ASSERT_TRUE(contenido.valido) << contenido.problema.toStdString();
-    EXPECT_EQ(contenido.cabecera, QStringLiteral("HEAD10 01 01 %1").arg(contenido.registros.size(), 6, 10, QLatin1Char('0')));
+    EXPECT_EQ(contenido.cabecera,
+              QStringLiteral("HEAD10 01 01 %1").arg(contenido.registros.size(), 6, 10, QLatin1Char('0')));
     EXPECT_TRUE(contenido.registros.first().startsWith(QStringLiteral("01")));
     const QString registros = contenido.registros.join(QLatin1Char('\n'));
     EXPECT_TRUE(registros.contains(QStringLiteral("123456")) && registros.contains(QStringLiteral("654321")));
@@ -144,9 +150,9 @@ TEST_F(Lote, GeneraElArchivoParaCdEImprimeElFormulario)
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().carpetaTrabajo() + QStringLiteral("DirWin.txt")));
 
     const QString impreso = test::textoDePdf(pdf());
-    for (const QString& esperado : {cuit, QStringLiteral("Cines del Plata S.A."), QStringLiteral("03/2004"),
-                                    QStringLiteral("0 - Original"), QStringLiteral("10,00 %"), verificacion,
-                                    QStringLiteral("96,37"), QStringLiteral("46,37")})
+    for (const QString& esperado :
+         {cuit, QStringLiteral("Cines del Plata S.A."), QStringLiteral("03/2004"), QStringLiteral("0 - Original"),
+          QStringLiteral("10,00 %"), verificacion, QStringLiteral("96,37"), QStringLiteral("46,37")})
         EXPECT_TRUE(impreso.contains(esperado)) << esperado.toStdString() << "\n" << impreso.toStdString();
 
     esperarBaseMezcladaCon(1);
@@ -271,8 +277,8 @@ QString problemaDe(const QStringList& argumentos) { return lote::leerOpciones(ar
 
 QStringList completa()
 {
-    return {"--instalacion", "/opt/veluma", "--cuit", "30-70451826-5", "--formulario", "708",
-            "--periodo",     "200403",      "--secuencia", "2",          "--destino",    "/media/cd"};
+    return {"--instalacion", "/opt/veluma", "--cuit", "30-70451826-5", "--formulario", "708", "--periodo",
+            "200403",        "--secuencia", "2",      "--destino",     "/media/cd"};
 }
 
 TEST(OpcionesLote, LeeTodasLasOpcionesEnCualquierOrden)
@@ -314,8 +320,9 @@ TEST(OpcionesLote, CadaProblemaTieneSuMensaje)
     EXPECT_EQ(problemaDe(con(QStringLiteral("--formulario"), QStringLiteral("709"))),
               QStringLiteral("El formulario debe ser 617, 618 o 708: \"709\"."));
     for (const char* periodo : {"2004-03", "200400", "200413", "20043", "2004031", "marzo", "２００４０３"}) {
-        EXPECT_EQ(problemaDe(con(QStringLiteral("--periodo"), periodo)),
-                  QStringLiteral("El período debe tener la forma AAAAMM, con el mes entre 01 y 12: \"%1\".").arg(periodo));
+        EXPECT_EQ(
+            problemaDe(con(QStringLiteral("--periodo"), periodo)),
+            QStringLiteral("El período debe tener la forma AAAAMM, con el mes entre 01 y 12: \"%1\".").arg(periodo));
     }
     for (const QString secuencia : {"4", "-1", "01", "uno", ""}) {
         EXPECT_EQ(problemaDe(con(QStringLiteral("--secuencia"), secuencia)),

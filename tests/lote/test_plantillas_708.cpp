@@ -146,10 +146,9 @@ TEST_F(Plantillas708, LaListaDeSalasMuestraCadaLineaYLasHojas)
     test::cargarDeclaracion708(sesion);
     const QString texto = imprimir(listaDeSalas());
 
-    for (const QString& esperado :
-         {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
-          QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."), QStringLiteral("03/2004"),
-          QStringLiteral("0 - Original"), QStringLiteral("Hojas: 1")})
+    for (const QString& esperado : {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
+                                    QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."), QStringLiteral("03/2004"),
+                                    QStringLiteral("0 - Original"), QStringLiteral("Hojas: 1")})
         EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
     // One printed line per price: room, INCAA code, price, tickets, base price, tax.
     const QStringList lineas = texto.split(QLatin1Char('\n'));
@@ -158,7 +157,8 @@ TEST_F(Plantillas708, LaListaDeSalasMuestraCadaLineaYLasHojas)
         for (const QString& celda : celdas)
             escapadas += QRegularExpression::escape(celda);
         const QRegularExpression patron(escapadas.join(QStringLiteral("\\s+")));
-        return std::count_if(lineas.begin(), lineas.end(), [&](const QString& l) { return patron.match(l).hasMatch(); });
+        return std::count_if(lineas.begin(), lineas.end(),
+                             [&](const QString& l) { return patron.match(l).hasMatch(); });
     };
     EXPECT_EQ(fila({"Sala Ñandú", "123456", "5,50", "100", "5,0000", "50,00"}), 1) << texto.toStdString();
     EXPECT_EQ(fila({"Sala Ñandú", "123456", "10,00", "3", "9,0909", "2,73"}), 1) << texto.toStdString();

@@ -140,8 +140,8 @@ TEST_F(VentanaPrincipal, AcercaDeYLaAyudaDeCadaPantalla)
 
     // Every help context the screens use has its section in the help document.
     const QString ayuda = QString::fromUtf8(veluma::test::leerArchivo(sesion.rutaAyuda));
-    for (int contexto : {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaRespaldo, kAyudaAcerca, kAyudaGenerar,
-                         kAyudaImpresion, kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708,
-                         kAyudaSaldos708})
+    for (int contexto :
+         {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaRespaldo, kAyudaAcerca, kAyudaGenerar, kAyudaImpresion,
+          kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708, kAyudaSaldos708})
         EXPECT_TRUE(ayuda.contains(QStringLiteral("name=\"contexto%1\"").arg(contexto))) << contexto;
 }

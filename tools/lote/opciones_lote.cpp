@@ -8,8 +8,8 @@ namespace veluma::lote {
 namespace {
 
 const QStringList kObligatorias = {QStringLiteral("--instalacion"), QStringLiteral("--cuit"),
-                                   QStringLiteral("--formulario"), QStringLiteral("--periodo"),
-                                   QStringLiteral("--secuencia"), QStringLiteral("--destino")};
+                                   QStringLiteral("--formulario"),  QStringLiteral("--periodo"),
+                                   QStringLiteral("--secuencia"),   QStringLiteral("--destino")};
 const QString kPdf = QStringLiteral("--pdf");
 
 LecturaOpciones problema(const QString& texto)

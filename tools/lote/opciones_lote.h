@@ -11,10 +11,10 @@ struct OpcionesLote {
     QString instalacion;  // the program folder of the installation
     QString cuit;         // exactly as the host would pass it
     int formulario = 0;
-    int periodo = 0;      // YYYYMM
-    int secuencia = 0;    // 0 original, 1 to 3 rectifying
-    QString destino;      // the folder that receives the file, as for a CD
-    QString pdf;          // where the printed form goes; empty for none
+    int periodo = 0;    // YYYYMM
+    int secuencia = 0;  // 0 original, 1 to 3 rectifying
+    QString destino;    // the folder that receives the file, as for a CD
+    QString pdf;        // where the printed form goes; empty for none
 };
 
 struct LecturaOpciones {

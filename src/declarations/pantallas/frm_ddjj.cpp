@@ -8,8 +8,8 @@
 #include "core/sesion.h"
 #include "declarations/modificacion_ddjj.h"
 #include "declarations/pantallas/formularios.h"
-#include "declarations/pantallas/nodos_arbol.h"
 #include "declarations/pantallas/modelo_ddjj.h"
+#include "declarations/pantallas/nodos_arbol.h"
 #include "declarations/pantallas/registro_secciones.h"
 #include "declarations/secciones.h"
 #include "declarations/validacion_ddjj.h"
@@ -74,7 +74,8 @@ void frmDDJJ::crearControles()
     cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
     cmdCancelar_ = crearBoton(this, QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"));
     cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+    auto* picBarra =
+        crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     fraDatos_ = new QGroupBox(QStringLiteral("Datos de la Declaración Jurada"), this);
     fraDatos_->setObjectName(QStringLiteral("fraDatos"));

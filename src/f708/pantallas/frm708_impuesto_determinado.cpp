@@ -61,7 +61,8 @@ void frm708ImpuestoDeterminado::crearControles()
     cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
     cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
     cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+    auto* picBarra = crearBarra(
+        *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     modelo_ = new ModeloImpuesto(this);
     Grilla_ = new QTableView(this);
@@ -265,9 +266,8 @@ void frm708ImpuestoDeterminado::cmdAceptar_Click()
     // A modified line keeps its price, so both cases find their line by it.
     const double precio = modo_ == Modo::Modificar ? modelo_->fila(fila).precioVenta : linea.PrecioVenta;
     conAvisoDeErrores(mensajes_, [&] {
-        const QString resultado = modo_ == Modo::Modificar
-                                      ? linea.Modificar(sesion_.base, semana_, sala_, precio)
-                                      : linea.Agregar(sesion_.base);
+        const QString resultado = modo_ == Modo::Modificar ? linea.Modificar(sesion_.base, semana_, sala_, precio)
+                                                           : linea.Agregar(sesion_.base);
         if (!resultado.isEmpty())
             mensajes_.MensajeInformacion(resultado);
     });
@@ -290,9 +290,8 @@ void frm708ImpuestoDeterminado::cmdeliminarabm_click()
     if (fila < 0 || !mensajes_.ConfirmacionAdvertencia(QStringLiteral("¿Confirma la eliminación?")))
         return;
     const double precio = modelo_->fila(fila).precioVenta;
-    conAvisoDeErrores(mensajes_, [&] {
-        cls708ImpuestoDeterminado::Eliminar(sesion_.base, clave(), semana_, sala_, precio);
-    });
+    conAvisoDeErrores(mensajes_,
+                      [&] { cls708ImpuestoDeterminado::Eliminar(sesion_.base, clave(), semana_, sala_, precio); });
     LimpiarCajas();
     volverALaLista(-1);
 }

@@ -26,7 +26,6 @@ public:
     static QString caption() { return QStringLiteral("Impuesto Determinado"); }
 
 protected:
-
 private:
     enum class Modo { Consulta, Nuevo, Modificar };
 

@@ -35,10 +35,8 @@ struct Semana {
     const char* clave;
     const char* texto;
 };
-constexpr std::array<Semana, 4> kSemanas{{{"Primero", "1º Periodo"},
-                                          {"Segundo", "2º Periodo"},
-                                          {"Tercero", "3º Periodo"},
-                                          {"Cuarto", "4º Periodo"}}};
+constexpr std::array<Semana, 4> kSemanas{
+    {{"Primero", "1º Periodo"}, {"Segundo", "2º Periodo"}, {"Tercero", "3º Periodo"}, {"Cuarto", "4º Periodo"}}};
 
 // The week a node stands for, 1 to 4; 0 for the root.
 int semanaDelNodo(const QTreeWidgetItem* nodo)
@@ -96,7 +94,9 @@ void frm708ListadoSalas::crearControles()
     cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
     cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
     cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+    auto* picBarra = crearBarra(
+        *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_},
+        cmdSalir_);
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
@@ -343,7 +343,8 @@ void frm708ListadoSalas::cmdeliminarabm_click()
 {
     const int fila = filaSeleccionada();
     if (fila < 0
-        || mensajes_.PreguntaSiNo(QStringLiteral("¿ Confirma la eliminación de la sala seleccionada?")) != Respuesta::Si)
+        || mensajes_.PreguntaSiNo(QStringLiteral("¿ Confirma la eliminación de la sala seleccionada?"))
+               != Respuesta::Si)
         return;
     const qint32 sala = modelo_->fila(fila).codigo;
     conAvisoDeErrores(mensajes_, [&] { cls708Salas::Eliminar(sesion_.base, clave(), sala); });

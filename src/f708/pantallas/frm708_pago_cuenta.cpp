@@ -35,7 +35,8 @@ void frm708PagoCuenta::crearControles()
     cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
     cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
     cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+    auto* picBarra =
+        crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
     frDatos_ = new QGroupBox(QStringLiteral("Pagos a cuenta"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));

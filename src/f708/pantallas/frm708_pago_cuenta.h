@@ -22,7 +22,6 @@ public:
     frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* parent = nullptr);
 
 protected:
-
 private:
     void crearControles();
     void Form_Load();

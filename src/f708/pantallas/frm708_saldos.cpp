@@ -35,8 +35,7 @@ QString textoImporte(double valor) { return textoNumero(valor > 0 ? valor : 0); 
 
 }  // namespace
 
-frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
-                           QWidget* parent)
+frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota, QWidget* parent)
     : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
       textoAlicuota_(std::move(textoAlicuota))
 {

@@ -19,8 +19,7 @@ class frm708Saldos : public QDialog {
 public:
     // `alicuota` is the rate in the manager's field; `textoAlicuota` that
     // field as shown, for the printed form.
-    frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
-                 QWidget* parent = nullptr);
+    frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota, QWidget* parent = nullptr);
 
 private:
     void crearControles();

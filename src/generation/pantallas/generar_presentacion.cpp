@@ -21,11 +21,14 @@ bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, 
     UnidadesDelSistema delSistema;
     Unidades& unidades = unidadesFijadas ? *unidadesFijadas : delSistema;
     pantalla.setCursor(Qt::WaitCursor);
-    clsGenerarDisquete generacion(sesion, mensajes, [&](const DatosGeneracion& datos) {
-        pantalla.unsetCursor();
-        frmGenerar destino(sesion.instalacion, mensajes, datos, unidades, &pantalla);
-        destino.exec();
-    }, std::move(constructor));
+    clsGenerarDisquete generacion(
+        sesion, mensajes,
+        [&](const DatosGeneracion& datos) {
+            pantalla.unsetCursor();
+            frmGenerar destino(sesion.instalacion, mensajes, datos, unidades, &pantalla);
+            destino.exec();
+        },
+        std::move(constructor));
     const bool generado = generacion.GenerarDisquete();
     pantalla.unsetCursor();
     return generado;
