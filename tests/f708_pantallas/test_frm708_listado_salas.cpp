@@ -132,25 +132,6 @@ TEST_F(PantallaSalas, AltaValidacionYModificacionDeSalas)
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }
 
-TEST_F(PantallaSalas, ElCodigoDeSalaSigueAlMayorDelContribuyenteEnCualquierDeclaracion)
-{
-    sesion.periodo = 200404;
-    abrir();
-    agregar(QStringLiteral("Uno"), QStringLiteral("Calle 1"), QStringLiteral("1"));
-    agregar(QStringLiteral("Dos"), QStringLiteral("Calle 2"), QStringLiteral("2"));
-    agregar(QStringLiteral("Tres"), QStringLiteral("Calle 3"), QStringLiteral("3"));
-    pulsar("cmdSalir");
-    EXPECT_FALSE(pantalla->isVisible());
-
-    sesion.periodo = 200405;
-    abrir();
-    EXPECT_TRUE(grilla().isEmpty());
-    agregar(QStringLiteral("Cuatro"), QStringLiteral("Calle 4"), QStringLiteral("4"));
-    EXPECT_EQ(salas(200405), QStringList{"4|Cuatro|Calle 4|4"});
-    EXPECT_EQ(salas(200404).size(), 3);
-    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
-}
-
 TEST_F(PantallaSalas, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclaracion)
 {
     sala(1, QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("111"));
