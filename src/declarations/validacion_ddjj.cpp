@@ -89,6 +89,8 @@ std::optional<double> leerAlicuota(const QString& texto)
     return valor;
 }
 
+double alicuotaDelCampo(const QString& texto) { return leerAlicuota(texto).value_or(Val(texto)); }
+
 QString campo1DeTexto(int formulario, const QString& texto)
 {
     if (formulario == 708) {

@@ -33,6 +33,10 @@ int periodoDeTexto(const QString& anio, const QString& mes);
 // at most two decimals between 0 and 100.
 std::optional<double> leerAlicuota(const QString& texto);
 
+// The rate a Form 708 screen computes with, from the manager's field as it
+// shows it ("10,00"); Val of the text when it does not read as a rate.
+double alicuotaDelCampo(const QString& texto);
+
 // The CAMPO1 stored for a form value: the rate as a number Val reads back
 // whole ("10.5"); the institute code trimmed when it is numeric, as typed otherwise.
 QString campo1DeTexto(int formulario, const QString& texto);

@@ -10,6 +10,14 @@ QString direccionDeOrden(const QString& direccion)
     return mayusculas;
 }
 
+QString columnaDeOrden(const QString& campo, std::initializer_list<const char*> columnas)
+{
+    for (const char* columna : columnas)
+        if (campo.trimmed().compare(QLatin1String(columna), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(columna);
+    throw Error(kErrorArgumentoNoValido, QStringLiteral("Columna de orden no válida: \"%1\"").arg(campo));
+}
+
 QString mensajeDeFallo(const DbError& error, const QString& duplicado)
 {
     return error.kind() == DbErrorKind::DuplicateKey ? duplicado : error.descripcion();

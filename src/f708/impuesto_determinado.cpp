@@ -12,14 +12,6 @@ namespace {
 
 constexpr double kPrecioMaximo = 999999999.99;
 
-QString columnaDeOrden(const QString& campo)
-{
-    for (const char* columna : {"PRECIO_VENTA", "CANT_ENTRADAS_POR_PRECIO_VENTA"})
-        if (campo.trimmed().compare(QLatin1String(columna), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(columna);
-    throw Error(kErrorArgumentoNoValido, QStringLiteral("Columna de orden no válida: \"%1\"").arg(campo));
-}
-
 // Sums the rounded tax of each line the statement returns, in its order.
 double sumarLineas(Statement& consulta, double alicuota)
 {
@@ -86,13 +78,25 @@ std::vector<LineaImpuesto> cls708ImpuestoDeterminado::GetAll(Database& base, con
         QStringLiteral("SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA "
                        "FROM [708ImpuestoDeterminado] "
                        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND NRO_SEMANA=? AND COD_SALA=? ORDER BY %1 %2")
-            .arg(columnaDeOrden(campo), direccionDeOrden(direccion)));
+            .arg(columnaDeOrden(campo, {"PRECIO_VENTA", "CANT_ENTRADAS_POR_PRECIO_VENTA"}), direccionDeOrden(direccion)));
     ligarClave(consulta, clave).bind(4, semana).bind(5, sala);
     std::vector<LineaImpuesto> lineas;
     while (consulta.next())
         lineas.push_back({qint32(consulta.integer(0).value_or(0)), qint16(consulta.integer(1).value_or(0)),
                           consulta.real(2).value_or(0), qint32(consulta.integer(3).value_or(0))});
     return lineas;
+}
+
+std::array<bool, 4> cls708ImpuestoDeterminado::SemanasConEntradas(Database& base, const ClaveDDJJ& clave, qint32 sala)
+{
+    Statement consulta = base.prepare(QStringLiteral("SELECT DISTINCT NRO_SEMANA FROM [708ImpuestoDeterminado] "
+                                                     "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=?"));
+    ligarClave(consulta, clave).bind(4, sala);
+    std::array<bool, 4> semanas{};
+    while (consulta.next())
+        if (const qint64 semana = consulta.integer(0).value_or(0); semana >= 1 && semana <= 4)
+            semanas[std::size_t(semana - 1)] = true;
+    return semanas;
 }
 
 std::vector<LineaInterfaz> cls708ImpuestoDeterminado::GetAllInterfaz(Database& base, const ClaveDDJJ& clave)

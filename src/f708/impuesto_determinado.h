@@ -3,6 +3,7 @@
 #include "declarations/ddjj.h"
 
 #include <QString>
+#include <array>
 #include <vector>
 
 namespace veluma {
@@ -54,6 +55,8 @@ public:
     // "CANT_ENTRADAS_POR_PRECIO_VENTA", any case) and "ASC" or "DESC".
     static std::vector<LineaImpuesto> GetAll(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala,
                                              const QString& campo, const QString& direccion);
+    // Which of the four weeks (index 0 is week 1) hold lines of the room.
+    static std::array<bool, 4> SemanasConEntradas(Database& base, const ClaveDDJJ& clave, qint32 sala);
     // Every line of the declaration with its room's INCAA code, by week.
     static std::vector<LineaInterfaz> GetAllInterfaz(Database& base, const ClaveDDJJ& clave);
 

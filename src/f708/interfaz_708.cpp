@@ -77,7 +77,9 @@ QString versionDelArchivo()
 
 }  // namespace
 
-cls708Interfaz::cls708Interfaz(Sesion& sesion, double saldoPendiente) : sesion_(sesion), saldoPendiente_(saldoPendiente)
+cls708Interfaz::cls708Interfaz(Sesion& sesion, double saldoPendiente)
+    : sesion_(sesion), clave_{sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario},
+      saldoPendiente_(saldoPendiente)
 {
 }
 
@@ -98,7 +100,6 @@ void cls708Interfaz::registrar()
 
 bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
     EscritorRegistros salida(sesion_.instalacion, ArchivoTMP);
 
     using Generador = bool (cls708Interfaz::*)(EscritorRegistros&);
@@ -111,7 +112,7 @@ bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensaj
     };
     bool generado = salida.motivo().isEmpty();
     try {
-        alicuota_ = clsDDJJ::ObtenerAlicuota(sesion_.base, clave);
+        leerDatosComunes();
     } catch (const Error& error) {
         salida.anotarMotivo(error.descripcion() + QStringLiteral(" en el registro 01") + kFinDeMotivo);
         generado = false;
@@ -145,30 +146,36 @@ bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensaj
     return true;
 }
 
-bool cls708Interfaz::GenerarRegistro1(EscritorRegistros& salida)
+void cls708Interfaz::leerDatosComunes()
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
+    alicuota_ = clsDDJJ::ObtenerAlicuota(sesion_.base, clave_);
+    pagos_ = cls708PagoCuenta::GetPagoInterfaz(sesion_.base, clave_);
     clsContribuyente contribuyente(sesion_.instalacion, sesion_.clave);
     contribuyente.Inicializar(sesion_.cuit);
+    actividad_ = contribuyente.codactiv();
+    domicilioSAD_ = contribuyente.DomicilioSAD();
+}
+
+bool cls708Interfaz::GenerarRegistro1(EscritorRegistros& salida)
+{
     QVariant cuit(sesion_.cuit);
     const QString periodo = QString::number(sesion_.periodo);
-    NroVerificador = numeroVerificacion708(sesion_.base, clave, saldoPendiente_);
+    NroVerificador = numeroVerificacion708(sesion_.base, clave_, saldoPendiente_);
 
     const QString registro = QStringLiteral("01") + FormatearCuit(cuit, 0) + QStringLiteral("00")
                              + QStringLiteral("304") + QStringLiteral("019") + periodo.left(4) + periodo.right(2)
                              + QStringLiteral("00") + QString::number(sesion_.secuencia) + QStringLiteral("0000000")
-                             + formatearNumero(Val(contribuyente.codactiv()), QStringLiteral("000000")) + NroVerificador
+                             + formatearNumero(Val(actividad_), QStringLiteral("000000")) + NroVerificador
                              + QStringLiteral("0000") + QStringLiteral("00100") + QStringLiteral("0708")
-                             + horaDeclaracion(sesion_.base, clave) + texto(QStringLiteral("DJ SIN PLAN"), 25)
+                             + horaDeclaracion(sesion_.base, clave_) + texto(QStringLiteral("DJ SIN PLAN"), 25)
                              + QStringLiteral("00000") + versionDelArchivo();
     return salida.agregar(registro, 105);
 }
 
 bool cls708Interfaz::GenerarRegistro2(EscritorRegistros& salida)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
     const std::vector<Sala> salas =
-        cls708Salas::GetAll(sesion_.base, clave, QStringLiteral("denominacion_sala"), QStringLiteral("ASC"));
+        cls708Salas::GetAll(sesion_.base, clave_, QStringLiteral("denominacion_sala"), QStringLiteral("ASC"));
     if (salas.empty()) {
         salida.anotarMotivo(QStringLiteral("No tiene Salas ingresadas.") + kFinDeMotivo);
         return false;
@@ -184,8 +191,7 @@ bool cls708Interfaz::GenerarRegistro2(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro3(EscritorRegistros& salida)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const std::vector<LineaInterfaz> lineas = cls708ImpuestoDeterminado::GetAllInterfaz(sesion_.base, clave);
+    const std::vector<LineaInterfaz> lineas = cls708ImpuestoDeterminado::GetAllInterfaz(sesion_.base, clave_);
     if (lineas.empty()) {
         salida.anotarMotivo(sinImpuestoDeterminado());
         return false;
@@ -204,49 +210,44 @@ bool cls708Interfaz::GenerarRegistro3(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro4(EscritorRegistros& salida)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const auto pagos = cls708PagoCuenta::GetPagoInterfaz(sesion_.base, clave);
-    if (!pagos)
+    if (!pagos_)
         return true;
-    for (std::size_t semana = 0; semana < pagos->size(); ++semana) {
-        if ((*pagos)[semana] == 0)
+    for (std::size_t semana = 0; semana < pagos_->size(); ++semana) {
+        if ((*pagos_)[semana] == 0)
             continue;
-        if (!salida.agregar(QStringLiteral("04") + QString::number(semana + 1) + numerico((*pagos)[semana], 15, 2), 18))
+        if (!salida.agregar(QStringLiteral("04") + QString::number(semana + 1) + numerico((*pagos_)[semana], 15, 2), 18))
             return false;
     }
     return true;
 }
 
-bool cls708Interfaz::GenerarRegistro5(EscritorRegistros& salida)
-{
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const std::vector<SalaConImpuesto> semanas = salasConImpuesto(sesion_.base, clave, true);
-    if (semanas.empty()) {
-        salida.anotarMotivo(sinImpuestoDeterminado());
-        return false;
-    }
-    for (const SalaConImpuesto& sala : semanas) {
-        const double total =
-            cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave, sala.semana, sala.codSala, alicuota_);
-        if (!salida.agregar(QStringLiteral("05") + texto(sala.codigoINCAA, 6) + QString::number(sala.semana)
-                                + numerico(total, 15, 2),
-                            24))
-            return false;
-    }
-    return true;
-}
+bool cls708Interfaz::GenerarRegistro5(EscritorRegistros& salida) { return escribirImpuestoDeSalas(salida, true); }
 
-bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida)
+bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida) { return escribirImpuestoDeSalas(salida, false); }
+
+bool cls708Interfaz::escribirImpuestoDeSalas(EscritorRegistros& salida, bool porSemana)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const std::vector<SalaConImpuesto> salas = salasConImpuesto(sesion_.base, clave, false);
+    const std::vector<SalaConImpuesto> salas = salasConImpuesto(sesion_.base, clave_, porSemana);
     if (salas.empty()) {
         salida.anotarMotivo(sinImpuestoDeterminado());
         return false;
     }
     for (const SalaConImpuesto& sala : salas) {
-        const double total = cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave, sala.codSala, alicuota_);
-        if (!salida.agregar(QStringLiteral("06") + texto(sala.codigoINCAA, 6) + numerico(total, 15, 2), 23))
+        const QString incaa = texto(sala.codigoINCAA, 6);
+        QString registro;
+        int largo = 0;
+        if (porSemana) {
+            const double total = cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave_, sala.semana,
+                                                                                sala.codSala, alicuota_);
+            registro = QStringLiteral("05") + incaa + QString::number(sala.semana) + numerico(total, 15, 2);
+            largo = 24;
+        } else {
+            const double total =
+                cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave_, sala.codSala, alicuota_);
+            registro = QStringLiteral("06") + incaa + numerico(total, 15, 2);
+            largo = 23;
+        }
+        if (!salida.agregar(registro, largo))
             return false;
     }
     return true;
@@ -254,10 +255,8 @@ bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro7(EscritorRegistros& salida)
 {
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const Saldos708 saldos = calcularSaldos708(sesion_.base, clave, alicuota_);
-    const std::array<double, 4> semanas =
-        cls708PagoCuenta::GetPagoInterfaz(sesion_.base, clave).value_or(std::array<double, 4>{});
+    const Saldos708 saldos = calcularSaldos708(sesion_.base, clave_, alicuota_);
+    const std::array<double, 4> semanas = pagos_.value_or(std::array<double, 4>{});
     QString registro = QStringLiteral("07") + numerico(saldos.impuestoDeclarado, 15, 2)
                        + numerico(saldos.pagosCuenta, 15, 2) + numerico(saldos.saldoPendiente, 15, 2);
     for (double semana : semanas)
@@ -268,9 +267,7 @@ bool cls708Interfaz::GenerarRegistro7(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro20(EscritorRegistros& salida)
 {
-    clsContribuyente contribuyente(sesion_.instalacion, sesion_.clave);
-    contribuyente.Inicializar(sesion_.cuit);
-    return salida.agregar(QStringLiteral("20") + contribuyente.DomicilioSAD(), 149);
+    return salida.agregar(QStringLiteral("20") + domicilioSAD_, 149);
 }
 
 bool cls708Interfaz::GenerarRegistro99(EscritorRegistros& salida)

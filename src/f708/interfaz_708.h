@@ -1,8 +1,11 @@
 #pragma once
 
+#include "declarations/ddjj.h"
 #include "generation/interfaz_registros.h"
 
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace veluma {
 
@@ -25,6 +28,12 @@ public:
     static void registrar();
 
 private:
+    // What several records carry, read once before the first is written:
+    // the rate, the payments row, the taxpayer's activity and address block.
+    void leerDatosComunes();
+    // Records 05 (one a room and week) and 06 (one a room): the room's tax.
+    bool escribirImpuestoDeSalas(EscritorRegistros& salida, bool porSemana);
+
     bool GenerarRegistro1(EscritorRegistros& salida);
     bool GenerarRegistro2(EscritorRegistros& salida);
     bool GenerarRegistro3(EscritorRegistros& salida);
@@ -36,8 +45,12 @@ private:
     bool GenerarRegistro99(EscritorRegistros& salida);
 
     Sesion& sesion_;
+    const ClaveDDJJ clave_;
     double saldoPendiente_;
     double alicuota_ = 0;
+    std::optional<std::array<double, 4>> pagos_;
+    QString actividad_;
+    QString domicilioSAD_;
     QString NroVerificador;
 };
 

@@ -3,6 +3,7 @@
 #include "core/instalacion.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "declarations/validacion_ddjj.h"
 #include "f708/pago_cuenta.h"
 #include "f708/saldos.h"
 
@@ -58,8 +59,9 @@ QString textoPeriodoImpreso(int periodo)
 
 QString formulaUltimaHoja(int paginas) { return QStringLiteral("ultimahoja=") + QString::number(paginas); }
 
-ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota, double alicuota)
+ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota)
 {
+    const double alicuota = alicuotaDelCampo(textoAlicuota);
     const ClaveDDJJ clave = claveDeSesion(sesion);
     cls708PagoCuenta pagos;
     pagos.GetPago(sesion.base, clave);

@@ -7,9 +7,9 @@ namespace veluma {
 struct Sesion;
 
 // The printed Form 708 of the session's declaration: template, selection,
-// every named value and the caption. `textoAlicuota` is the rate as the
-// manager's field shows it; `alicuota` the number it reads as.
-ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota, double alicuota);
+// every named value and the caption, at the rate `textoAlicuota` as the
+// manager's field shows it.
+ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota);
 
 // The list of the declaration's rooms, without its page count: the caller
 // lays it out once and adds the "ultimahoja" value.

@@ -13,14 +13,6 @@ namespace {
 constexpr int kLargoTexto = 40;
 constexpr int kLargoINCAA = 6;
 
-QString columnaDeOrden(const QString& campo)
-{
-    for (const char* columna : {"DENOMINACION_SALA", "DOMICILIO_SALA"})
-        if (campo.trimmed().compare(QLatin1String(columna), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(columna);
-    throw Error(kErrorArgumentoNoValido, QStringLiteral("Columna de orden no válida: \"%1\"").arg(campo));
-}
-
 bool tieneControl(const QString& texto)
 {
     for (QChar c : texto)
@@ -91,7 +83,7 @@ std::vector<Sala> cls708Salas::GetAll(Database& base, const ClaveDDJJ& clave, co
     Statement consulta = base.prepare(
         QStringLiteral("SELECT COD_SALA, DENOMINACION_SALA, DOMICILIO_SALA, COD_INCAA FROM [708Salas] "
                        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? ORDER BY %1 COLLATE GENERAL %2, COD_SALA %2")
-            .arg(columnaDeOrden(campo), orden));
+            .arg(columnaDeOrden(campo, {"DENOMINACION_SALA", "DOMICILIO_SALA"}), orden));
     ligarClave(consulta, clave);
     std::vector<Sala> salas;
     while (consulta.next())

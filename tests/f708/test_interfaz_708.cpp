@@ -3,18 +3,13 @@
 #include "f708/interfaz_708.h"
 #include "generation/codificacion.h"
 #include "generation/datos_generacion.h"
+#include "support/archivos.h"
 
 #include <QFile>
 
 using namespace veluma;
 
 namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 class Interfaz708 : public test::Declaracion708 {
 protected:
@@ -26,7 +21,7 @@ protected:
         return interfaz->GenerarDisquete(kArchivoRegistros, mensajes);
     }
     QString rutaRegistros() const { return DirectorioWindows(sesion.instalacion) + kArchivoRegistros; }
-    QList<QByteArray> registros() const { return leer(rutaRegistros()).split('\n'); }
+    QList<QByteArray> registros() const { return test::leerArchivo(rutaRegistros()).split('\n'); }
     QByteArray registro(const char* tipo) const
     {
         for (const QByteArray& linea : registros())
@@ -49,9 +44,9 @@ TEST_F(Interfaz708, ArchivoDeLaDeclaracionDeReferenciaByteAByte)
     declaracionDeReferencia();
     ASSERT_TRUE(generar());
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('\n').toStdString();
-    const QByteArray esperado = leer(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat"));
+    const QByteArray esperado = test::leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat"));
     ASSERT_FALSE(esperado.isEmpty());
-    EXPECT_EQ(leer(rutaRegistros()), esperado);
+    EXPECT_EQ(test::leerArchivo(rutaRegistros()), esperado);
     EXPECT_EQ(interfaz->CantidadRegistros, 19);
     EXPECT_EQ(interfaz->ArchivoSalidaDKT, QStringLiteral("715773F0708.dat"));
     EXPECT_EQ(interfaz->ArchivoSalidaCD, QStringLiteral("715773F070830704518265200403"

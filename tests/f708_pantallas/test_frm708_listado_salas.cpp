@@ -16,7 +16,7 @@ class PantallaSalas : public veluma::test::Pantalla708 {
 protected:
     frm708ListadoSalas& abrir()
     {
-        return mostrar(std::make_unique<frm708ListadoSalas>(sesion, mensajes, 10.0, QStringLiteral("10,00")));
+        return mostrar(std::make_unique<frm708ListadoSalas>(sesion, mensajes, QStringLiteral("10,00")));
     }
 
     // Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir.

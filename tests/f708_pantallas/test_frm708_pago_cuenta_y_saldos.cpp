@@ -11,7 +11,7 @@ protected:
     frm708PagoCuenta& abrirPagos() { return mostrar(std::make_unique<frm708PagoCuenta>(sesion, mensajes)); }
     frm708Saldos& abrirSaldos()
     {
-        return mostrar(std::make_unique<frm708Saldos>(sesion, mensajes, 10.0, QStringLiteral("10,00")));
+        return mostrar(std::make_unique<frm708Saldos>(sesion, mensajes, QStringLiteral("10,00")));
     }
 
     // Nuevo, Modificar, Eliminar todos, Aceptar, Cancelar, Salir.
@@ -123,7 +123,7 @@ TEST_F(PantallaPagos, ElSaldoMuestraImpuestoPagosYPendienteYHabilitaFormularioYG
     EXPECT_TRUE(habilitados());
 
     pantalla.reset();
-    pantalla = std::make_unique<frm708Saldos>(sesion, mensajes, 21.0, QStringLiteral("21,00"));
+    pantalla = std::make_unique<frm708Saldos>(sesion, mensajes, QStringLiteral("21,00"));
     EXPECT_EQ(saldos(), (QStringList{"95,46", "70", "25,46"}));
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }

@@ -6,7 +6,9 @@
 #include "pantallas/pantalla_ddjj.h"
 #include "shell/modal.h"
 #include "support/archivos.h"
+#include "support/pdf.h"
 #include "support/unidades_simuladas.h"
+#include "support/verificador.h"
 
 #include <QFileDialog>
 #include <QProcess>
@@ -159,15 +161,6 @@ protected:
         pulsarEn(destino, "cmdSalir");
     }
 
-    QString verificarConElPrograma(const QStringList& archivos)
-    {
-        QProcess verificador;
-        verificador.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-verificar"), archivos);
-        EXPECT_TRUE(verificador.waitForFinished(30000));
-        EXPECT_EQ(verificador.exitCode(), 0) << verificador.readAllStandardError().toStdString();
-        return QString::fromUtf8(verificador.readAllStandardOutput()).trimmed();
-    }
-
     test::UnidadesSimuladas unidades;
     QChar letra;
     QTemporaryDir carpetaCD;
@@ -225,10 +218,7 @@ TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
 
     // The form carries the figures and the verification number of the file.
     ASSERT_TRUE(QFileInfo(pdf).size() > 0);
-    QProcess lector;
-    lector.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(lector.waitForFinished(30000));
-    const QString textoPdf = QString::fromUtf8(lector.readAllStandardOutput());
+    const QString textoPdf = test::textoDelPdf(pdf).value_or(QString());
     for (const char* esperado : {"30-70451826-5", "03/2004", "288,18", "15,50", "272,68", "715773"})
         EXPECT_TRUE(textoPdf.contains(QString::fromUtf8(esperado))) << esperado;
 
@@ -240,7 +230,7 @@ TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
         ASSERT_TRUE(leido.valido) << archivo.toStdString() << ": " << leido.problema.toStdString();
         EXPECT_EQ(leido.cabecera, QStringLiteral("HEAD10 01 01 000019"));
         EXPECT_EQ(leido.registros, registrosEsperados());
-        EXPECT_TRUE(verificarConElPrograma({archivo}).startsWith(QStringLiteral("Archivo válido: 19 registros.")));
+        EXPECT_TRUE(test::salidaDelVerificador(instalacion.carpetaPrograma(), {archivo}).startsWith(QStringLiteral("Archivo válido: 19 registros.")));
     }
 
     // The command-line companion writes the same bytes for the same declaration.

@@ -9,10 +9,10 @@
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/unidades_simuladas.h"
+#include "support/verificador.h"
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -75,23 +75,13 @@ protected:
             << mensajes.mensajes.join('|').toStdString();
     }
 
-    // What a taxpayer runs before handing the files in.
-    QString verificarConElPrograma(const QStringList& archivos)
-    {
-        QProcess verificador;
-        verificador.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-verificar"), archivos);
-        EXPECT_TRUE(verificador.waitForFinished(30000));
-        EXPECT_EQ(verificador.exitCode(), 0) << verificador.readAllStandardError().toStdString();
-        return QString::fromUtf8(verificador.readAllStandardOutput());
-    }
-
     void esperarLosRegistros(const QStringList& archivos)
     {
         const ResultadoVerificacion resultado = VerificarPresentacion(archivos);
         ASSERT_TRUE(resultado.valido) << resultado.problema.toStdString();
         EXPECT_EQ(resultado.cabecera, QStringLiteral("HEAD10 01 01 000302"));
         EXPECT_EQ(resultado.registros, textos);
-        EXPECT_TRUE(verificarConElPrograma(archivos).contains(QStringLiteral("302 registros")));
+        EXPECT_TRUE(test::salidaDelVerificador(instalacion.carpetaPrograma(), archivos).contains(QStringLiteral("302 registros")));
     }
 
     test::InstalacionTemporal instalacion{false};

@@ -7,7 +7,6 @@
 #include "f708/salas.h"
 
 #include <QDateTime>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace veluma::test {
@@ -64,17 +63,6 @@ inline void cargarDeclaracion708(veluma::Sesion& sesion, bool conSalas = true)
     pagos.Semana1 = 30;
     pagos.Semana2 = 20;
     ASSERT_EQ(pagos.Agregar(sesion.base), QString());
-}
-
-// The text of a PDF as pdftotext reads it, laid out as printed; ligatures
-// such as "ﬁ" read as their letters.
-inline QString textoDePdf(const QString& ruta)
-{
-    QProcess lector;
-    lector.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
-    EXPECT_TRUE(lector.waitForFinished(30000));
-    EXPECT_EQ(lector.exitCode(), 0) << lector.readAllStandardError().toStdString();
-    return QString::fromUtf8(lector.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }
 
 }  // namespace veluma::test

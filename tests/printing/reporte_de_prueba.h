@@ -3,12 +3,11 @@
 #include "core/database.h"
 #include "core/sesion.h"
 #include "printing/configuracion_reporte.h"
+#include "support/pdf.h"
 #include "support/sesion_de_prueba.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -20,20 +19,6 @@ inline const QString kCuit = QStringLiteral("30-70451826-5");
 inline QString plantillaDePrueba(const QString& nombre)
 {
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../data/plantillas/") + nombre;
-}
-
-// The text pdftotext reads in a PDF, pages ended by form feeds; nothing
-// when the tool is not installed.
-inline std::optional<QString> textoDelPdf(const QString& ruta)
-{
-    const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (programa.isEmpty())
-        return std::nullopt;
-    QProcess proceso;
-    proceso.start(programa, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), ruta, QStringLiteral("-")});
-    EXPECT_TRUE(proceso.waitForFinished(30000));
-    EXPECT_EQ(proceso.exitCode(), 0) << proceso.readAllStandardError().toStdString();
-    return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
 // A session whose program folder holds the test templates, with helpers

@@ -161,9 +161,9 @@ QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensa
 
 void imprimirForm708(Sesion& sesion, const QString& ruta)
 {
+    // The rate as the manager's field shows the stored one.
     const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, claveDeSesion(sesion));
-    const ConfiguracionReporte configuracion =
-        reporteForm708(sesion, formatearNumero(alicuota, QStringLiteral("##0.00")), alicuota);
+    const ConfiguracionReporte configuracion = reporteForm708(sesion, formatearNumero(alicuota, QStringLiteral("##0.00")));
     guardarPdf(armarReporte(configuracion, sesion.base), ruta);
 }
 

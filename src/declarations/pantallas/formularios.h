@@ -41,6 +41,10 @@ bool AtajosTeclado(int tecla, Qt::KeyboardModifiers modificadores, QWidget& pant
 // and enabled.
 bool ControlDisponible(const QWidget& pantalla, const QString& nombre);
 
+// What an entry screen is doing: browsing its list, or editing a new row or
+// the selected one.
+enum class ModoEdicion { Consulta, Nuevo, Modificar };
+
 // The browse/edit switch of an entry screen, by button name (any case).
 // Browsing: cmdNuevo and cmdSalir shown; the buttons that act on a row
 // (cmdModificar, cmdEliminar, cmdEliminarABM, cmdEliminarTodos, cmdDetallar,

@@ -315,7 +315,7 @@ void frmDDJJ::HabilitarEdicion(bool editando)
     GridDDJJ_->setEnabled(filas && navegando);
     TreDDJJ_->setEnabled(navegando);
     fraDatos_->setEnabled(editando);
-    const bool claveLibre = modo_ != Modo::Modificar;
+    const bool claveLibre = modo_ != ModoEdicion::Modificar;
     txtMesFiscal_->setEnabled(claveLibre);
     txtAnioFiscal_->setEnabled(claveLibre);
     cboSecuencia_->setEnabled(claveLibre);
@@ -324,7 +324,7 @@ void frmDDJJ::HabilitarEdicion(bool editando)
 
 void frmDDJJ::CmdNuevo_Click()
 {
-    modo_ = Modo::Nuevo;
+    modo_ = ModoEdicion::Nuevo;
     HabilitarEdicion(true);
     LimpiarCampos();
     CargarArbol();
@@ -341,7 +341,7 @@ void frmDDJJ::cmdModificar_Click()
 {
     if (sesion_.formulario != 708 || !tieneFilas())
         return;
-    modo_ = Modo::Modificar;
+    modo_ = ModoEdicion::Modificar;
     HabilitarEdicion(true);
     txtCampo1_->setFocus();
     txtCampo1_->selectAll();
@@ -395,12 +395,12 @@ clsDDJJ frmDDJJ::CargarObjeto() const
 
 void frmDDJJ::cmdAceptar_Click()
 {
-    if (modo_ == Modo::Consulta || !ValidarDatos())
+    if (modo_ == ModoEdicion::Consulta || !ValidarDatos())
         return;
     const clsDDJJ declaracion = CargarObjeto();
     try {
         QString problema;
-        if (modo_ == Modo::Modificar) {
+        if (modo_ == ModoEdicion::Modificar) {
             problema = ModificarDDJJ(sesion_.base, declaracion, sesion_.periodo, sesion_.secuencia);
         } else {
             if (sesion_.formulario == 708 && !declaracion.BuscarDDJJ(sesion_.base, mensajes_))
@@ -415,7 +415,7 @@ void frmDDJJ::cmdAceptar_Click()
         mensajes_.MensajeError(error.descripcion(), error.numero());
         return;
     }
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     leerLista();
     CargarArbol();
     seleccionar(modelo_->buscar(declaracion.Periodo, declaracion.Secuencia, declaracion.campo1));
@@ -424,9 +424,9 @@ void frmDDJJ::cmdAceptar_Click()
 
 void frmDDJJ::CmdCancelar_Click()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     LimpiarCampos();
     HabilitarEdicion(false);
     MostrarDatosDDJJ();
@@ -447,7 +447,7 @@ void frmDDJJ::cmdEliminar_Click()
         mensajes_.MensajeError(problema, 0);
     CargarArbol();
     CargarLista();
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     HabilitarEdicion(false);
 }
 
@@ -484,10 +484,8 @@ void frmDDJJ::TreDDJJ_DblClick(QTreeWidgetItem* nodo)
     ContextoSeccion contexto{nodo->data(0, kRolClave).toString()};
     if (contexto.clave == QLatin1String("frm618Ingresos2"))
         contexto.tipoIngreso = 1;
-    if (sesion_.formulario == 708) {
-        contexto.alicuota = leerAlicuota(txtCampo1_->text()).value_or(Val(txtCampo1_->text()));
+    if (sesion_.formulario == 708)
         contexto.textoAlicuota = txtCampo1_->text();
-    }
     const AbrirSeccion abrir = seccionRegistrada(contexto.clave);
     if (!abrir) {
         mensajes_.MensajeInformacion(textoPantallaNoDisponible());

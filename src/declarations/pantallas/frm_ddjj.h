@@ -1,6 +1,7 @@
 #pragma once
 
 #include "declarations/ddjj.h"
+#include "declarations/pantallas/formularios.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -40,7 +41,6 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    enum class Modo { Consulta, Nuevo, Modificar };
 
     void crearControles();
     void Form_Load(const QString& titulo);
@@ -73,7 +73,7 @@ private:
     Sesion& sesion_;
     Mensajes& mensajes_;
     QPointer<QAction> menuFormulario_;
-    Modo modo_ = Modo::Consulta;
+    ModoEdicion modo_ = ModoEdicion::Consulta;
 
     ModeloDDJJ* modelo_;
     QTableView* GridDDJJ_;

@@ -14,8 +14,7 @@ struct Sesion;
 struct ContextoSeccion {
     QString clave;         // the node key, e.g. "frm618Ingresos2"
     int tipoIngreso = 0;   // Form 618 incomes: 0 sales, 1 rentals
-    double alicuota = 0;   // Form 708: the rate now in the manager's field
-    QString textoAlicuota{};  // Form 708: that field's text as shown, for the printed form
+    QString textoAlicuota{};  // Form 708: the rate now in the manager's field, as it shows it
 };
 
 // Opens a section screen modally over `padre`.

@@ -185,7 +185,7 @@ void frm708ImpuestoDeterminado::mostrarLinea(double precioVenta, double entradas
 // cannot be read yet shows nothing rather than a figure of the wrong line.
 void frm708ImpuestoDeterminado::calcularLineaEscrita()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
     const LecturaLineaImpuesto lectura = leerLineaImpuesto(txtPrecioVenta_->text(), txtCantEntradas_->text());
     if (!lectura.problema.isEmpty() || lectura.precioVenta <= 0) {
@@ -217,13 +217,13 @@ void frm708ImpuestoDeterminado::HabilitarEdicion(bool editando)
     HabilitarEdicionABM(*this, editando, tieneFilas(), frDatos_, {Grilla_});
     // The price names the line being changed: only a new line takes one.
     // Greyed as well, since a read-only box looks like any other.
-    txtPrecioVenta_->setReadOnly(modo_ == Modo::Modificar);
-    txtPrecioVenta_->setEnabled(modo_ != Modo::Modificar);
+    txtPrecioVenta_->setReadOnly(modo_ == ModoEdicion::Modificar);
+    txtPrecioVenta_->setEnabled(modo_ != ModoEdicion::Modificar);
 }
 
 void frm708ImpuestoDeterminado::CmdNuevo_Click()
 {
-    modo_ = Modo::Nuevo;
+    modo_ = ModoEdicion::Nuevo;
     LimpiarCajas();
     HabilitarEdicion(true);
     txtPrecioVenta_->setFocus();
@@ -233,7 +233,7 @@ void frm708ImpuestoDeterminado::cmdModificar_Click()
 {
     if (filaSeleccionada() < 0)
         return;
-    modo_ = Modo::Modificar;
+    modo_ = ModoEdicion::Modificar;
     HabilitarEdicion(true);
     txtCantEntradas_->setFocus();
     txtCantEntradas_->selectAll();
@@ -241,10 +241,10 @@ void frm708ImpuestoDeterminado::cmdModificar_Click()
 
 void frm708ImpuestoDeterminado::cmdAceptar_Click()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
     const int fila = filaSeleccionada();
-    if (modo_ == Modo::Modificar && fila < 0)
+    if (modo_ == ModoEdicion::Modificar && fila < 0)
         return;
     const LecturaLineaImpuesto lectura = leerLineaImpuesto(txtPrecioVenta_->text(), txtCantEntradas_->text());
     if (!lectura.problema.isEmpty()) {
@@ -264,9 +264,9 @@ void frm708ImpuestoDeterminado::cmdAceptar_Click()
         return;
     }
     // A modified line keeps its price, so both cases find their line by it.
-    const double precio = modo_ == Modo::Modificar ? modelo_->fila(fila).precioVenta : linea.PrecioVenta;
+    const double precio = modo_ == ModoEdicion::Modificar ? modelo_->fila(fila).precioVenta : linea.PrecioVenta;
     conAvisoDeErrores(mensajes_, [&] {
-        const QString resultado = modo_ == Modo::Modificar ? linea.Modificar(sesion_.base, semana_, sala_, precio)
+        const QString resultado = modo_ == ModoEdicion::Modificar ? linea.Modificar(sesion_.base, semana_, sala_, precio)
                                                            : linea.Agregar(sesion_.base);
         if (!resultado.isEmpty())
             mensajes_.MensajeInformacion(resultado);
@@ -276,9 +276,9 @@ void frm708ImpuestoDeterminado::cmdAceptar_Click()
 
 void frm708ImpuestoDeterminado::CmdCancelar_Click()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     LimpiarCajas();
     Grilla_RowColChange();
     HabilitarEdicion(false);
@@ -310,7 +310,7 @@ void frm708ImpuestoDeterminado::cmdEliminarTodos_Click()
 
 void frm708ImpuestoDeterminado::volverALaLista(double precioVenta)
 {
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     leerLineas();
     seleccionar(std::max(0, modelo_->buscar(precioVenta)));
     mostrarTotales();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "declarations/ddjj.h"
-
+#include "declarations/pantallas/formularios.h"
 #include "declarations/pantallas/pantalla_entrada.h"
 
 class QGroupBox;
@@ -27,7 +27,6 @@ public:
 
 protected:
 private:
-    enum class Modo { Consulta, Nuevo, Modificar };
 
     void crearControles();
     void Form_Load();
@@ -57,7 +56,7 @@ private:
     int semana_;
     qint32 sala_;
     double alicuota_;
-    Modo modo_ = Modo::Consulta;
+    ModoEdicion modo_ = ModoEdicion::Consulta;
 
     ModeloImpuesto* modelo_;
     QTableView* Grilla_;

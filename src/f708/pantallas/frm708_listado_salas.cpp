@@ -4,6 +4,7 @@
 #include "core/mensajes.h"
 #include "core/sesion.h"
 #include "declarations/pantallas/formularios.h"
+#include "declarations/validacion_ddjj.h"
 #include "declarations/pantallas/nodos_arbol.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pantallas/frm708_impuesto_determinado.h"
@@ -71,9 +72,8 @@ int primeraFormulaLibre(const ConfiguracionReporte& configuracion)
 
 }  // namespace
 
-frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
-                                       QWidget* parent)
-    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
+frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent)
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuotaDelCampo(textoAlicuota)),
       textoAlicuota_(std::move(textoAlicuota)), campoOrden_(QStringLiteral("DENOMINACION_SALA")),
       direccionOrden_(QStringLiteral("DESC"))
 {
@@ -220,13 +220,8 @@ void frm708ListadoSalas::CargarArbol()
         return;
     const qint32 sala = modelo_->fila(fila).codigo;
     std::array<bool, 4> conEntradas{};
-    const bool leido = conAvisoDeErrores(mensajes_, [&] {
-        for (int semana = 1; semana <= 4; ++semana)
-            conEntradas[std::size_t(semana - 1)] =
-                !cls708ImpuestoDeterminado::GetAll(sesion_.base, clave(), semana, sala, QStringLiteral("PRECIO_VENTA"),
-                                                   QStringLiteral("ASC"))
-                     .empty();
-    });
+    const bool leido = conAvisoDeErrores(
+        mensajes_, [&] { conEntradas = cls708ImpuestoDeterminado::SemanasConEntradas(sesion_.base, clave(), sala); });
     if (!leido)
         return;
     auto* raiz = crearNodo(QStringLiteral("Salas"), QStringLiteral("Periodos"), QStringLiteral("cerrado"));
@@ -252,7 +247,7 @@ void frm708ListadoSalas::HabilitarEdicion(bool editando)
 
 void frm708ListadoSalas::Grilla_HeadClick(int columna)
 {
-    if (modo_ != Modo::Consulta)
+    if (modo_ != ModoEdicion::Consulta)
         return;
     if (columna == 0 || columna == 1) {
         campoOrden_ = columna == 0 ? QStringLiteral("DENOMINACION_SALA") : QStringLiteral("DOMICILIO_SALA");
@@ -264,7 +259,7 @@ void frm708ListadoSalas::Grilla_HeadClick(int columna)
 
 void frm708ListadoSalas::arbol_DblClick(QTreeWidgetItem* nodo)
 {
-    if (!nodo || !arbol_->isEnabled() || modo_ != Modo::Consulta)
+    if (!nodo || !arbol_->isEnabled() || modo_ != ModoEdicion::Consulta)
         return;
     const int semana = semanaDelNodo(nodo);
     const int fila = filaSeleccionada();
@@ -280,7 +275,7 @@ void frm708ListadoSalas::arbol_DblClick(QTreeWidgetItem* nodo)
 
 void frm708ListadoSalas::CmdNuevo_Click()
 {
-    modo_ = Modo::Nuevo;
+    modo_ = ModoEdicion::Nuevo;
     LimpiarCajas();
     arbol_->clear();
     HabilitarEdicion(true);
@@ -291,17 +286,17 @@ void frm708ListadoSalas::cmdModificar_Click()
 {
     if (filaSeleccionada() < 0)
         return;
-    modo_ = Modo::Modificar;
+    modo_ = ModoEdicion::Modificar;
     HabilitarEdicion(true);
     txtDenominacion_->setFocus();
 }
 
 void frm708ListadoSalas::cmdAceptar_Click()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
     const int fila = filaSeleccionada();
-    if (modo_ == Modo::Modificar && fila < 0)
+    if (modo_ == ModoEdicion::Modificar && fila < 0)
         return;
     const QString problema = ValidarSala(txtDenominacion_->text(), txtDomicilio_->text(), txtCodINCAA_->text());
     if (!problema.isEmpty()) {
@@ -316,14 +311,14 @@ void frm708ListadoSalas::cmdAceptar_Click()
     sala.Denominacion = txtDenominacion_->text().trimmed();
     sala.Domicilio = txtDomicilio_->text().trimmed();
     sala.CodigoINCAA = txtCodINCAA_->text().trimmed();
-    if (modo_ == Modo::Modificar)
+    if (modo_ == ModoEdicion::Modificar)
         sala.codigo = modelo_->fila(fila).codigo;
     conAvisoDeErrores(mensajes_, [&] {
-        const QString resultado = modo_ == Modo::Modificar ? sala.Modificar(sesion_.base) : sala.Agregar(sesion_.base);
+        const QString resultado = modo_ == ModoEdicion::Modificar ? sala.Modificar(sesion_.base) : sala.Agregar(sesion_.base);
         if (!resultado.isEmpty())
             mensajes_.MensajeInformacion(resultado);
     });
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     CargarGrilla();
     seleccionar(std::max(0, modelo_->buscar(sala.codigo)));
     HabilitarEdicion(false);
@@ -331,9 +326,9 @@ void frm708ListadoSalas::cmdAceptar_Click()
 
 void frm708ListadoSalas::CmdCancelar_Click()
 {
-    if (modo_ == Modo::Consulta)
+    if (modo_ == ModoEdicion::Consulta)
         return;
-    modo_ = Modo::Consulta;
+    modo_ = ModoEdicion::Consulta;
     LimpiarCajas();
     RefrescarDatos();
     HabilitarEdicion(false);

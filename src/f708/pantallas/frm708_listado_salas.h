@@ -1,7 +1,7 @@
 #pragma once
 
 #include "declarations/ddjj.h"
-
+#include "declarations/pantallas/formularios.h"
 #include "declarations/pantallas/pantalla_entrada.h"
 
 class QGroupBox;
@@ -23,10 +23,9 @@ struct Sesion;
 class frm708ListadoSalas : public PantallaEntrada {
     Q_OBJECT
 public:
-    // `alicuota` is the rate the ticket screens compute with; `textoAlicuota`
-    // the manager's field as shown, which the screen shows beside the weeks.
-    frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota,
-                       QWidget* parent = nullptr);
+    // `textoAlicuota` is the manager's rate field as it shows it: the screen
+    // shows it beside the weeks and the ticket screens compute with it.
+    frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent = nullptr);
 
     // The screen opens with the focus on the week tree, its first week chosen.
     void empezarEnArbol();
@@ -35,7 +34,6 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    enum class Modo { Consulta, Nuevo, Modificar };
 
     void crearControles();
     void Form_Load();
@@ -62,7 +60,7 @@ private:
     Mensajes& mensajes_;
     double alicuota_;
     QString textoAlicuota_;
-    Modo modo_ = Modo::Consulta;
+    ModoEdicion modo_ = ModoEdicion::Consulta;
     QString campoOrden_;
     QString direccionOrden_;
     bool focoEnArbol_ = false;

@@ -5,6 +5,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "declarations/pantallas/formularios.h"
+#include "declarations/validacion_ddjj.h"
 #include "f708/interfaz_708.h"
 #include "f708/reportes_708.h"
 #include "generation/pantallas/generar_presentacion.h"
@@ -35,8 +36,8 @@ QString textoImporte(double valor) { return textoNumero(valor > 0 ? valor : 0); 
 
 }  // namespace
 
-frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota, QWidget* parent)
-    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuota),
+frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent)
+    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuotaDelCampo(textoAlicuota)),
       textoAlicuota_(std::move(textoAlicuota))
 {
     setObjectName(QStringLiteral("frm708Saldos"));
@@ -97,7 +98,7 @@ void frm708Saldos::cmdFormulario_Click()
     if (!saldos_.habilitaFormularioYGeneracion())
         return;
     conAvisoDeErrores(mensajes_, [&] {
-        frmImpresion impresion(reporteForm708(sesion_, textoAlicuota_, alicuota_), sesion_.base, mensajes_, this);
+        frmImpresion impresion(reporteForm708(sesion_, textoAlicuota_), sesion_.base, mensajes_, this);
         impresion.exec();
     });
 }

@@ -17,9 +17,9 @@ struct Sesion;
 class frm708Saldos : public QDialog {
     Q_OBJECT
 public:
-    // `alicuota` is the rate in the manager's field; `textoAlicuota` that
-    // field as shown, for the printed form.
-    frm708Saldos(Sesion& sesion, Mensajes& mensajes, double alicuota, QString textoAlicuota, QWidget* parent = nullptr);
+    // `textoAlicuota` is the manager's rate field as it shows it: the amounts
+    // are computed at that rate and the printed form shows it.
+    frm708Saldos(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent = nullptr);
 
 private:
     void crearControles();

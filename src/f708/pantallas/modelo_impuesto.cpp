@@ -10,25 +10,16 @@ namespace {
 constexpr int kDerecha = int(Qt::AlignRight) | int(Qt::AlignVCenter);
 }
 
-void ModeloImpuesto::cambiarFilas(std::vector<LineaImpuesto> filas)
+ModeloImpuesto::ModeloImpuesto(QObject* parent)
+    : ModeloFilas({QStringLiteral("Precio Venta "), QStringLiteral("Entradas   ")}, parent)
 {
-    beginResetModel();
-    filas_ = std::move(filas);
-    endResetModel();
 }
 
 int ModeloImpuesto::buscar(double precioVenta) const
 {
     // Prices carry at most two decimals: a typed 5,5 is the stored 5.5.
-    for (std::size_t i = 0; i < filas_.size(); ++i)
-        if (std::abs(filas_[i].precioVenta - precioVenta) < 1e-7)
-            return int(i);
-    return -1;
+    return buscarFila([precioVenta](const LineaImpuesto& linea) { return std::abs(linea.precioVenta - precioVenta) < 1e-7; });
 }
-
-int ModeloImpuesto::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : int(filas_.size()); }
-
-int ModeloImpuesto::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 2; }
 
 QVariant ModeloImpuesto::data(const QModelIndex& indice, int rol) const
 {
@@ -46,13 +37,9 @@ QVariant ModeloImpuesto::data(const QModelIndex& indice, int rol) const
 
 QVariant ModeloImpuesto::headerData(int seccion, Qt::Orientation orientacion, int rol) const
 {
-    if (orientacion != Qt::Horizontal || seccion < 0 || seccion > 1)
-        return {};
-    if (rol == Qt::TextAlignmentRole)
+    if (orientacion == Qt::Horizontal && rol == Qt::TextAlignmentRole && seccion >= 0 && seccion < columnCount())
         return kDerecha;
-    if (rol != Qt::DisplayRole)
-        return {};
-    return seccion == 0 ? QStringLiteral("Precio Venta ") : QStringLiteral("Entradas   ");
+    return ModeloFilas::headerData(seccion, orientacion, rol);
 }
 
 }  // namespace veluma

@@ -12,14 +12,14 @@ void registrarPantallas708()
 {
     registrarSeccion(QStringLiteral("frm708ListadoSalas"),
                      [](QWidget* padre, Sesion& sesion, Mensajes& mensajes, const ContextoSeccion& contexto) {
-                         frm708ListadoSalas salas(sesion, mensajes, contexto.alicuota, contexto.textoAlicuota, padre);
+                         frm708ListadoSalas salas(sesion, mensajes, contexto.textoAlicuota, padre);
                          salas.exec();
                      });
     // Tickets are entered per room and week: the node opens the rooms with
     // the focus on the week tree of the first room.
     registrarSeccion(QStringLiteral("frm708ImpuestoDeterminado"),
                      [](QWidget* padre, Sesion& sesion, Mensajes& mensajes, const ContextoSeccion& contexto) {
-                         frm708ListadoSalas salas(sesion, mensajes, contexto.alicuota, contexto.textoAlicuota, padre);
+                         frm708ListadoSalas salas(sesion, mensajes, contexto.textoAlicuota, padre);
                          salas.empezarEnArbol();
                          salas.exec();
                      });
@@ -30,7 +30,7 @@ void registrarPantallas708()
                      });
     registrarSeccion(QStringLiteral("frm708Saldos"),
                      [](QWidget* padre, Sesion& sesion, Mensajes& mensajes, const ContextoSeccion& contexto) {
-                         frm708Saldos saldos(sesion, mensajes, contexto.alicuota, contexto.textoAlicuota, padre);
+                         frm708Saldos saldos(sesion, mensajes, contexto.textoAlicuota, padre);
                          saldos.exec();
                      });
     cls708Interfaz::registrar();
