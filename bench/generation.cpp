@@ -1,7 +1,10 @@
-// Times the Form 708 record builder and the month total on declarations of
-// growing size in a temporary installation: 13, 25 and 50 rooms with 4 weeks
-// of 25 prices each (1,300, 2,500 and 5,000 ticket lines). The time per 1,000
-// lines shows whether generation grows linearly with the declaration.
+// Times the generation of a Form 708 file on declarations of growing size in
+// a temporary installation (rooms with 4 weeks of 25 prices each), against
+// the work it cannot avoid: one SELECT of the same ticket lines. Prints, per
+// size, the milliseconds of the SELECT, of the settlement (one read of the
+// declaration and every figure), of the record builder, of encoding the file
+// for a CD (dkwin), and the ratio of settlement plus builder to the SELECT;
+// the time per 1,000 lines shows whether each step grows linearly.
 // Usage: bench_generation [repetitions]
 
 #include "core/arranque.h"
@@ -10,16 +13,20 @@
 #include "core/mensajes.h"
 #include "core/sesion.h"
 #include "core/transaction.h"
+#include "declarations/contribuyente.h"
 #include "declarations/ddjj.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/interfaz_708.h"
-#include "f708/salas.h"
+#include "f708/liquidacion_708.h"
+#include "formularios_instalados.h"
+#include "generation/confirmacion_generacion.h"
 #include "generation/datos_generacion.h"
+#include "generation/generacion.h"
 #include "instalacion_demo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -33,38 +40,37 @@ namespace {
 constexpr int kSemanas = 4;
 constexpr int kPreciosPorSemana = 25;
 
-// A declaration of `salas` rooms for the period, stored as the screens store
-// it; the ticket lines in one transaction, as a bulk entry would.
-void cargarDeclaracion(Sesion& sesion, int periodo, int salas)
+void exigir(const QString& problema)
 {
-    const auto exigir = [](const QString& problema) {
-        if (!problema.isEmpty())
-            throw Error(1, problema);
-    };
+    if (!problema.isEmpty())
+        throw Error(1, problema);
+}
+
+// The session's declaration with `salas` rooms; the ticket lines in one
+// transaction, as a bulk entry would store them.
+void cargarDeclaracion(Sesion& sesion, int salas)
+{
+    const ClaveDDJJ& clave = sesion.declaracion;
     clsDDJJ ddjj;
-    ddjj.Cuit = sesion.cuit;
-    ddjj.Periodo = periodo;
+    ddjj.Cuit = clave.cuit;
+    ddjj.Periodo = clave.periodo;
     ddjj.Formulario = 708;
-    ddjj.campo1 = QStringLiteral("10");
+    ddjj.campo1 = clave.campo1;
     ddjj.hora = QDateTime(QDate(2004, 4, 12), QTime(14, 35, 20));
     exigir(ddjj.Agregar(sesion.base));
-    std::vector<qint32> codigos;
+    Transaction lote(sesion.base);
     for (int numero = 1; numero <= salas; ++numero) {
         cls708Salas sala;
-        sala.Cuit = sesion.cuit;
-        sala.Periodo = periodo;
+        sala.Cuit = clave.cuit;
+        sala.Periodo = clave.periodo;
         sala.Denominacion = QStringLiteral("Sala %1").arg(numero);
         sala.Domicilio = QStringLiteral("Lavalle %1").arg(800 + numero);
         sala.CodigoINCAA = QString::number(100000 + numero);
         exigir(sala.Agregar(sesion.base));
-        codigos.push_back(sala.codigo);
-    }
-    Transaction lote(sesion.base);
-    cls708ImpuestoDeterminado linea;
-    linea.Cuit = sesion.cuit;
-    linea.Periodo = periodo;
-    for (int numero = 1; numero <= salas; ++numero) {
-        linea.CodSala = codigos[std::size_t(numero - 1)];
+        cls708ImpuestoDeterminado linea;
+        linea.Cuit = clave.cuit;
+        linea.Periodo = clave.periodo;
+        linea.CodSala = sala.codigo;
         for (int semana = 1; semana <= kSemanas; ++semana) {
             linea.NroSemana = qint16(semana);
             for (int precio = 1; precio <= kPreciosPorSemana; ++precio) {
@@ -75,6 +81,20 @@ void cargarDeclaracion(Sesion& sesion, int periodo, int salas)
         }
     }
     lote.commit();
+}
+
+// The lines of the declaration, read and nothing more.
+double leerLineas(Sesion& sesion)
+{
+    Statement consulta = sesion.base.prepare(QStringLiteral(
+        "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
+        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? ORDER BY COD_SALA, NRO_SEMANA, PRECIO_VENTA"));
+    ligarClave(consulta, sesion.declaracion);
+    double suma = 0;
+    while (consulta.next())
+        suma += double(consulta.integer(0).value_or(0) + consulta.integer(1).value_or(0))
+                + consulta.real(2).value_or(0) + double(consulta.integer(3).value_or(0));
+    return suma;
 }
 
 template <class F>
@@ -95,45 +115,57 @@ double medianaMs(int repeticiones, F&& trabajo)
 
 int main(int argc, char** argv)
 {
+    QCoreApplication aplicacion(argc, argv);
     const int repeticiones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    registrarFormularios();
 
     QTemporaryDir carpeta;
     demo::crearBasesAnfitrion(carpeta.path());
     const Instalacion instalacion = demo::instalacionDemo(carpeta.path());
-    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion, {NombreBaseAuxiliar(instalacion.version())});
+    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion,
+                         {NombreBaseAuxiliar(instalacion.version()), instalacion.nombreCodificador()});
 
     MensajesConsola mensajes;
     Sesion sesion(instalacion);
     sesion.cuit = demo::contribuyentesDemo().first().cuit;
     sesion.clave = textoClave();
     abrirBaseDeTrabajo(sesion, mensajes);
-    sesion.formulario = 708;
+    cargarContribuyente(sesion);
 
-    std::printf("Generación del F.708: mediana de %d repeticiones\n", repeticiones);
-    // The widths count bytes: one more for each accented letter.
-    std::printf("  %6s %8s %10s %14s %13s %16s %15s\n", "salas", "líneas", "registros", "generar ms", "ms/1000 lín.",
-                "total mes ms", "ms/1000 lín.");
+    std::printf("Generación del F.708: mediana de %d repeticiones; ms y, entre paréntesis, ms por 1.000 líneas\n",
+                repeticiones);
+    std::printf("  %7s %15s %15s %15s %15s %15s %11s\n", "líneas", "SELECT", "liquidación", "registros",
+                "liq.+registros", "dkwin (CD)", "÷ SELECT");
     int periodo = 200401;
-    for (const int salas : {13, 25, 50}) {
-        cargarDeclaracion(sesion, periodo, salas);
-        sesion.periodo = periodo++;
-        const ClaveDDJJ clave{sesion.cuit, sesion.periodo, 0, 708};
-        const int lineas = salas * kSemanas * kPreciosPorSemana;
-        const double saldo = saldoParaGeneracion(sesion, 10);
+    for (const int salas : {50, 125, 250, 500}) {
+        sesion.declaracion = {sesion.cuit, periodo++, 0, 708, QStringLiteral("10")};
+        cargarDeclaracion(sesion, salas);
+        const double lineas = salas * kSemanas * kPreciosPorSemana;
+        const auto porMil = [&](double ms) { return ms * 1000 / lineas; };
 
+        const double seleccion = medianaMs(repeticiones, [&] { leerLineas(sesion); });
+        Liquidacion708 liquidacion;
+        const double liquidar = medianaMs(
+            repeticiones, [&] { liquidacion = Liquidacion708::calcular(sesion.base, sesion.declaracion); });
         qint32 registros = 0;
-        const double generar = medianaMs(repeticiones, [&] {
-            cls708Interfaz interfaz(sesion, saldo);
+        DatosGeneracion datos;
+        const double escribir = medianaMs(repeticiones, [&] {
+            cls708Interfaz interfaz(sesion, liquidacion);
             if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
                 std::exit(1);
             registros = interfaz.CantidadRegistros;
+            datos.ArchivoTMP = kArchivoRegistros;
+            datos.cantReg = registros;
         });
-        double total = 0;
-        const double totalMes = medianaMs(
-            repeticiones, [&] { total = cls708ImpuestoDeterminado::TotalImpuestoMes(sesion.base, clave, 0, 10); });
-        std::printf("  %6d %7d %10d %14.1f %12.2f %16.1f %14.2f   (impuesto %.2f, archivo %lld bytes)\n", salas, lineas,
-                    registros, generar, generar * 1000 / lineas, totalMes, totalMes * 1000 / lineas, total,
-                    static_cast<long long>(QFileInfo(instalacion.carpetaTrabajo() + kArchivoRegistros).size()));
+        const ccGeneracion generacion(instalacion);
+        const double codificar = medianaMs(repeticiones, [&] {
+            if (!PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes))
+                std::exit(1);
+        });
+        std::printf("  %7.0f %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %10.1f×\n", lineas,
+                    seleccion, porMil(seleccion), liquidar, porMil(liquidar), escribir, porMil(escribir),
+                    liquidar + escribir, porMil(liquidar + escribir), codificar, porMil(codificar),
+                    (liquidar + escribir) / seleccion);
     }
     sesion.base.close();
     return 0;

@@ -161,6 +161,22 @@ Statement& Statement::bind(int index, const char* value)
     return value ? bind(index, QString::fromUtf8(value)) : bind(index, nullptr);
 }
 
+// A value whose type is only known at run time: numbers as numbers, a null
+// QVariant as NULL, anything else as its text.
+Statement& Statement::bind(int index, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::UnknownType: return bind(index, nullptr);
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::Bool: return bind(index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float: return bind(index, value.toDouble());
+    default: return bind(index, value.toString());
+    }
+}
+
 bool Statement::next()
 {
     const int rc = sqlite3_step(stmt_);

@@ -57,6 +57,7 @@ public:
     Statement& bind(int index, double value);
     Statement& bind(int index, const QString& value);
     Statement& bind(int index, const char* value);
+    Statement& bind(int index, const QVariant& value);
     template <class T>
     Statement& bind(int index, const std::optional<T>& value)
     {

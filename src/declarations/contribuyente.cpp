@@ -3,6 +3,7 @@
 #include "core/clave.h"
 #include "core/error.h"
 #include "core/numeros.h"
+#include "core/sesion.h"
 
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
@@ -159,6 +160,14 @@ QString clsContribuyente::DomicilioSAD()
         + columnaFija(d->barrio, 20) + columnaFija(d->tipobarrio, 1) + columnaFija(d->localidad, 15)
         + columnaFija(d->partido, 50) + formatearNumero(Val(d->codprov.toString()), QStringLiteral("00"))
         + columnaFija(d->codpostal, 8);
+}
+
+void cargarContribuyente(Sesion& sesion)
+{
+    clsContribuyente contribuyente(sesion.instalacion, sesion.clave);
+    contribuyente.Inicializar(sesion.cuit);
+    sesion.contribuyente = {contribuyente.descripcion(), contribuyente.codactiv(), contribuyente.DomicilioFiscal(),
+                            contribuyente.DomicilioSAD()};
 }
 
 }  // namespace veluma

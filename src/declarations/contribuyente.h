@@ -18,6 +18,8 @@ struct Instantanea {
 
 // The session taxpayer's master data, read from the host databases in the
 // parent of the program folder. The host owns those files; this only reads.
+struct Sesion;
+
 class clsContribuyente {
 public:
     // Opens the host taxpayer database; throws Error when it is missing or
@@ -65,5 +67,9 @@ private:
     qint16 formajuridica_ = 0;
     qint16 tipopersona_ = 0;
 };
+
+// Reads the session taxpayer's master data into `sesion.contribuyente`,
+// opening each host database once. Throws Error as Inicializar does.
+void cargarContribuyente(Sesion& sesion);
 
 }  // namespace veluma

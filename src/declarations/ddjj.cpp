@@ -5,8 +5,8 @@
 #include "core/mensajes.h"
 #include "core/numeros.h"
 #include "core/transaction.h"
-
-#include <QStringList>
+#include "declarations/formulario.h"
+#include "declarations/registro_formularios.h"
 
 namespace veluma {
 
@@ -42,45 +42,22 @@ QString campo1De(Database& base, const ClaveDDJJ& clave)
     return consulta.next() ? consulta.text(0).value_or(QString()) : QString();
 }
 
-// Deletes the rows of one form table that belong to the declaration; `extra`
-// adds the condition on the column that tells services or institutes apart.
-template <class... Valor>
-void borrarDeTabla(Database& base, const QString& tabla, const QString& extra, const QString& cuit, int periodo,
-                   int secuencia, const Valor&... valores)
+// The rows of the form's tables that belong to the declaration, table by
+// table in the form's order.
+void borrarFormulario(Database& base, const ClaveDDJJ& clave)
 {
-    base.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE CUIT = ? AND PERIODO = ? AND SECUENCIA = ?%2")
-                     .arg(tabla, extra))
-        .bindAll(cuit, periodo, secuencia, valores...)
-        .run();
-}
-
-const QStringList kTablas617 = {QStringLiteral("617CompSocietaria"), QStringLiteral("617Licencias"),
-                                QStringLiteral("617LicenciasDetalle"), QStringLiteral("617LicenciasIngresoConceptos"),
-                                QStringLiteral("617LicenciasTotalLicencias")};
-const QStringList kTablas618 = {QStringLiteral("618Ingresos"), QStringLiteral("618TotalPercepcionesEfectuadas")};
-const QStringList kTablas708 = {QStringLiteral("708ImpuestoDeterminado"), QStringLiteral("708PagoCuenta"),
-                                QStringLiteral("708Salas")};
-
-void borrarFormulario(Database& base, const QString& cuit, int periodo, int secuencia, int formulario,
-                      const QString& campo1)
-{
-    switch (formulario) {
-    case 617: {
-        const double servicio = Val(campo1);
-        for (const QString& tabla : kTablas617)
-            borrarDeTabla(base, tabla, QStringLiteral(" AND ImpServicio = ?"), cuit, periodo, secuencia, servicio);
-        break;
-    }
-    case 618:
-        for (const QString& tabla : kTablas618)
-            borrarDeTabla(base, tabla, QStringLiteral(" AND CodInstituto = ?"), cuit, periodo, secuencia, campo1);
-        break;
-    case 708:
-        for (const QString& tabla : kTablas708)
-            borrarDeTabla(base, tabla, QString(), cuit, periodo, secuencia);
-        break;
-    default:
-        break;
+    const Formulario* formulario = buscarFormulario(clave.formulario);
+    if (!formulario)
+        return;
+    const QString columna = formulario->columnaDelValor();
+    const QString condicion = columna.isEmpty() ? QString() : QStringLiteral(" AND \"%1\" = ?").arg(columna);
+    for (const QString& tabla : formulario->tablas()) {
+        Statement borrado = base.prepare(
+            QStringLiteral("DELETE FROM \"%1\" WHERE CUIT = ? AND PERIODO = ? AND SECUENCIA = ?%2").arg(tabla, condicion));
+        ligarClave(borrado, clave);
+        if (!columna.isEmpty())
+            borrado.bind(4, formulario->valorEnTablas(clave.campo1));
+        borrado.run();
     }
 }
 
@@ -149,7 +126,7 @@ QString clsDDJJ::Eliminar(Database& base, const QString& cuit, int periodo, int 
                                     "AND FORMULARIO = ? AND CAMPO1 = ?"))
             .bindAll(cuit, periodo, secuencia, formulario, campo1)
             .run();
-        borrarFormulario(base, cuit, periodo, secuencia, formulario, campo1);
+        borrarFormulario(base, {cuit, periodo, secuencia, formulario, campo1});
         transaccion.commit();
     } catch (const Error& error) {
         return error.descripcion();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/clave_ddjj.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
@@ -19,14 +21,6 @@ struct FilaDDJJ {
     int formulario = 0;
     QString campo1;
     QDateTime hora;
-};
-
-// The key of one declaration; CAMPO1 is the form's own value.
-struct ClaveDDJJ {
-    QString cuit;
-    int periodo = 0;
-    int secuencia = 0;
-    int formulario = 0;
 };
 
 // The DDJJ row of a declaration and everything the form tables hold for it.
@@ -51,7 +45,7 @@ public:
     // (CAMPO1 not compared); otherwise tells the user and answers false.
     bool BuscarDDJJ(Database& base, Mensajes& mensajes) const;
 
-    // Deletes the DDJJ row and the form's rows, all in one transaction.
+    // Deletes the DDJJ row and the rows of the form's tables, all in one transaction.
     // Empty on success, else the failure's description (nothing deleted).
     static QString Eliminar(Database& base, const QString& cuit, int periodo, int secuencia, int formulario,
                             const QString& campo1);

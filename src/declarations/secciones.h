@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <map>
+#include <QVariant>
 #include <vector>
 
 namespace veluma {
@@ -19,14 +19,9 @@ struct SeccionDDJJ {
 // The sections of a form in the reference table's order.
 std::vector<SeccionDDJJ> seccionesDelFormulario(Database& base, int formulario);
 
-// Images of the section nodes.
-inline const QString kImagenVacio = QStringLiteral("vacio");
-inline const QString kImagenLleno = QStringLiteral("lleno");
-
-// The image of every section whose state depends on stored data ("lleno"
-// when the declaration has rows in it, "vacio" otherwise), by node key.
-// Sections with no such rule are left out. For Form 617 the service chosen
-// is `impServicio`.
-std::map<QString, QString> estadosDeSecciones(Database& base, const ClaveDDJJ& declaracion, int impServicio);
+// Whether `tabla` holds a row of the declaration (CUIT, period and sequence)
+// that also meets `condicion`, extra SQL with at most one "?" for `valor`.
+bool hayFilas(Database& base, const QString& tabla, const ClaveDDJJ& clave, const QString& condicion = {},
+              const QVariant& valor = {});
 
 }  // namespace veluma

@@ -2,7 +2,7 @@
 
 #include "core/decimal.h"
 #include "core/numeros.h"
-#include "f708/clave_708.h"
+#include "core/sql_texto.h"
 
 #include <limits>
 
@@ -97,24 +97,6 @@ std::array<bool, 4> cls708ImpuestoDeterminado::SemanasConEntradas(Database& base
         if (const qint64 semana = consulta.integer(0).value_or(0); semana >= 1 && semana <= 4)
             semanas[std::size_t(semana - 1)] = true;
     return semanas;
-}
-
-std::vector<LineaInterfaz> cls708ImpuestoDeterminado::GetAllInterfaz(Database& base, const ClaveDDJJ& clave)
-{
-    // By week; within a week by room and price, so the same declaration
-    // always gives the same file.
-    Statement consulta = base.prepare(QStringLiteral(
-        "SELECT DISTINCT I.NRO_SEMANA, I.PRECIO_VENTA, I.CANT_ENTRADAS_POR_PRECIO_VENTA, I.COD_SALA, S.COD_INCAA "
-        "FROM [708ImpuestoDeterminado] AS I INNER JOIN [708Salas] AS S "
-        "ON I.SECUENCIA = S.SECUENCIA AND I.PERIODO = S.PERIODO AND I.CUIT = S.CUIT AND I.COD_SALA = S.COD_SALA "
-        "WHERE I.CUIT=? AND I.PERIODO=? AND I.SECUENCIA=? ORDER BY I.NRO_SEMANA, I.COD_SALA, I.PRECIO_VENTA"));
-    ligarClave(consulta, clave);
-    std::vector<LineaInterfaz> lineas;
-    while (consulta.next())
-        lineas.push_back({qint16(consulta.integer(0).value_or(0)), consulta.real(1).value_or(0),
-                          qint32(consulta.integer(2).value_or(0)), qint32(consulta.integer(3).value_or(0)),
-                          consulta.text(4).value_or(QString())});
-    return lineas;
 }
 
 void cls708ImpuestoDeterminado::Eliminar(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala,

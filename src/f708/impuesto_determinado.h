@@ -1,6 +1,6 @@
 #pragma once
 
-#include "declarations/ddjj.h"
+#include "core/clave_ddjj.h"
 
 #include <QString>
 #include <array>
@@ -16,15 +16,6 @@ struct LineaImpuesto {
     qint16 nroSemana = 0;
     double precioVenta = 0;
     qint32 entradas = 0;
-};
-
-// A ticket line with its room's INCAA code, as the submission file takes it.
-struct LineaInterfaz {
-    qint16 nroSemana = 0;
-    double precioVenta = 0;
-    qint32 entradas = 0;
-    qint32 codSala = 0;
-    QString codigoINCAA;
 };
 
 // The determined tax of Form 708: tickets by room, week and sale price, and
@@ -57,8 +48,6 @@ public:
                                              const QString& campo, const QString& direccion);
     // Which of the four weeks (index 0 is week 1) hold lines of the room.
     static std::array<bool, 4> SemanasConEntradas(Database& base, const ClaveDDJJ& clave, qint32 sala);
-    // Every line of the declaration with its room's INCAA code, by week.
-    static std::vector<LineaInterfaz> GetAllInterfaz(Database& base, const ClaveDDJJ& clave);
 
     static void Eliminar(Database& base, const ClaveDDJJ& clave, int semana, qint32 sala, double precioVenta);
     // Every line of one room and week.

@@ -2,15 +2,9 @@
 
 #include "core/numeros.h"
 #include "core/sesion.h"
-#include "declarations/contribuyente.h"
-#include "f708/clave_708.h"
-#include "f708/impuesto_determinado.h"
-#include "f708/pago_cuenta.h"
-#include "f708/salas.h"
-#include "f708/saldos.h"
+#include "f708/liquidacion_708.h"
 #include "generation/codificacion.h"
 #include "generation/escritor_registros.h"
-#include "generation/generar_disquete.h"
 
 #include <functional>
 
@@ -40,32 +34,6 @@ QString sinImpuestoDeterminado()
     return QStringLiteral("No tiene ingresado Impuesto Determinado.\n\r");
 }
 
-struct SalaConImpuesto {
-    QString codigoINCAA;
-    qint32 codSala = 0;
-    int semana = 0;
-};
-
-// The rooms that have ticket lines, by room code; with `porSemana` one entry
-// per room and week.
-std::vector<SalaConImpuesto> salasConImpuesto(Database& base, const ClaveDDJJ& clave, bool porSemana)
-{
-    const QString semana = porSemana ? QStringLiteral(", I.NRO_SEMANA") : QString();
-    Statement consulta =
-        base.prepare(QStringLiteral("SELECT DISTINCT S.COD_INCAA, S.COD_SALA%1 "
-                                    "FROM [708ImpuestoDeterminado] AS I INNER JOIN [708Salas] AS S "
-                                    "ON I.SECUENCIA = S.SECUENCIA AND I.PERIODO = S.PERIODO AND I.CUIT = S.CUIT "
-                                    "AND I.COD_SALA = S.COD_SALA "
-                                    "WHERE I.CUIT=? AND I.PERIODO=? AND I.SECUENCIA=? ORDER BY S.COD_SALA%1")
-                         .arg(semana));
-    ligarClave(consulta, clave);
-    std::vector<SalaConImpuesto> salas;
-    while (consulta.next())
-        salas.push_back({consulta.text(0).value_or(QString()), qint32(consulta.integer(1).value_or(0)),
-                         porSemana ? int(consulta.integer(2).value_or(0)) : 0});
-    return salas;
-}
-
 QString versionDelArchivo()
 {
     const Version version = versionDelPrograma();
@@ -75,27 +43,29 @@ QString versionDelArchivo()
         .arg(version.revision, 3, 10, QLatin1Char('0'));
 }
 
+// Records 05 and 06: one per room (and week), the room's tax.
+bool escribirImpuestoDeSalas(EscritorRegistros& salida, const std::vector<ImpuestoDeSala>& impuestos)
+{
+    if (impuestos.empty()) {
+        salida.anotarMotivo(sinImpuestoDeterminado());
+        return false;
+    }
+    for (const ImpuestoDeSala& sala : impuestos) {
+        const bool porSemana = sala.semana != 0;
+        const QString registro = (porSemana ? QStringLiteral("05") : QStringLiteral("06")) + texto(sala.codigoINCAA, 6)
+                                 + (porSemana ? QString::number(sala.semana) : QString())
+                                 + numerico(sala.impuesto, 15, 2);
+        if (!salida.agregar(registro, porSemana ? 24 : 23))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-cls708Interfaz::cls708Interfaz(Sesion& sesion, double saldoPendiente)
-    : sesion_(sesion), clave_{sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario},
-      saldoPendiente_(saldoPendiente)
+cls708Interfaz::cls708Interfaz(Sesion& sesion, const Liquidacion708& liquidacion)
+    : sesion_(sesion), liquidacion_(liquidacion)
 {
-}
-
-double saldoParaGeneracion(Sesion& sesion, double alicuota)
-{
-    const ClaveDDJJ clave{sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario};
-    return calcularSaldos708(sesion.base, clave, alicuota).saldoPendiente;
-}
-
-void cls708Interfaz::registrar()
-{
-    clsGenerarDisquete::registrarConstructorRegistros(708, [](Sesion& sesion) -> std::unique_ptr<InterfazRegistros> {
-        const ClaveDDJJ clave{sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario};
-        const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, clave);
-        return std::make_unique<cls708Interfaz>(sesion, saldoParaGeneracion(sesion, alicuota));
-    });
 }
 
 bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
@@ -111,12 +81,6 @@ bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensaj
         {"99", &cls708Interfaz::GenerarRegistro99},
     };
     bool generado = salida.motivo().isEmpty();
-    try {
-        leerDatosComunes();
-    } catch (const Error& error) {
-        salida.anotarMotivo(error.descripcion() + QStringLiteral(" en el registro 01") + kFinDeMotivo);
-        generado = false;
-    }
     for (const auto& [tipo, generar] : registros) {
         if (!generado)
             break;
@@ -134,53 +98,39 @@ bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensaj
         informarFalloGeneracion(mensajes, salida.motivo());
         return false;
     }
-    const QString cuit11 = [&] {
-        QVariant cuit(sesion_.cuit);
-        return FormatearCuit(cuit, 0);
-    }();
-    ArchivoSalidaDKT = NroVerificador + QStringLiteral("F0708.dat");
-    ArchivoSalidaCD = NroVerificador + QStringLiteral("F0708") + cuit11
-                      + QStringLiteral("%1").arg(sesion_.periodo, 6, 10, QLatin1Char('0'))
-                      + QStringLiteral("%1").arg(sesion_.secuencia, 2, 10, QLatin1Char('0')) + QStringLiteral(".dat");
+    const ClaveDDJJ& clave = liquidacion_.clave;
+    QVariant cuit(clave.cuit);
+    const QString numero = liquidacion_.numeroVerificacion;
+    ArchivoSalidaDKT = numero + QStringLiteral("F0708.dat");
+    ArchivoSalidaCD = numero + QStringLiteral("F0708") + FormatearCuit(cuit, 0)
+                      + QStringLiteral("%1").arg(clave.periodo, 6, 10, QLatin1Char('0'))
+                      + QStringLiteral("%1").arg(clave.secuencia, 2, 10, QLatin1Char('0')) + QStringLiteral(".dat");
     CantidadRegistros = salida.cantidad();
     return true;
 }
 
-void cls708Interfaz::leerDatosComunes()
-{
-    alicuota_ = clsDDJJ::ObtenerAlicuota(sesion_.base, clave_);
-    pagos_ = cls708PagoCuenta::GetPagoInterfaz(sesion_.base, clave_);
-    clsContribuyente contribuyente(sesion_.instalacion, sesion_.clave);
-    contribuyente.Inicializar(sesion_.cuit);
-    actividad_ = contribuyente.codactiv();
-    domicilioSAD_ = contribuyente.DomicilioSAD();
-}
-
 bool cls708Interfaz::GenerarRegistro1(EscritorRegistros& salida)
 {
-    QVariant cuit(sesion_.cuit);
-    const QString periodo = QString::number(sesion_.periodo);
-    NroVerificador = numeroVerificacion708(sesion_.base, clave_, saldoPendiente_);
-
+    const ClaveDDJJ& clave = liquidacion_.clave;
+    QVariant cuit(clave.cuit);
+    const QString periodo = QString::number(clave.periodo);
     const QString registro = QStringLiteral("01") + FormatearCuit(cuit, 0) + QStringLiteral("00")
                              + QStringLiteral("304") + QStringLiteral("019") + periodo.left(4) + periodo.right(2)
-                             + QStringLiteral("00") + QString::number(sesion_.secuencia) + QStringLiteral("0000000")
-                             + formatearNumero(Val(actividad_), QStringLiteral("000000")) + NroVerificador
-                             + QStringLiteral("0000") + QStringLiteral("00100") + QStringLiteral("0708")
-                             + horaDeclaracion(sesion_.base, clave_) + texto(QStringLiteral("DJ SIN PLAN"), 25)
+                             + QStringLiteral("00") + QString::number(clave.secuencia) + QStringLiteral("0000000")
+                             + formatearNumero(Val(sesion_.contribuyente.actividad), QStringLiteral("000000"))
+                             + liquidacion_.numeroVerificacion + QStringLiteral("0000") + QStringLiteral("00100")
+                             + QStringLiteral("0708") + liquidacion_.hora + texto(QStringLiteral("DJ SIN PLAN"), 25)
                              + QStringLiteral("00000") + versionDelArchivo();
     return salida.agregar(registro, 105);
 }
 
 bool cls708Interfaz::GenerarRegistro2(EscritorRegistros& salida)
 {
-    const std::vector<Sala> salas =
-        cls708Salas::GetAll(sesion_.base, clave_, QStringLiteral("denominacion_sala"), QStringLiteral("ASC"));
-    if (salas.empty()) {
+    if (liquidacion_.salas.empty()) {
         salida.anotarMotivo(QStringLiteral("No tiene Salas ingresadas.") + kFinDeMotivo);
         return false;
     }
-    for (const Sala& sala : salas) {
+    for (const Sala& sala : liquidacion_.salas) {
         if (!salida.agregar(QStringLiteral("02") + texto(sala.codigoINCAA, 6) + texto(sala.denominacion, 40)
                                 + texto(sala.domicilio, 40),
                             88))
@@ -191,17 +141,15 @@ bool cls708Interfaz::GenerarRegistro2(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro3(EscritorRegistros& salida)
 {
-    const std::vector<LineaInterfaz> lineas = cls708ImpuestoDeterminado::GetAllInterfaz(sesion_.base, clave_);
+    const std::vector<const LineaLiquidada*> lineas = liquidacion_.lineasPorSemana();
     if (lineas.empty()) {
         salida.anotarMotivo(sinImpuestoDeterminado());
         return false;
     }
-    for (const LineaInterfaz& linea : lineas) {
-        const double precioBasico = cls708ImpuestoDeterminado::PrecioBasico(linea.precioVenta, alicuota_);
-        const double impuesto = cls708ImpuestoDeterminado::impuestodeterminado(precioBasico, linea.entradas, alicuota_);
-        if (!salida.agregar(QStringLiteral("03") + texto(linea.codigoINCAA, 6) + QString::number(linea.nroSemana)
-                                + numerico(linea.precioVenta, 15, 2) + numerico(linea.entradas, 6, 0)
-                                + numerico(precioBasico, 15, 4) + numerico(impuesto, 15, 2),
+    for (const LineaLiquidada* linea : lineas) {
+        if (!salida.agregar(QStringLiteral("03") + texto(linea->codigoINCAA, 6) + QString::number(linea->nroSemana)
+                                + numerico(linea->precioVenta, 15, 2) + numerico(linea->entradas, 6, 0)
+                                + numerico(linea->precioBasico, 15, 4) + numerico(linea->impuesto, 15, 2),
                             60))
             return false;
     }
@@ -210,71 +158,48 @@ bool cls708Interfaz::GenerarRegistro3(EscritorRegistros& salida)
 
 bool cls708Interfaz::GenerarRegistro4(EscritorRegistros& salida)
 {
-    if (!pagos_)
+    if (!liquidacion_.pagos)
         return true;
-    for (std::size_t semana = 0; semana < pagos_->size(); ++semana) {
-        if ((*pagos_)[semana] == 0)
+    const std::array<double, 4>& pagos = *liquidacion_.pagos;
+    for (std::size_t semana = 0; semana < pagos.size(); ++semana) {
+        if (pagos[semana] == 0)
             continue;
-        if (!salida.agregar(QStringLiteral("04") + QString::number(semana + 1) + numerico((*pagos_)[semana], 15, 2), 18))
+        if (!salida.agregar(QStringLiteral("04") + QString::number(semana + 1) + numerico(pagos[semana], 15, 2), 18))
             return false;
     }
     return true;
 }
 
-bool cls708Interfaz::GenerarRegistro5(EscritorRegistros& salida) { return escribirImpuestoDeSalas(salida, true); }
-
-bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida) { return escribirImpuestoDeSalas(salida, false); }
-
-bool cls708Interfaz::escribirImpuestoDeSalas(EscritorRegistros& salida, bool porSemana)
+bool cls708Interfaz::GenerarRegistro5(EscritorRegistros& salida)
 {
-    const std::vector<SalaConImpuesto> salas = salasConImpuesto(sesion_.base, clave_, porSemana);
-    if (salas.empty()) {
-        salida.anotarMotivo(sinImpuestoDeterminado());
-        return false;
-    }
-    for (const SalaConImpuesto& sala : salas) {
-        const QString incaa = texto(sala.codigoINCAA, 6);
-        QString registro;
-        int largo = 0;
-        if (porSemana) {
-            const double total = cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave_, sala.semana,
-                                                                                sala.codSala, alicuota_);
-            registro = QStringLiteral("05") + incaa + QString::number(sala.semana) + numerico(total, 15, 2);
-            largo = 24;
-        } else {
-            const double total =
-                cls708ImpuestoDeterminado::TotalImpuestoMes(sesion_.base, clave_, sala.codSala, alicuota_);
-            registro = QStringLiteral("06") + incaa + numerico(total, 15, 2);
-            largo = 23;
-        }
-        if (!salida.agregar(registro, largo))
-            return false;
-    }
-    return true;
+    return escribirImpuestoDeSalas(salida, liquidacion_.porSemana);
+}
+
+bool cls708Interfaz::GenerarRegistro6(EscritorRegistros& salida)
+{
+    return escribirImpuestoDeSalas(salida, liquidacion_.porMes);
 }
 
 bool cls708Interfaz::GenerarRegistro7(EscritorRegistros& salida)
 {
-    const Saldos708 saldos = calcularSaldos708(sesion_.base, clave_, alicuota_);
-    const std::array<double, 4> semanas = pagos_.value_or(std::array<double, 4>{});
-    QString registro = QStringLiteral("07") + numerico(saldos.impuestoDeclarado, 15, 2)
-                       + numerico(saldos.pagosCuenta, 15, 2) + numerico(saldos.saldoPendiente, 15, 2);
-    for (double semana : semanas)
+    QString registro = QStringLiteral("07") + numerico(liquidacion_.impuestoDeclarado, 15, 2)
+                       + numerico(liquidacion_.pagosCuenta, 15, 2) + numerico(liquidacion_.saldoPendiente, 15, 2);
+    for (double semana : liquidacion_.semanasPagadas())
         registro += numerico(semana, 15, 2);
-    registro += numerico(alicuota_, 5, 2);
+    registro += numerico(liquidacion_.alicuota, 5, 2);
     return salida.agregar(registro, 112);
 }
 
 bool cls708Interfaz::GenerarRegistro20(EscritorRegistros& salida)
 {
-    return salida.agregar(QStringLiteral("20") + domicilioSAD_, 149);
+    return salida.agregar(QStringLiteral("20") + sesion_.contribuyente.domicilioSAD, 149);
 }
 
 bool cls708Interfaz::GenerarRegistro99(EscritorRegistros& salida)
 {
-    // What the balance box shows: the balance when positive, else 0.
-    const double saldoMostrado = saldoPendiente_ > 0 ? saldoPendiente_ : 0;
-    return salida.agregarUltimo(QStringLiteral("99") + QStringLiteral("304") + numerico(saldoMostrado, 15, 2), 20);
+    return salida.agregarUltimo(QStringLiteral("99") + QStringLiteral("304")
+                                    + numerico(liquidacion_.saldoMostrado(), 15, 2),
+                                20);
 }
 
 }  // namespace veluma

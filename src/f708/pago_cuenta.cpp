@@ -2,8 +2,8 @@
 
 #include "core/decimal.h"
 #include "core/numeros.h"
+#include "core/sql_texto.h"
 #include "core/transaction.h"
-#include "f708/clave_708.h"
 
 namespace veluma {
 

@@ -1,91 +1,49 @@
 #include "f708/reportes_708.h"
 
-#include "core/instalacion.h"
-#include "core/numeros.h"
 #include "core/sesion.h"
-#include "declarations/validacion_ddjj.h"
-#include "f708/pago_cuenta.h"
-#include "f708/saldos.h"
+#include "f708/alicuota_708.h"
+#include "f708/liquidacion_708.h"
+#include "printing/textos_impresos.h"
 
 namespace veluma {
 
 namespace {
 
-ClaveDDJJ claveDeSesion(const Sesion& sesion)
+std::vector<std::pair<QString, QString>> datosDelContribuyente(const Sesion& sesion, const ClaveDDJJ& clave)
 {
-    return {sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario};
-}
-
-// A CUIT inside a quoted selection value: its apostrophes doubled.
-QString citado(const QString& texto)
-{
-    QString doble = texto;
-    return QLatin1Char('\'') + doble.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
-
-QString importeImpreso(double importe)
-{
-    return formatearNumero(importe > 0 ? importe : 0, QStringLiteral("#,###,###,###,##0.00"));
-}
-
-QString versionImpresa()
-{
-    const Version version = versionDelPrograma();
-    return QString::number(version.mayor) + QLatin1Char('.') + FormatoDosDigitos(version.menor) + QLatin1Char('.')
-           + FormatoDosDigitos(version.revision);
-}
-
-std::vector<std::pair<QString, QString>> datosDelContribuyente(const Sesion& sesion)
-{
-    return {{QStringLiteral("cuit"), sesion.cuit},
-            {QStringLiteral("periodo"), textoPeriodoImpreso(sesion.periodo)},
-            {QStringLiteral("secuencia"), textoSecuenciaImpresa(sesion.secuencia)},
-            {QStringLiteral("denominacion"), sesion.denominacion}};
+    return {{QStringLiteral("cuit"), clave.cuit},
+            {QStringLiteral("periodo"), textoPeriodoImpreso(clave.periodo)},
+            {QStringLiteral("secuencia"), textoSecuenciaImpresa(clave.secuencia)},
+            {QStringLiteral("denominacion"), sesion.contribuyente.denominacion}};
 }
 
 }  // namespace
 
-QString textoSecuenciaImpresa(int secuencia)
-{
-    return QString::number(secuencia)
-           + (secuencia == 0 ? QStringLiteral(" - Original") : QStringLiteral(" - Rectificativa"));
-}
-
-QString textoPeriodoImpreso(int periodo)
-{
-    const QString texto = QString::number(periodo);
-    return texto.right(2) + QLatin1Char('/') + texto.left(4);
-}
-
 QString formulaUltimaHoja(int paginas) { return QStringLiteral("ultimahoja=") + QString::number(paginas); }
 
-ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota)
+ConfiguracionReporte reporteForm708(const Sesion& sesion, const Liquidacion708& liquidacion)
 {
-    const double alicuota = alicuotaDelCampo(textoAlicuota);
-    const ClaveDDJJ clave = claveDeSesion(sesion);
-    cls708PagoCuenta pagos;
-    pagos.GetPago(sesion.base, clave);
-    const Saldos708 saldos = calcularSaldos708(sesion.base, clave, alicuota);
-
+    const ClaveDDJJ& clave = liquidacion.clave;
+    const std::array<double, 4> pagos = liquidacion.semanasPagadas();
     ConfiguracionReporte reporte = ConfiguracionReporte::deSesion(sesion, QStringLiteral("Form708.rpt"));
     reporte.LimpiarFormulas();
-    reporte.formulaSeleccion = QStringLiteral("{DDJJ.CUIT} = ") + citado(sesion.cuit)
-                               + QStringLiteral(" and {DDJJ.PERIODO} = ") + QString::number(sesion.periodo)
-                               + QStringLiteral(" and {DDJJ.SECUENCIA} = ") + QString::number(sesion.secuencia)
-                               + QStringLiteral(" and {DDJJ.FORMULARIO} = ") + QString::number(sesion.formulario);
-    std::vector<std::pair<QString, QString>> valores = datosDelContribuyente(sesion);
+    reporte.formulaSeleccion = QStringLiteral("{DDJJ.CUIT} = ") + citado(clave.cuit)
+                               + QStringLiteral(" and {DDJJ.PERIODO} = ") + QString::number(clave.periodo)
+                               + QStringLiteral(" and {DDJJ.SECUENCIA} = ") + QString::number(clave.secuencia)
+                               + QStringLiteral(" and {DDJJ.FORMULARIO} = ") + QString::number(clave.formulario);
+    std::vector<std::pair<QString, QString>> valores = datosDelContribuyente(sesion, clave);
     valores.insert(valores.end(),
-                   {{QStringLiteral("domicilio"), sesion.domicilioFiscal},
-                    {QStringLiteral("NVerif"), numeroVerificacion708(sesion.base, clave, saldos.saldoPendiente)},
+                   {{QStringLiteral("domicilio"), sesion.contribuyente.domicilioFiscal},
+                    {QStringLiteral("NVerif"), liquidacion.numeroVerificacion},
                     {QStringLiteral("version"), versionImpresa()},
-                    {QStringLiteral("alicuota"), textoAlicuota},
-                    {QStringLiteral("impuestodeclarado"), importeImpreso(saldos.impuestoDeclarado)},
-                    {QStringLiteral("pagos1"), importeImpreso(pagos.Semana1)},
-                    {QStringLiteral("pagos2"), importeImpreso(pagos.Semana2)},
-                    {QStringLiteral("pagos3"), importeImpreso(pagos.Semana3)},
-                    {QStringLiteral("pagos4"), importeImpreso(pagos.Semana4)},
-                    {QStringLiteral("totalpagos"), importeImpreso(saldos.pagosCuenta)},
-                    {QStringLiteral("pendiente"), importeImpreso(saldos.saldoPendiente)}});
+                    {QStringLiteral("alicuota"), textoAlicuota(liquidacion.alicuota)},
+                    {QStringLiteral("impuestodeclarado"), importeImpreso(liquidacion.impuestoDeclarado)},
+                    {QStringLiteral("pagos1"), importeImpreso(pagos[0])},
+                    {QStringLiteral("pagos2"), importeImpreso(pagos[1])},
+                    {QStringLiteral("pagos3"), importeImpreso(pagos[2])},
+                    {QStringLiteral("pagos4"), importeImpreso(pagos[3])},
+                    {QStringLiteral("totalpagos"), importeImpreso(liquidacion.pagosCuenta)},
+                    {QStringLiteral("pendiente"), importeImpreso(liquidacion.saldoPendiente)}});
     reporte.PonerFormulas(valores);
     reporte.Formula(20, QString());
     reporte.titulo = QStringLiteral("Impresión del F.708 - Impuesto a las Entradas de Espectáculos Cinematográficos");
@@ -94,13 +52,14 @@ ConfiguracionReporte reporteForm708(Sesion& sesion, const QString& textoAlicuota
 
 ConfiguracionReporte reporteSalas(const Sesion& sesion)
 {
+    const ClaveDDJJ& clave = sesion.declaracion;
     ConfiguracionReporte reporte = ConfiguracionReporte::deSesion(sesion, QStringLiteral("Salas.rpt"));
     reporte.LimpiarFormulas();
-    reporte.PonerFormulas(datosDelContribuyente(sesion));
-    reporte.formulaSeleccion = QStringLiteral("{708detalledesalas.CUIT} = ") + citado(sesion.cuit)
-                               + QStringLiteral(" AND {708detalledesalas.PERIODO} =") + QString::number(sesion.periodo)
+    reporte.PonerFormulas(datosDelContribuyente(sesion, clave));
+    reporte.formulaSeleccion = QStringLiteral("{708detalledesalas.CUIT} = ") + citado(clave.cuit)
+                               + QStringLiteral(" AND {708detalledesalas.PERIODO} =") + QString::number(clave.periodo)
                                + QStringLiteral(" AND {708detalledesalas.SECUENCIA} = ")
-                               + QString::number(sesion.secuencia);
+                               + QString::number(clave.secuencia);
     reporte.titulo = QStringLiteral("Impresión Detalle de Salas");
     return reporte;
 }

@@ -1,8 +1,8 @@
 #include "f708/salas.h"
 
 #include "core/numeros.h"
+#include "core/sql_texto.h"
 #include "core/transaction.h"
-#include "f708/clave_708.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "declarations/ddjj.h"
+#include "core/clave_ddjj.h"
 
 #include <QString>
 #include <vector>

@@ -3,52 +3,22 @@
 #include "core/error.h"
 #include "core/mensajes.h"
 #include "core/sesion.h"
+#include "declarations/formulario.h"
 #include "generation/generacion.h"
 #include "generation/interfaz_registros.h"
 
-#include <map>
-
 namespace veluma {
 
-namespace {
-
-std::map<int, ConstructorRegistros>& constructores()
-{
-    static std::map<int, ConstructorRegistros> registrados;
-    return registrados;
-}
-
-}  // namespace
-
 clsGenerarDisquete::clsGenerarDisquete(Sesion& sesion, Mensajes& mensajes,
-                                       std::function<void(const DatosGeneracion&)> mostrarDestino,
-                                       ConstructorRegistros constructor)
-    : sesion_(sesion), mensajes_(mensajes), mostrarDestino_(std::move(mostrarDestino)),
-      constructor_(std::move(constructor))
+                                       std::function<void(const DatosGeneracion&)> mostrarDestino)
+    : sesion_(sesion), mensajes_(mensajes), mostrarDestino_(std::move(mostrarDestino))
 {
 }
 
-void clsGenerarDisquete::registrarConstructorRegistros(int formulario, ConstructorRegistros constructor)
-{
-    constructores()[formulario] = std::move(constructor);
-}
-
-bool clsGenerarDisquete::GenerarDisquete()
+bool clsGenerarDisquete::GenerarDisquete(const Liquidacion& liquidacion)
 {
     try {
-        ConstructorRegistros constructor = constructor_;
-        if (!constructor) {
-            const auto encontrado = constructores().find(sesion_.formulario);
-            if (encontrado != constructores().end())
-                constructor = encontrado->second;
-        }
-        if (!constructor) {
-            mensajes_.MensajeInformacion(
-                QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
-                + QString::number(sesion_.formulario) + QLatin1Char('.'));
-            return false;
-        }
-        const std::unique_ptr<InterfazRegistros> registros = constructor(sesion_);
+        const std::unique_ptr<InterfazRegistros> registros = liquidacion.registros(sesion_);
         if (!registros->GenerarDisquete(kArchivoRegistros, mensajes_))
             return false;
 

@@ -1,6 +1,6 @@
 #include "shell/ayuda_contextual.h"
 
-#include "declarations/pantallas/formularios.h"
+#include "pantallas/contexto_ayuda.h"
 #include "shell/visor_ayuda.h"
 
 #include <QApplication>

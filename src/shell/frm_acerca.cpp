@@ -2,7 +2,7 @@
 
 #include "core/contextos_ayuda.h"
 #include "core/version.h"
-#include "declarations/pantallas/formularios.h"
+#include "pantallas/contexto_ayuda.h"
 #include "shell/logotipo.h"
 
 #include <QHBoxLayout>

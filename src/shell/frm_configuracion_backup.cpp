@@ -5,7 +5,7 @@
 #include "core/mensajes.h"
 #include "core/reloj.h"
 #include "core/respaldos.h"
-#include "declarations/pantallas/formularios.h"
+#include "pantallas/contexto_ayuda.h"
 #include "shell/logotipo.h"
 
 #include <QFileDialog>

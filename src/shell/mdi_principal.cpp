@@ -3,8 +3,11 @@
 #include "core/contextos_ayuda.h"
 #include "core/sesion.h"
 #include "declarations/contribuyente.h"
-#include "declarations/pantallas/formularios.h"
+#include "declarations/formulario.h"
 #include "declarations/pantallas/frm_ddjj.h"
+#include "declarations/registro_formularios.h"
+#include "pantallas/botones.h"
+#include "pantallas/contexto_ayuda.h"
 #include "shell/ayuda_contextual.h"
 #include "shell/calculadora.h"
 #include "shell/cierre_sesion.h"
@@ -90,17 +93,10 @@ void mdiPrincipal::crearMenu()
     connect(item(mnuArchivo, "mnuSalir", QStringLiteral("&Salir")), &QAction::triggered, this, &QWidget::close);
 
     mnuFormulario_ = menu("mnuFormulario", QStringLiteral("&Impuestos"));
-    const struct {
-        const char* nombre;
-        const char* titulo;
-        int formulario;
-    } formularios[] = {{"mnu708", "Entradas Cinematográficas", 708},
-                       {"mnu617", "Servicios de Radiodifusión", 617},
-                       {"mnu618", "Videogramas Grabados", 618}};
-    for (const auto& formulario : formularios) {
-        QAction* accion = item(mnuFormulario_, formulario.nombre, QString::fromUtf8(formulario.titulo));
-        connect(accion, &QAction::triggered, this,
-                [this, accion, numero = formulario.formulario] { abrirFormulario(numero, accion); });
+    for (const Formulario* formulario : formulariosRegistrados()) {
+        QAction* accion = mnuFormulario_->addAction(formulario->tituloMenu());
+        accion->setObjectName(QStringLiteral("mnu%1").arg(formulario->numero()));
+        connect(accion, &QAction::triggered, this, [this, numero = formulario->numero()] { abrirFormulario(numero); });
     }
 
     QMenu* mnuAyuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
@@ -118,13 +114,11 @@ void mdiPrincipal::crearMenu()
 
 void mdiPrincipal::MDIForm_Load()
 {
-    clsContribuyente contribuyente(sesion_.instalacion, sesion_.clave);
-    contribuyente.Inicializar(sesion_.cuit);
+    cargarContribuyente(sesion_);
+    const DatosContribuyente& contribuyente = sesion_.contribuyente;
     lblPrincipal_->setText(QStringLiteral("C.U.I.T Nº ") + sesion_.cuit + QStringLiteral("   Denominación: ")
-                           + contribuyente.descripcion().left(kLargoDenominacionBanner) + QStringLiteral("   Actividad: ")
-                           + contribuyente.codactiv());
-    sesion_.domicilioFiscal = contribuyente.DomicilioFiscal();
-    sesion_.denominacion = contribuyente.descripcion();
+                           + contribuyente.denominacion.left(kLargoDenominacionBanner) + QStringLiteral("   Actividad: ")
+                           + contribuyente.actividad);
 }
 
 bool mdiPrincipal::event(QEvent* evento)
@@ -144,12 +138,12 @@ void mdiPrincipal::desplegarImpuestos()
     menuBar()->setActiveAction(mnuFormulario_->menuAction());
 }
 
-void mdiPrincipal::abrirFormulario(int formulario, const QAction* item)
+void mdiPrincipal::abrirFormulario(int formulario)
 {
     if (administrador_)
         return;
     sesion_.formulario = formulario;
-    administrador_ = new frmDDJJ(sesion_, mensajes_, mnuFormulario_->menuAction(), item->text());
+    administrador_ = new frmDDJJ(sesion_, mensajes_, mnuFormulario_->menuAction());
     QMdiSubWindow* ventana = area_->addSubWindow(administrador_);
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     ventana->setWindowIcon(iconoPrograma());

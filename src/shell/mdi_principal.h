@@ -39,7 +39,7 @@ private:
     void crearBanner();
     void crearMenu();
     void MDIForm_Load();
-    void abrirFormulario(int formulario, const QAction* item);
+    void abrirFormulario(int formulario);
     void mnuContenido_Click();
     void mnuAcerca_Click();
     void mnubackup_Click();

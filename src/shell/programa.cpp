@@ -5,7 +5,8 @@
 #include "core/mensajes.h"
 #include "core/msgini.h"
 #include "core/sesion.h"
-#include "f708/pantallas/registro_708.h"
+#include "formularios_instalados.h"
+#include "pantallas_instaladas.h"
 #include "shell/aviso_terminacion.h"
 #include "shell/cierre_sesion.h"
 #include "shell/frm_inicio_mensaje.h"
@@ -77,7 +78,8 @@ int Programa::arrancar()
     }
     mostrarAvisoInicio();
     ConfigurarSeparadores();
-    registrarPantallas708();
+    registrarFormularios();
+    registrarPantallas();
 
     principal_ = std::make_unique<mdiPrincipal>(*sesion_, *mensajes_);
     connect(principal_.get(), &mdiPrincipal::sesionCerrada, this, [this] { terminar(0); });

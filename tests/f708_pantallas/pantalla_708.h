@@ -1,27 +1,26 @@
 #pragma once
 
 #include "core/sesion.h"
+#include "support/arboles.h"
+#include "support/controles.h"
+#include "support/declaracion_708.h"
+#include "support/filas.h"
 #include "support/sesion_de_prueba.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QTest>
-#include <QWidget>
 #include <memory>
 
 namespace veluma::test {
 
-// A Form 708 declaration (05/2004, original) of the first demo taxpayer, with
-// helpers to drive one of its screens as the user would.
+// A Form 708 declaration (05/2004, original, at 10 %) of the first demo
+// taxpayer, with helpers to drive one of its screens as the user would.
 class Pantalla708 : public SesionDePrueba {
 protected:
     void SetUp() override
     {
         SesionDePrueba::SetUp();
-        sesion.cuit = instalacion.cuits().first();
-        sesion.formulario = 708;
-        sesion.periodo = 200405;
-        sesion.secuencia = 0;
+        usarDeclaracion(200405, 0);
+        crearDeclaracion708(sesion);
     }
     void TearDown() override { pantalla.reset(); }
 
@@ -38,48 +37,21 @@ protected:
     }
 
     template <class T = QWidget>
-    T* control(const char* nombre, QWidget* en = nullptr)
+    T* control(const char* nombre)
     {
-        QWidget* raiz = en ? en : pantalla.get();
-        auto* encontrado = raiz->findChild<T*>(QString::fromUtf8(nombre));
-        EXPECT_NE(encontrado, nullptr) << nombre;
-        return encontrado;
+        return test::control<T>(pantalla.get(), nombre);
     }
-
-    QString texto(const char* caja, QWidget* en = nullptr) { return control<QLineEdit>(caja, en)->text(); }
-    void pulsar(const char* nombre, QWidget* en = nullptr) { control<QAbstractButton>(nombre, en)->click(); }
-
-    void escribir(const char* caja, const QString& valor, QWidget* en = nullptr)
-    {
-        auto* linea = control<QLineEdit>(caja, en);
-        linea->clear();
-        linea->insert(valor);
-    }
+    QString texto(const char* caja) { return test::texto(pantalla.get(), caja); }
+    void pulsar(const char* nombre) { test::pulsar(pantalla.get(), nombre); }
+    void escribir(const char* caja, const QString& valor) { test::escribir(pantalla.get(), caja, valor); }
 
     // The visible buttons among `nombres`, by the letter after "cmd"; "-" for each hidden one.
-    QString botones(std::initializer_list<const char*> nombres, QWidget* en = nullptr)
+    QString botones(std::initializer_list<const char*> nombres)
     {
-        QWidget* raiz = en ? en : pantalla.get();
         QString vistos;
         for (const char* nombre : nombres)
-            vistos += control(nombre, raiz)->isVisibleTo(raiz) ? QChar(QLatin1Char(nombre[3])) : QChar(u'-');
+            vistos += control(nombre)->isVisibleTo(pantalla.get()) ? QChar(QLatin1Char(nombre[3])) : QChar(u'-');
         return vistos;
-    }
-
-    // The rows of a query with bound values, columns joined with "|".
-    template <class... Valores>
-    QStringList filas(const QString& sql, const Valores&... valores)
-    {
-        Statement consulta = sesion.base.prepare(sql);
-        consulta.bindAll(valores...);
-        QStringList leidas;
-        while (consulta.next()) {
-            QStringList columnas;
-            for (int i = 0; i < consulta.columnCount(); ++i)
-                columnas += consulta.isNull(i) ? QStringLiteral("NULL") : consulta.value(i).toString();
-            leidas += columnas.join(QLatin1Char('|'));
-        }
-        return leidas;
     }
 
     void sala(int codigo, const QString& nombre, const QString& domicilio, const QString& incaa, int periodo = 200405)
@@ -104,10 +76,11 @@ protected:
     // "COD_SALA|NRO_SEMANA|PRECIO_VENTA|CANT" of every ticket line of a period.
     QStringList lineas(int periodo = 200405)
     {
-        return filas(QStringLiteral("SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA "
-                                    "FROM [708ImpuestoDeterminado] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=0 "
-                                    "ORDER BY COD_SALA, NRO_SEMANA, PRECIO_VENTA"),
-                     sesion.cuit, periodo);
+        return filasDeConsulta(sesion.base,
+                               QStringLiteral("SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, "
+                                              "CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
+                                              "WHERE PERIODO=%1 ORDER BY COD_SALA, NRO_SEMANA, PRECIO_VENTA")
+                                   .arg(periodo));
     }
 
     std::unique_ptr<QWidget> pantalla;

@@ -11,7 +11,7 @@ class PantallaImpuesto : public veluma::test::Pantalla708 {
 protected:
     frm708ImpuestoDeterminado& abrir(int semana = 3, qint32 codigoSala = 5)
     {
-        return mostrar(std::make_unique<frm708ImpuestoDeterminado>(sesion, mensajes, semana, codigoSala, 10.0));
+        return mostrar(std::make_unique<frm708ImpuestoDeterminado>(sesion, mensajes, semana, codigoSala));
     }
 
     // Nuevo, Modificar, Eliminar, Eliminar todos, Aceptar, Cancelar, Salir.

@@ -11,7 +11,8 @@ protected:
     frm708PagoCuenta& abrirPagos() { return mostrar(std::make_unique<frm708PagoCuenta>(sesion, mensajes)); }
     frm708Saldos& abrirSaldos()
     {
-        return mostrar(std::make_unique<frm708Saldos>(sesion, mensajes, QStringLiteral("10,00")));
+        pantalla.reset();
+        return mostrar(std::make_unique<frm708Saldos>(sesion, mensajes));
     }
 
     // Nuevo, Modificar, Eliminar todos, Aceptar, Cancelar, Salir.
@@ -24,9 +25,8 @@ protected:
 
     QStringList pagos()
     {
-        return filas(QStringLiteral("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta] WHERE CUIT=? AND "
-                                    "PERIODO=200405 AND SECUENCIA=0"),
-                     sesion.cuit);
+        return test::filasDeConsulta(sesion.base, QStringLiteral("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM "
+                                                                 "[708PagoCuenta] WHERE PERIODO=200405"));
     }
 
     void pagar(double semana1, double semana2)
@@ -110,20 +110,19 @@ TEST_F(PantallaPagos, ElSaldoMuestraImpuestoPagosYPendienteYHabilitaFormularioYG
     EXPECT_TRUE(control("cmdSalir")->isEnabled());
 
     linea(1, 2, 5.5, 100);
-    pantalla.reset();
     abrirSaldos();
     EXPECT_EQ(saldos(), (QStringList{"50", "0", "50"}));
     EXPECT_TRUE(habilitados());
 
     // Payments above the tax leave nothing pending.
     pagar(30, 40);
-    pantalla.reset();
     abrirSaldos();
     EXPECT_EQ(saldos(), (QStringList{"50", "70", "0"}));
     EXPECT_TRUE(habilitados());
 
-    pantalla.reset();
-    pantalla = std::make_unique<frm708Saldos>(sesion, mensajes, QStringLiteral("21,00"));
+    // The figures are those of the rate stored in the declaration.
+    sesion.base.execute(QStringLiteral("UPDATE DDJJ SET CAMPO1 = '21'"));
+    abrirSaldos();
     EXPECT_EQ(saldos(), (QStringList{"95,46", "70", "25,46"}));
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }

@@ -1,10 +1,7 @@
-#include "declarations/pantallas/registro_secciones.h"
-#include "f708/pantallas/registro_708.h"
 #include "generation/pantallas/frm_generar.h"
 #include "generation/pantallas/generar_presentacion.h"
 #include "generation/verificacion_archivo.h"
 #include "pantallas/pantalla_ddjj.h"
-#include "shell/modal.h"
 #include "support/archivos.h"
 #include "support/pdf.h"
 #include "support/unidades_simuladas.h"
@@ -13,43 +10,12 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 using namespace veluma;
 using veluma::test::alAparecerModal;
 
 namespace {
-
-const QStringList kSecciones{"frm708ListadoSalas", "frm708ImpuestoDeterminado", "frm708PagoCuenta", "frm708Saldos"};
-
-QTreeWidgetItem* nodoDeClave(QTreeWidget* arbol, const QString& clave)
-{
-    for (QTreeWidgetItem* nodo : arbol->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
-        if (nodo->data(0, Qt::UserRole).toString() == clave)
-            return nodo;
-    return nullptr;
-}
-
-template <class T = QWidget>
-T* hijo(QWidget* en, const char* nombre)
-{
-    auto* encontrado = en->findChild<T*>(QString::fromUtf8(nombre));
-    EXPECT_NE(encontrado, nullptr) << nombre;
-    return encontrado;
-}
-
-void pulsarEn(QWidget* en, const char* boton) { hijo<QAbstractButton>(en, boton)->click(); }
-
-void escribirEn(QWidget* en, const char* caja, const QString& texto)
-{
-    auto* linea = hijo<QLineEdit>(en, caja);
-    linea->clear();
-    linea->insert(texto);
-}
-
-QString textoEn(QWidget* en, const char* caja) { return hijo<QLineEdit>(en, caja)->text(); }
 
 // The expected records of this declaration, written from the record layouts.
 QStringList registrosEsperados()
@@ -70,61 +36,49 @@ protected:
     {
         PantallaDDJJ::SetUp();
         reloj = QDateTime(QDate(2004, 4, 10), QTime(9, 47, 15));
-        registrarPantallas708();
         letra = unidades.agregar(QStringLiteral("USB"), 1'440'000);
         fijarUnidadesDeDestino(&unidades);
     }
     void TearDown() override
     {
         fijarUnidadesDeDestino(nullptr);
-        for (const QString& clave : kSecciones)
-            registrarSeccion(clave, {});
         PantallaDDJJ::TearDown();
-    }
-
-    // Opens a section of the manager's tree and hands its screen to `accion`.
-    void abrirSeccion(const QString& clave, std::function<void(QWidget*)> accion)
-    {
-        QTreeWidgetItem* nodo = nodoDeClave(control<QTreeWidget>("TreDDJJ"), clave);
-        ASSERT_NE(nodo, nullptr) << clave.toStdString();
-        alAparecerModal(std::move(accion));
-        emit control<QTreeWidget>("TreDDJJ")->itemDoubleClicked(nodo, 0);
     }
 
     static void agregarSala(QWidget* salas, const QString& nombre, const QString& domicilio, const QString& incaa)
     {
-        pulsarEn(salas, "CmdNuevo");
-        escribirEn(salas, "txtDenominacion", nombre);
-        escribirEn(salas, "txtDomicilio", domicilio);
-        escribirEn(salas, "txtCodINCAA", incaa);
-        pulsarEn(salas, "cmdAceptar");
+        test::pulsar(salas, "CmdNuevo");
+        test::escribir(salas, "txtDenominacion", nombre);
+        test::escribir(salas, "txtDomicilio", domicilio);
+        test::escribir(salas, "txtCodINCAA", incaa);
+        test::pulsar(salas, "cmdAceptar");
     }
 
     // Chooses the room in the grid, opens its week and types the lines.
     void venderEntradas(QWidget* salas, const QString& sala, const char* semana,
                         const QList<std::pair<QString, QString>>& lineas, QString* totalSemana = nullptr)
     {
-        auto* grilla = hijo<QTableView>(salas, "Grilla");
+        auto* grilla = test::control<QTableView>(salas, "Grilla");
         for (int fila = 0; fila < grilla->model()->rowCount(); ++fila)
             if (grilla->model()->index(fila, 0).data().toString() == sala)
                 grilla->setCurrentIndex(grilla->model()->index(fila, 0));
-        ASSERT_EQ(textoEn(salas, "txtDenominacion"), sala);
-        QTreeWidgetItem* nodo = nodoDeClave(hijo<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        ASSERT_EQ(test::texto(salas, "txtDenominacion"), sala);
+        QTreeWidgetItem* nodo = test::nodoDeClave(*test::control<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
         ASSERT_NE(nodo, nullptr);
         alAparecerModal([&](QWidget* entradas) {
             for (const auto& [precio, cantidad] : lineas) {
-                pulsarEn(entradas, "CmdNuevo");
-                escribirEn(entradas, "txtPrecioVenta", precio);
-                escribirEn(entradas, "txtCantEntradas", cantidad);
-                pulsarEn(entradas, "cmdAceptar");
+                test::pulsar(entradas, "CmdNuevo");
+                test::escribir(entradas, "txtPrecioVenta", precio);
+                test::escribir(entradas, "txtCantEntradas", cantidad);
+                test::pulsar(entradas, "cmdAceptar");
             }
             if (totalSemana)
-                *totalSemana = textoEn(entradas, "txtTotalImpuestoSemana");
-            pulsarEn(entradas, "cmdSalir");
+                *totalSemana = test::texto(entradas, "txtTotalImpuestoSemana");
+            test::pulsar(entradas, "cmdSalir");
         });
-        emit hijo<QTreeWidget>(salas, "arbol")->itemDoubleClicked(nodo, 0);
+        emit test::control<QTreeWidget>(salas, "arbol")->itemDoubleClicked(nodo, 0);
         // The tree is built again once the tickets are in.
-        nodo = nodoDeClave(hijo<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        nodo = test::nodoDeClave(*test::control<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
         ASSERT_NE(nodo, nullptr);
         EXPECT_EQ(nodo->data(0, Qt::UserRole + 1).toString(), QStringLiteral("lleno"));
     }
@@ -132,7 +86,7 @@ protected:
     // Saves the preview as a PDF through the print screen's own dialog.
     void guardarPdf(QWidget* impresion, const QString& ruta)
     {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return hijo<QAbstractButton>(impresion, "cmdPdf")->isEnabled(); }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return test::control<QAbstractButton>(impresion, "cmdPdf")->isEnabled(); }, 10000));
         std::function<void(QWidget*)> elegir = [&](QWidget* ventana) {
             auto* dialogo = qobject_cast<QFileDialog*>(ventana);
             if (!dialogo) {
@@ -140,12 +94,12 @@ protected:
                 return;
             }
             dialogo->setDirectory(QFileInfo(ruta).absolutePath());
-            hijo<QLineEdit>(dialogo, "fileNameEdit")->setText(QFileInfo(ruta).fileName());
+            test::control<QLineEdit>(dialogo, "fileNameEdit")->setText(QFileInfo(ruta).fileName());
             static_cast<QDialog*>(dialogo)->accept();
         };
         alAparecerModal(elegir);
-        pulsarEn(impresion, "cmdPdf");
-        pulsarEn(impresion, "cmdSalir");
+        test::pulsar(impresion, "cmdPdf");
+        test::pulsar(impresion, "cmdSalir");
     }
 
     // The CD tab, then the diskette tab of the destination screen.
@@ -154,11 +108,11 @@ protected:
         auto* destino = qobject_cast<frmGenerar*>(pantalla);
         ASSERT_NE(destino, nullptr);
         destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD.path());
-        hijo<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
-        pulsarEn(destino, "cmdAceptar");
-        hijo<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::Disquete));
-        pulsarEn(destino, "cmdAceptar");
-        pulsarEn(destino, "cmdSalir");
+        test::control<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+        test::pulsar(destino, "cmdAceptar");
+        test::control<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::Disquete));
+        test::pulsar(destino, "cmdAceptar");
+        test::pulsar(destino, "cmdSalir");
     }
 
     test::UnidadesSimuladas unidades;
@@ -171,7 +125,7 @@ protected:
 
 TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
 {
-    abrir(708, QStringLiteral("Entradas Cinematográficas"));
+    abrir(708);
     pulsar("cmdNuevo");
     EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), QStringLiteral("10"));
     escribir("txtMesFiscal", QStringLiteral("03"));
@@ -187,16 +141,16 @@ TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
         venderEntradas(salas, QStringLiteral("Cine Ópera"), "Tercero", {{"12,75", "40"}});
         venderEntradas(salas, QStringLiteral("Atlas Flores"), "Primero", {{"8", "250"}});
         venderEntradas(salas, QStringLiteral("Atlas Flores"), "Segundo", {{"8,00", "10"}});
-        pulsarEn(salas, "cmdSalir");
+        test::pulsar(salas, "cmdSalir");
     });
     EXPECT_EQ(semanaOpera, QStringLiteral("52,73"));
 
     abrirSeccion(QStringLiteral("frm708PagoCuenta"), [&](QWidget* pagos) {
-        pulsarEn(pagos, "CmdNuevo");
-        escribirEn(pagos, "txtuno", QStringLiteral("10"));
-        escribirEn(pagos, "txttres", QStringLiteral("5,5"));
-        pulsarEn(pagos, "cmdAceptar");
-        pulsarEn(pagos, "cmdSalir");
+        test::pulsar(pagos, "CmdNuevo");
+        test::escribir(pagos, "txtuno", QStringLiteral("10"));
+        test::escribir(pagos, "txttres", QStringLiteral("5,5"));
+        test::pulsar(pagos, "cmdAceptar");
+        test::pulsar(pagos, "cmdSalir");
     });
     EXPECT_TRUE(imagenesDelArbol().contains(QStringLiteral("frm708Saldos=lleno")));
 
@@ -204,13 +158,13 @@ TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
     QStringList saldos;
     abrirSeccion(QStringLiteral("frm708Saldos"), [&](QWidget* saldo) {
         for (const char* caja : {"txtTotalImpuestoDeclarado", "TxtPagoCuenta", "txtSaldoPendienteIngreso"})
-            saldos += textoEn(saldo, caja);
-        ASSERT_TRUE(hijo<QAbstractButton>(saldo, "cmdFormulario")->isEnabled());
+            saldos += test::texto(saldo, caja);
+        ASSERT_TRUE(test::control<QAbstractButton>(saldo, "cmdFormulario")->isEnabled());
         alAparecerModal([&](QWidget* impresion) { guardarPdf(impresion, pdf); });
-        pulsarEn(saldo, "cmdFormulario");
+        test::pulsar(saldo, "cmdFormulario");
         alAparecerModal([&](QWidget* destino) { generarHaciaCdYDisquete(destino); });
-        pulsarEn(saldo, "cmdGenerar");
-        pulsarEn(saldo, "cmdSalir");
+        test::pulsar(saldo, "cmdGenerar");
+        test::pulsar(saldo, "cmdSalir");
     });
     EXPECT_EQ(saldos, (QStringList{"288,18", "15,5", "272,68"}));
     EXPECT_EQ(mensajes.mensajes.count(QStringLiteral("Información: El proceso finalizó correctamente.")), 2)

@@ -2,6 +2,7 @@
 
 #include "core/sesion.h"
 #include "generation/escritor_registros.h"
+#include "printing/configuracion_reporte.h"
 
 namespace veluma::test {
 
@@ -24,15 +25,18 @@ bool RegistrosDePrueba::GenerarDisquete(const QString& ArchivoTMP, veluma::Mensa
         return false;
     }
     // Named as the forms name theirs: verification number and form, then the key.
-    const QString raiz = QStringLiteral("123456F%1").arg(sesion_.formulario, 4, 10, QLatin1Char('0'));
+    const veluma::ClaveDDJJ& clave = sesion_.declaracion;
+    const QString raiz = QStringLiteral("123456F%1").arg(clave.formulario, 4, 10, QLatin1Char('0'));
     ArchivoSalidaDKT = raiz + QStringLiteral(".dat");
     ArchivoSalidaCD = QStringLiteral("%1%2%3%4.dat")
-                          .arg(raiz, QString(sesion_.cuit).remove(QLatin1Char('-')))
-                          .arg(sesion_.periodo, 6, 10, QLatin1Char('0'))
-                          .arg(sesion_.secuencia, 2, 10, QLatin1Char('0'));
+                          .arg(raiz, QString(clave.cuit).remove(QLatin1Char('-')))
+                          .arg(clave.periodo, 6, 10, QLatin1Char('0'))
+                          .arg(clave.secuencia, 2, 10, QLatin1Char('0'));
     CantidadRegistros = escritor.cantidad();
     return true;
 }
+
+veluma::ConfiguracionReporte LiquidacionDePrueba::formularioImpreso(const veluma::Sesion&) const { return {}; }
 
 QList<RegistroDePrueba> registrosDeUnaDeclaracion(const QString& textoLibre)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "declarations/formulario.h"
 #include "generation/interfaz_registros.h"
 
 #include <QList>
@@ -26,6 +27,23 @@ public:
 
 private:
     veluma::Sesion& sesion_;
+    QList<RegistroDePrueba> registros_;
+};
+
+// Stands in for a form's settlement: its builder writes the given records.
+class LiquidacionDePrueba : public veluma::Liquidacion {
+public:
+    explicit LiquidacionDePrueba(QList<RegistroDePrueba> registros) : registros_(std::move(registros)) {}
+
+    bool admitePresentacion() const override { return true; }
+    std::unique_ptr<veluma::InterfazRegistros> registros(veluma::Sesion& sesion) const override
+    {
+        return std::make_unique<RegistrosDePrueba>(sesion, registros_);
+    }
+    veluma::ConfiguracionReporte formularioImpreso(const veluma::Sesion& sesion) const override;
+    const QList<RegistroDePrueba>& registrosDePrueba() const { return registros_; }
+
+private:
     QList<RegistroDePrueba> registros_;
 };
 

@@ -5,7 +5,7 @@
 #include "generation/verificacion_archivo.h"
 #include "mensajes_con_manos.h"
 #include "registros_de_prueba.h"
-#include "shell/modal.h"
+#include "support/modal.h"
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/unidades_simuladas.h"
@@ -42,22 +42,15 @@ class DePuntaAPunta : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sesion.cuit = instalacion.cuits().first();
-        sesion.formulario = 708;
-        sesion.periodo = 200405;
-        for (const auto& registro : registros)
+        sesion.declaracion = {instalacion.cuits().first(), 200405, 0, 708};
+        for (const auto& registro : liquidacion.registrosDePrueba())
             textos += registro.texto;
-        clsGenerarDisquete::registrarConstructorRegistros(708, [this](Sesion& s) {
-            return std::make_unique<test::RegistrosDePrueba>(s, registros);
-        });
         letra = unidades.agregar(QStringLiteral("USB"), 3000);
         mensajes.alPreguntar = [this](const QString& texto) {
             if (texto.startsWith(QStringLiteral("Por favor inserte")) && !texto.contains(QStringLiteral(" 1 de ")))
                 unidades.cambiarMedio(letra);
         };
     }
-    void TearDown() override { clsGenerarDisquete::registrarConstructorRegistros(708, {}); }
-
     // Generates the declaration and sends it to one destination through the screen.
     void generarHacia(DestinoGeneracion destino, const QString& carpeta = {})
     {
@@ -70,7 +63,7 @@ protected:
             pantalla.findChild<QTabWidget*>(QStringLiteral("tabDestino"))->setCurrentIndex(int(destino));
             pantalla.findChild<QAbstractButton*>(QStringLiteral("cmdAceptar"))->click();
         });
-        ASSERT_TRUE(generacion.GenerarDisquete());
+        ASSERT_TRUE(generacion.GenerarDisquete(liquidacion));
         EXPECT_TRUE(mensajes.mensajes.contains(QStringLiteral("Información: El proceso finalizó correctamente.")))
             << mensajes.mensajes.join('|').toStdString();
     }
@@ -88,7 +81,7 @@ protected:
     test::MensajesConManos mensajes;
     Sesion sesion{instalacion.instalacion()};
     test::UnidadesSimuladas unidades;
-    QList<test::RegistroDePrueba> registros = registrosVariados();
+    test::LiquidacionDePrueba liquidacion{registrosVariados()};
     QStringList textos;
     QChar letra;
     QTemporaryDir carpeta;
@@ -133,7 +126,7 @@ TEST_F(DePuntaAPunta, ElBotonGenerarMuestraElDestinoYCancelarBorraLosRegistros)
         EXPECT_TRUE(QFile::exists(sesion.instalacion.carpetaTrabajo() + QStringLiteral("DDJJCypf.tmp")));
         destino->findChild<QAbstractButton*>(QStringLiteral("cmdSalir"))->click();
     });
-    EXPECT_TRUE(GenerarPresentacion(totales, sesion, mensajes));
+    EXPECT_TRUE(GenerarPresentacion(totales, sesion, mensajes, liquidacion));
     EXPECT_EQ(titulo, QStringLiteral(" Generar Disquete / CD / Archivo "));
     EXPECT_FALSE(QFile::exists(sesion.instalacion.carpetaTrabajo() + QStringLiteral("DDJJCypf.tmp")));
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();

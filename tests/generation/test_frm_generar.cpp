@@ -1,7 +1,7 @@
 #include "filewin.h"
 #include "generation/codificacion.h"
 #include "generation/pantallas/frm_generar.h"
-#include "shell/modal.h"
+#include "support/modal.h"
 #include "support/archivos.h"
 #include "support/instalacion_temporal.h"
 #include "support/mensajes_grabados.h"

@@ -24,8 +24,6 @@ using veluma::test::RegistroDePrueba;
 
 namespace {
 
-constexpr int kFormularioDePrueba = 9617;  // no real form has it
-
 // A tab and a line feed in the free text, which must come out as blanks.
 const QString kTextoLibre = QStringLiteral("Ñandú €\t漢\nx");
 const QByteArray kLibreEscrito = QByteArray("\xD1" "and" "\xFA" " \x80 ? x") + QByteArray(9, ' ');
@@ -38,24 +36,17 @@ const QByteArray kCabecera = "HEAD10 01 01 000005\n";
 
 class GeneracionArchivo : public ::testing::Test {
 protected:
-    GeneracionArchivo()
-    {
-        sesion.formulario = kFormularioDePrueba;
-        sesion.periodo = 202403;
-    }
+    GeneracionArchivo() { sesion.declaracion = {{}, 202403, 0, 9617}; }  // no real form has that number
 
     bool generar(const QList<RegistroDePrueba>& registros)
     {
-        clsGenerarDisquete::registrarConstructorRegistros(kFormularioDePrueba, [registros](Sesion& s) {
-            return std::make_unique<veluma::test::RegistrosDePrueba>(s, registros);
-        });
-        return generarConElRegistrado();
+        return generarCon(veluma::test::LiquidacionDePrueba(registros));
     }
 
-    bool generarConElRegistrado()
+    bool generarCon(const Liquidacion& liquidacion)
     {
         clsGenerarDisquete generacion(sesion, mensajes, [this](const DatosGeneracion& datos) { mostrado = datos; });
-        return generacion.GenerarDisquete();
+        return generacion.GenerarDisquete(liquidacion);
     }
 
     // Generates the usual declaration and prepares it for `destino`.
@@ -116,7 +107,7 @@ TEST_F(GeneracionArchivo, EscribeLosRegistrosYMuestraElDestino)
     EXPECT_TRUE(mostrado->soloDisqueteras);
     EXPECT_EQ(mostrado->ArchivoTMP, QStringLiteral("DDJJCypf.tmp"));
     EXPECT_EQ(mostrado->fileDestino, QStringLiteral("123456F9617.dat"));
-    EXPECT_EQ(mostrado->fileDestinoCD, "123456F9617" + QString(sesion.cuit).remove(QLatin1Char('-')) + "20240300.dat");
+    EXPECT_EQ(mostrado->fileDestinoCD, "123456F961720240300.dat");
     EXPECT_EQ(mostrado->pathOrigen, trabajo());
     EXPECT_EQ(mostrado->cantReg, 5);
     EXPECT_EQ(mostrado->bytesPorDisquete, 1400000.0f);
@@ -149,23 +140,17 @@ TEST_F(GeneracionArchivo, ElEscritorConservaElPrimerMotivoYNoDejaArchivo)
     EXPECT_FALSE(QFile::exists(trabajo(QStringLiteral("a.tmp"))));
 }
 
-TEST_F(GeneracionArchivo, SinConstructorParaElFormulario)
-{
-    sesion.formulario = 9999;
-    EXPECT_FALSE(generarConElRegistrado());
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{QStringLiteral("Información: La generación del archivo de presentación no está disponible "
-                                         "para el formulario 9999.")});
-    EXPECT_FALSE(mostrado);
-}
-
 TEST_F(GeneracionArchivo, ErrorInesperadoDelConstructor)
 {
-    const ConstructorRegistros fallido = [](Sesion&) -> std::unique_ptr<InterfazRegistros> {
-        throw Error(3021, QStringLiteral("No hay ningún registro actual."));
+    class Fallida : public veluma::test::LiquidacionDePrueba {
+    public:
+        Fallida() : LiquidacionDePrueba({}) {}
+        std::unique_ptr<InterfazRegistros> registros(Sesion&) const override
+        {
+            throw Error(3021, QStringLiteral("No hay ningún registro actual."));
+        }
     };
-    clsGenerarDisquete::registrarConstructorRegistros(kFormularioDePrueba, fallido);
-    EXPECT_FALSE(generarConElRegistrado());
+    EXPECT_FALSE(generarCon(Fallida()));
     EXPECT_EQ(mensajes.mensajes,
               QStringList{QStringLiteral("Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \r\n"
                                          "No hay ningún registro actual.( Generar Disquete)(3021)")});

@@ -1,12 +1,12 @@
-#include "declaracion_708.h"
-#include "declarations/contribuyente.h"
+#include "f708/liquidacion_708.h"
 #include "f708/reportes_708.h"
 #include "printing/configuracion_reporte.h"
+#include "printing/documento/pdf.h"
+#include "printing/documento/reporte_armado.h"
 #include "printing/formulas.h"
-#include "printing/pantallas/pdf.h"
-#include "printing/pantallas/reporte_armado.h"
 #include "printing/plantilla.h"
 #include "printing/reporte.h"
+#include "support/declaracion_708.h"
 #include "support/pdf.h"
 #include "support/sesion_de_prueba.h"
 
@@ -18,26 +18,29 @@ using namespace veluma;
 
 namespace {
 
-// The templates installed in the program folder, filled from a declaration
-// of the taxpayer whose name carries an apostrophe and an eñe.
+// The templates installed in the program folder, filled from the reference
+// declaration of the taxpayer whose name carries an apostrophe and an eñe.
 class Plantillas708 : public test::SesionDePrueba {
 protected:
     void SetUp() override
     {
-        sesion.cuit = instalacion.cuits().at(2);
         test::SesionDePrueba::SetUp();
-        clsContribuyente contribuyente(sesion.instalacion, sesion.clave);
-        contribuyente.Inicializar(sesion.cuit);
-        sesion.denominacion = contribuyente.descripcion();
-        sesion.domicilioFiscal = contribuyente.DomicilioFiscal();
-        sesion.formulario = 708;
-        sesion.periodo = test::kPeriodo;
+        usarContribuyente(instalacion.cuits().at(2));
+        test::declaracionDeReferencia708(sesion);
         ASSERT_TRUE(carpeta.isValid());
     }
 
-    QString plantilla(const QString& nombre) const
+    ConfiguracionReporte formulario()
     {
-        return sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + nombre;
+        return Liquidacion708::calcular(sesion.base, sesion.declaracion).formularioImpreso(sesion);
+    }
+
+    // The rooms list as its print button lays it out: once to count the pages, then with the count.
+    ConfiguracionReporte listaDeSalas()
+    {
+        ConfiguracionReporte configuracion = reporteSalas(sesion);
+        configuracion.Formula(10, formulaUltimaHoja(paginas(armarReporte(configuracion, sesion.base))));
+        return configuracion;
     }
 
     QString imprimir(const ConfiguracionReporte& configuracion)
@@ -47,74 +50,58 @@ protected:
         return test::textoDelPdf(ruta, true).value_or(QString());
     }
 
-    // The rooms list as its print button lays it out: once to count the pages,
-    // then with the count.
-    ConfiguracionReporte listaDeSalas()
+    // The tags of a template outside and inside its rows section.
+    std::pair<QSet<QString>, QSet<QString>> etiquetas(const QString& plantilla)
     {
-        ConfiguracionReporte configuracion = reporteSalas(sesion);
-        configuracion.Formula(10, formulaUltimaHoja(paginas(armarReporte(configuracion, sesion.base))));
-        return configuracion;
+        static const QRegularExpression etiqueta(QStringLiteral("\\{\\{\\s*([#/^]?)\\s*([^}\\s]+)\\s*\\}\\}"));
+        const QString texto = leerPlantilla(sesion.instalacion.carpetaPrograma() + '/' + plantilla).texto;
+        std::pair<QSet<QString>, QSet<QString>> encontradas;
+        bool enFilas = false;
+        for (const QRegularExpressionMatch& m : etiqueta.globalMatch(texto)) {
+            if (m.captured(2) == QLatin1String("filas") && !m.captured(1).isEmpty())
+                enFilas = m.captured(1) == QLatin1String("#");
+            else
+                (enFilas ? encontradas.second : encontradas.first).insert(m.captured(2));
+        }
+        return encontradas;
+    }
+
+    static QSet<QString> nombres(const ConfiguracionReporte& configuracion)
+    {
+        QSet<QString> nombres;
+        for (const auto& [nombre, valor] : valoresDeFormulas(configuracion.formulas()))
+            nombres.insert(nombre);
+        return nombres;
     }
 
     QTemporaryDir carpeta;
 };
 
-// The names of the tags outside and inside the rows section.
-struct Etiquetas {
-    QSet<QString> sueltas;
-    QSet<QString> deFilas;
-};
-
-Etiquetas etiquetasDe(const QString& texto)
+// How many printed lines show these cells in order.
+qsizetype lineasCon(const QString& texto, const QStringList& celdas)
 {
-    static const QRegularExpression etiqueta(QStringLiteral("\\{\\{\\s*([#/^]?)\\s*([^}\\s]+)\\s*\\}\\}"));
-    Etiquetas etiquetas;
-    bool enFilas = false;
-    for (const QRegularExpressionMatch& m : etiqueta.globalMatch(texto)) {
-        if (m.captured(1) == QLatin1String("#") && m.captured(2) == QLatin1String("filas"))
-            enFilas = true;
-        else if (m.captured(1) == QLatin1String("/") && m.captured(2) == QLatin1String("filas"))
-            enFilas = false;
-        else if (m.captured(1).isEmpty())
-            (enFilas ? etiquetas.deFilas : etiquetas.sueltas).insert(m.captured(2));
-        else
-            ADD_FAILURE() << "sección inesperada " << m.captured(0).toStdString();
-    }
-    return etiquetas;
+    QStringList escapadas;
+    for (const QString& celda : celdas)
+        escapadas += QRegularExpression::escape(celda);
+    const QRegularExpression patron(escapadas.join(QStringLiteral("\\s+")));
+    const QStringList lineas = texto.split(QLatin1Char('\n'));
+    return std::count_if(lineas.begin(), lineas.end(), [&](const QString& l) { return patron.match(l).hasMatch(); });
 }
 
-QSet<QString> nombresDeFormulas(const ConfiguracionReporte& configuracion)
-{
-    QSet<QString> nombres;
-    for (const auto& [nombre, valor] : valoresDeFormulas(configuracion.formulas()))
-        nombres.insert(nombre);
-    return nombres;
-}
+}  // namespace
 
 TEST_F(Plantillas708, CadaEtiquetaEsUnaFormulaOUnaColumna)
 {
-    test::cargarDeclaracion708(sesion);
-
-    const ConfiguracionReporte form = reporteForm708(sesion, QStringLiteral("10,00"));
-    const PlantillaReporte form708 = leerPlantilla(plantilla(QStringLiteral("Form708.rpt")));
-    EXPECT_EQ(form708.origen, QStringLiteral("DDJJ"));
-    const Etiquetas delForm = etiquetasDe(form708.texto);
-    EXPECT_EQ(delForm.sueltas, nombresDeFormulas(form));
-    EXPECT_EQ(delForm.sueltas.size(), 15);
-    EXPECT_TRUE(delForm.deFilas.isEmpty());
+    const ConfiguracionReporte form = formulario();
+    EXPECT_EQ(leerPlantilla(form.archivoReporte).origen, "DDJJ");
+    EXPECT_EQ(etiquetas(QStringLiteral("Form708.rpt")), std::make_pair(nombres(form), QSet<QString>{}));
+    EXPECT_EQ(nombres(form).size(), 15);
 
     const ConfiguracionReporte salas = listaDeSalas();
-    const PlantillaReporte salas708 = leerPlantilla(plantilla(QStringLiteral("Salas.rpt")));
-    EXPECT_EQ(salas708.origen, QStringLiteral("708DetalledeSalas"));
-    const Etiquetas deSalas = etiquetasDe(salas708.texto);
-    EXPECT_EQ(deSalas.sueltas, nombresDeFormulas(salas));
-    QSet<QString> columnas;
-    const Statement consulta = sesion.base.prepare(QStringLiteral("SELECT * FROM [708DetalledeSalas]"));
-    for (int columna = 0; columna < consulta.columnCount(); ++columna)
-        columnas.insert(consulta.columnName(columna));
-    EXPECT_TRUE(columnas.contains(deSalas.deFilas)) << QStringList(deSalas.deFilas.values()).join(' ').toStdString();
-    EXPECT_EQ(deSalas.deFilas, (QSet<QString>{"DENOMINACION_SALA", "COD_INCAA", "PV", "CANT", "PB", "IMPDETER"}));
-
+    EXPECT_EQ(leerPlantilla(salas.archivoReporte).origen, "708DetalledeSalas");
+    EXPECT_EQ(etiquetas(QStringLiteral("Salas.rpt")),
+              std::make_pair(nombres(salas),
+                             QSet<QString>{"DENOMINACION_SALA", "COD_INCAA", "PV", "CANT", "PB", "IMPDETER"}));
     // Nothing is left unfilled.
     EXPECT_FALSE(htmlDelReporte(form, sesion.base).contains(QStringLiteral("{{")));
     EXPECT_FALSE(htmlDelReporte(salas, sesion.base).contains(QStringLiteral("{{")));
@@ -122,74 +109,45 @@ TEST_F(Plantillas708, CadaEtiquetaEsUnaFormulaOUnaColumna)
 
 TEST_F(Plantillas708, ElFormularioMuestraLosImportesDeLaDeclaracion)
 {
-    test::cargarDeclaracion708(sesion);
-    const ConfiguracionReporte form = reporteForm708(sesion, QStringLiteral("10,00"));
-    const std::map<QString, QString> valores = valoresDeFormulas(form.formulas());
+    const ConfiguracionReporte form = formulario();
     const QString texto = imprimir(form);
-
     for (const QString& esperado :
          {QStringLiteral("Impuesto a las Entradas de Espectáculos Cinematográficos"), QStringLiteral("F.708"),
           QStringLiteral("30-69587412-6"), QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."),
           QStringLiteral("03/2004"), QStringLiteral("0 - Original"), QStringLiteral("10,00 %"),
-          QStringLiteral("$ 96,37"), QStringLiteral("$ 30,00"), QStringLiteral("$ 20,00"), QStringLiteral("$ 50,00"),
-          QStringLiteral("$ 46,37"), valores.at(QStringLiteral("NVerif")), QStringLiteral("Veluma versión 1.00.00")})
+          QStringLiteral("$ 288,18"), QStringLiteral("$ 10,00"), QStringLiteral("$ 5,50"), QStringLiteral("$ 15,50"),
+          QStringLiteral("$ 272,68"), valoresDeFormulas(form.formulas()).at(QStringLiteral("NVerif")),
+          QStringLiteral("Veluma versión 1.00.00")})
         EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
-    // Weeks 3 and 4 had no payment.
+    // Weeks 2 and 4 had no payment.
     EXPECT_EQ(texto.count(QStringLiteral("$ 0,00")), 2) << texto.toStdString();
     // The fiscal address as the host keeps it, one line on the form.
-    EXPECT_FALSE(sesion.domicilioFiscal.isEmpty());
-    EXPECT_TRUE(texto.simplified().contains(sesion.domicilioFiscal.simplified())) << texto.toStdString();
+    EXPECT_TRUE(texto.simplified().contains(sesion.contribuyente.domicilioFiscal.simplified())) << texto.toStdString();
     EXPECT_EQ(paginas(armarReporte(form, sesion.base)), 1);
 }
 
 TEST_F(Plantillas708, LaListaDeSalasMuestraCadaLineaYLasHojas)
 {
-    test::cargarDeclaracion708(sesion);
-    const QString texto = imprimir(listaDeSalas());
-
+    QString texto = imprimir(listaDeSalas());
     for (const QString& esperado : {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
                                     QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."), QStringLiteral("03/2004"),
                                     QStringLiteral("0 - Original"), QStringLiteral("Hojas: 1")})
         EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
     // One printed line per price: room, INCAA code, price, tickets, base price, tax.
-    const QStringList lineas = texto.split(QLatin1Char('\n'));
-    const auto fila = [&](const QStringList& celdas) {
-        QStringList escapadas;
-        for (const QString& celda : celdas)
-            escapadas += QRegularExpression::escape(celda);
-        const QRegularExpression patron(escapadas.join(QStringLiteral("\\s+")));
-        return std::count_if(lineas.begin(), lineas.end(),
-                             [&](const QString& l) { return patron.match(l).hasMatch(); });
-    };
-    EXPECT_EQ(fila({"Sala Ñandú", "123456", "5,50", "100", "5,0000", "50,00"}), 1) << texto.toStdString();
-    EXPECT_EQ(fila({"Sala Ñandú", "123456", "10,00", "3", "9,0909", "2,73"}), 1) << texto.toStdString();
-    EXPECT_EQ(fila({"Sala 2 d'Orsay", "654321", "12,00", "40", "10,9091", "43,64"}), 1) << texto.toStdString();
-}
+    EXPECT_EQ(lineasCon(texto, {"Cine Ópera", "1234", "5,50", "100", "5,0000", "50,00"}), 1) << texto.toStdString();
+    EXPECT_EQ(lineasCon(texto, {"Cine Ópera", "1234", "12,75", "40", "11,5909", "46,36"}), 1) << texto.toStdString();
+    EXPECT_EQ(lineasCon(texto, {"Atlas Flores", "000789", "8,00", "250", "7,2727", "181,82"}), 1);
 
-TEST_F(Plantillas708, UnaListaLargaDiceEnLaUltimaHojaCuantasSon)
-{
-    test::cargarDeclaracion708(sesion);
-    cls708ImpuestoDeterminado linea;
-    linea.Cuit = sesion.cuit;
-    linea.Periodo = test::kPeriodo;
-    linea.CodSala = 1;
-    linea.NroSemana = 4;
-    linea.EntradasVendidas = 7;
-    for (int precio = 1; precio <= 150; ++precio) {
-        linea.PrecioVenta = precio + 0.25;
-        ASSERT_EQ(linea.Agregar(sesion.base), QString());
-    }
-
+    // A list of several pages says on its last one how many there are.
+    for (int precio = 1; precio <= 150; ++precio)
+        test::agregarLinea708(sesion, 1, 4, precio + 0.25, 7);
     const ConfiguracionReporte salas = listaDeSalas();
     const int hojas = paginas(armarReporte(salas, sesion.base));
     ASSERT_GE(hojas, 3);
-    const QString texto = imprimir(salas);
-    // pdftotext ends every page with a form feed; the count is on the last one.
-    const QStringList paginasImpresas = texto.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    ASSERT_EQ(paginasImpresas.size(), hojas);
-    EXPECT_TRUE(paginasImpresas.last().contains(QStringLiteral("Hojas: %1").arg(hojas))) << texto.toStdString();
+    texto = imprimir(salas);
+    const QStringList impresas = texto.split(QLatin1Char('\f'), Qt::SkipEmptyParts);  // pdftotext ends pages so
+    ASSERT_EQ(impresas.size(), hojas);
+    EXPECT_TRUE(impresas.last().contains(QStringLiteral("Hojas: %1").arg(hojas))) << texto.toStdString();
     EXPECT_EQ(texto.count(QStringLiteral("Hojas:")), 1);
     EXPECT_TRUE(texto.contains(QStringLiteral("150,25")));
 }
-
-}  // namespace

@@ -3,17 +3,17 @@
 #include "core/reloj.h"
 #include "core/sesion.h"
 #include "declarations/pantallas/frm_ddjj.h"
+#include "support/arboles.h"
+#include "support/controles.h"
+#include "support/modal.h"
 #include "support/sesion_de_prueba.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
-#include <memory>
 
 namespace veluma::test {
 
@@ -24,7 +24,6 @@ protected:
     void SetUp() override
     {
         SesionDePrueba::SetUp();
-        sesion.cuit = instalacion.cuits().first();
         fijarReloj([this] { return reloj; });
     }
     void TearDown() override
@@ -33,10 +32,10 @@ protected:
         fijarReloj({});
     }
 
-    frmDDJJ& abrir(int formulario, const QString& titulo = QStringLiteral("Prueba"))
+    frmDDJJ& abrir(int formulario)
     {
         sesion.formulario = formulario;
-        pantalla = new frmDDJJ(sesion, mensajes, &menu, titulo);
+        pantalla = new frmDDJJ(sesion, mensajes, &menu);
         pantalla->show();
         pantalla->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(pantalla));
@@ -46,23 +45,14 @@ protected:
     template <class T = QWidget>
     T* control(const char* nombre)
     {
-        auto* encontrado = pantalla->findChild<T*>(QString::fromUtf8(nombre));
-        EXPECT_NE(encontrado, nullptr) << nombre;
-        return encontrado;
+        return test::control<T>(pantalla, nombre);
     }
-
     QToolButton* boton(const char* nombre) { return control<QToolButton>(nombre); }
     bool visible(const char* nombre) { return control(nombre)->isVisibleTo(pantalla); }
-    void pulsar(const char* nombre) { boton(nombre)->click(); }
+    void pulsar(const char* nombre) { test::pulsar(pantalla, nombre); }
+    void escribir(const char* campo, const QString& texto) { test::escribir(pantalla, campo, texto); }
 
-    void escribir(const char* campo, const QString& texto)
-    {
-        auto* linea = control<QLineEdit>(campo);
-        linea->clear();
-        linea->insert(texto);
-    }
-
-    // Creates a declaration through the screen, as the user would.
+    // Creates a declaration through the screen, as the user would; `servicio` is the option chosen, if any.
     void crear(const QString& mes, const QString& anio, int secuencia = 0, const QString& campo1 = {},
                int servicio = 0)
     {
@@ -72,8 +62,8 @@ protected:
         control<QComboBox>("cboSecuencia")->setCurrentIndex(secuencia);
         if (!campo1.isNull())
             escribir("txtCampo1", campo1);
-        if (sesion.formulario == 617)
-            control<QAbstractButton>(servicio == 0 ? "optServicio_0" : "optServicio_1")->click();
+        if (auto* opcion = pantalla->findChild<QAbstractButton*>(QStringLiteral("optServicio_%1").arg(servicio)))
+            opcion->click();
         pulsar("cmdAceptar");
     }
 
@@ -102,19 +92,17 @@ protected:
         return filas;
     }
 
-    // The image of each tree node, "key=image", in tree order.
-    QStringList imagenesDelArbol()
+    QStringList imagenesDelArbol() { return imagenesDe(*control<QTreeWidget>("TreDDJJ")); }
+
+    // Opens a node of the manager's tree with a double click; the screen it
+    // opens, if any, is handed to `accion`.
+    void abrirSeccion(const QString& clave, std::function<void(QWidget*)> accion = {})
     {
-        QStringList imagenes;
-        auto* arbol = control<QTreeWidget>("TreDDJJ");
-        for (int r = 0; r < arbol->topLevelItemCount(); ++r) {
-            QTreeWidgetItem* raiz = arbol->topLevelItem(r);
-            imagenes += raiz->data(0, Qt::UserRole).toString() + '=' + raiz->data(0, Qt::UserRole + 1).toString();
-            for (int i = 0; i < raiz->childCount(); ++i)
-                imagenes += raiz->child(i)->data(0, Qt::UserRole).toString() + '='
-                            + raiz->child(i)->data(0, Qt::UserRole + 1).toString();
-        }
-        return imagenes;
+        QTreeWidgetItem* nodo = nodoDeClave(*control<QTreeWidget>("TreDDJJ"), clave);
+        ASSERT_NE(nodo, nullptr) << clave.toStdString();
+        if (accion)
+            alAparecerModal(std::move(accion));
+        emit control<QTreeWidget>("TreDDJJ")->itemDoubleClicked(nodo, 0);
     }
 
     QDateTime reloj{QDate(2026, 12, 6), QTime(10, 30, 0)};

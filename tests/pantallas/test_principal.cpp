@@ -3,7 +3,7 @@
 #include "core/inicio.h"
 #include "shell/mdi_principal.h"
 #include "pantalla_ddjj.h"
-#include "../shell/modal.h"
+#include "support/modal.h"
 #include "support/archivos.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         SesionDePrueba::SetUp();
-        sesion.cuit = instalacion.cuits().first();
+        sesion.contribuyente = {};  // the main window reads it
         sesion.rutaAyuda = sesion.instalacion.rutaAyuda();
     }
 
@@ -40,8 +40,9 @@ TEST_F(VentanaPrincipal, BannerMenusYValoresDeLaSesion)
     EXPECT_EQ(principal.windowTitle(), " VELUMA");
     EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
               "C.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300");
-    EXPECT_EQ(sesion.denominacion, "Cines del Plata S.A.");
-    EXPECT_TRUE(sesion.domicilioFiscal.startsWith("Calle: ")) << sesion.domicilioFiscal.toStdString();
+    EXPECT_EQ(sesion.contribuyente.denominacion, "Cines del Plata S.A.");
+    EXPECT_TRUE(sesion.contribuyente.domicilioFiscal.startsWith("Calle: "));
+    EXPECT_EQ(sesion.contribuyente.domicilioSAD.size(), 147);
 
     QStringList menus;
     for (QAction* menu : principal.menuBar()->actions()) {
@@ -59,18 +60,16 @@ TEST_F(VentanaPrincipal, BannerMenusYValoresDeLaSesion)
                      }));
 }
 
-TEST_F(VentanaPrincipal, LaDenominacionLargaSeCortaEnElBannerYNoEnLaSesion)
+TEST_F(VentanaPrincipal, LaDenominacionLargaSeCortaEnElBannerYUnContribuyenteDesconocidoNoAbreLaSesion)
 {
     sesion.cuit = instalacion.cuits().at(3);
-    mdiPrincipal principal(sesion, mensajes);
-    const QString banner = principal.findChild<QLabel*>("lblPrincipal")->text();
-    EXPECT_EQ(banner, "C.U.I.T Nº 30708251638   Denominación: " + sesion.denominacion.left(60)
-                          + "   Actividad: 602200");
-    EXPECT_GT(sesion.denominacion.size(), 60);
-}
-
-TEST_F(VentanaPrincipal, UnContribuyenteDesconocidoNoAbreLaSesion)
-{
+    {
+        mdiPrincipal principal(sesion, mensajes);
+        EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
+                  "C.U.I.T Nº 30708251638   Denominación: " + sesion.contribuyente.denominacion.left(60)
+                      + "   Actividad: 602200");
+        EXPECT_GT(sesion.contribuyente.denominacion.size(), 60);
+    }
     sesion.cuit = QStringLiteral("20-00000000-'1");
     EXPECT_THROW(mdiPrincipal principal(sesion, mensajes), Error);
 }

@@ -1,7 +1,7 @@
 #include "printing/pantallas/frm_impresion.h"
-#include "printing/pantallas/reporte_armado.h"
+#include "printing/documento/reporte_armado.h"
 #include "reporte_de_prueba.h"
-#include "shell/modal.h"
+#include "support/modal.h"
 #include "support/archivos.h"
 
 #include <QApplication>

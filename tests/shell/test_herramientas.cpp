@@ -7,11 +7,11 @@
 #include "shell/cierre_sesion.h"
 #include "shell/frm_acerca.h"
 #include "shell/frm_configuracion_backup.h"
-#include "shell/iconos.h"
+#include "pantallas/iconos.h"
 #include "shell/visor_ayuda.h"
 #include "support/archivos.h"
 #include "support/sesion_de_prueba.h"
-#include "modal.h"
+#include "support/modal.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

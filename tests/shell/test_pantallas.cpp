@@ -6,7 +6,7 @@
 #include "core/sesion.h"
 #include "shell/frm_cerrando.h"
 #include "shell/frm_inicio_mensaje.h"
-#include "shell/frm_mensaje.h"
+#include "pantallas/frm_mensaje.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_principal.h"
 #include "shell/mensajes_dialogo.h"
@@ -14,7 +14,7 @@
 #include "support/instalacion_temporal.h"
 #include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
-#include "modal.h"
+#include "support/modal.h"
 
 #include <QAction>
 #include <QCheckBox>

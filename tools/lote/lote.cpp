@@ -8,19 +8,19 @@
 #include "core/error.h"
 #include "core/instalacion.h"
 #include "core/mensajes.h"
-#include "core/numeros.h"
 #include "core/sesion.h"
 #include "declarations/contribuyente.h"
-#include "declarations/ddjj.h"
-#include "f708/interfaz_708.h"
-#include "f708/reportes_708.h"
+#include "declarations/formulario.h"
+#include "declarations/registro_formularios.h"
 #include "generation/confirmacion_generacion.h"
 #include "generation/copia_carpeta.h"
 #include "generation/generacion.h"
 #include "generation/generar_disquete.h"
 #include "generation/medios.h"
-#include "printing/pantallas/pdf.h"
-#include "printing/pantallas/reporte_armado.h"
+#include "printing/configuracion_reporte.h"
+#include "printing/documento/pdf.h"
+#include "printing/documento/reporte_armado.h"
+#include "printing/textos_impresos.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,16 +39,15 @@ public:
     void ponerEtiqueta(const QString&) override {}
 };
 
-ClaveDDJJ claveDeSesion(const Sesion& sesion)
+// Completes the key with the stored form value; false when the declaration does not exist.
+bool buscarDeclaracion(Database& base, ClaveDDJJ& clave)
 {
-    return {sesion.cuit, sesion.periodo, sesion.secuencia, sesion.formulario};
-}
-
-bool existeDeclaracion(Database& base, const ClaveDDJJ& clave)
-{
-    Statement consulta = base.prepare(
-        QStringLiteral("SELECT 1 FROM DDJJ WHERE CUIT = ? AND PERIODO = ? AND SECUENCIA = ? AND FORMULARIO = ?"));
-    return consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario).next();
+    Statement consulta = base.prepare(QStringLiteral("SELECT CAMPO1 FROM DDJJ WHERE CUIT = ? AND PERIODO = ? "
+                                                     "AND SECUENCIA = ? AND FORMULARIO = ? ORDER BY CAMPO1 LIMIT 1"));
+    if (!consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario).next())
+        return false;
+    clave.campo1 = consulta.text(0).value_or(QString());
+    return true;
 }
 
 QByteArray contenido(const QString& ruta)
@@ -65,15 +64,6 @@ bool copiaCompleta(const QString& destino, const QString& generado)
         return false;
     const QByteArray esperado = contenido(generado);
     return !esperado.isEmpty() && contenido(destino) == esperado;
-}
-
-// What the main window does when it loads: the banner's taxpayer data.
-void cargarContribuyente(Sesion& sesion)
-{
-    clsContribuyente contribuyente(sesion.instalacion, sesion.clave);
-    contribuyente.Inicializar(sesion.cuit);
-    sesion.domicilioFiscal = contribuyente.DomicilioFiscal();
-    sesion.denominacion = contribuyente.descripcion();
 }
 
 // What cannot work whatever the database holds, found before anything is touched.
@@ -98,28 +88,31 @@ QString problemaDeCarpetas(const OpcionesLote& opciones, const Instalacion& inst
 
 // Everything between opening the database and closing it. The file written
 // stays in `resultado` even when printing fails afterwards.
-void procesar(Sesion& sesion, const OpcionesLote& opciones, Mensajes& mensajes, ResultadoLote& resultado)
+void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& opciones, Mensajes& mensajes,
+              ResultadoLote& resultado)
 {
     abrirBaseDeTrabajo(sesion, mensajes);
     ConfigurarSeparadores();
     cargarContribuyente(sesion);
-    sesion.formulario = opciones.formulario;
-    sesion.periodo = opciones.periodo;
-    sesion.secuencia = opciones.secuencia;
-    if (!existeDeclaracion(sesion.base, claveDeSesion(sesion))) {
+    sesion.formulario = formulario.numero();
+    sesion.declaracion = {sesion.cuit, opciones.periodo, opciones.secuencia, formulario.numero(), {}};
+    if (!buscarDeclaracion(sesion.base, sesion.declaracion)) {
         mensajes.MensajeInformacion(
             QStringLiteral("No existe la declaración jurada del formulario %1 de la CUIT %2 para el período %3, "
                            "secuencia %4.")
-                .arg(sesion.formulario)
-                .arg(sesion.cuit, textoPeriodoImpreso(sesion.periodo), textoSecuenciaImpresa(sesion.secuencia)));
+                .arg(formulario.numero())
+                .arg(sesion.cuit, textoPeriodoImpreso(opciones.periodo), textoSecuenciaImpresa(opciones.secuencia)));
         return;
     }
 
-    resultado.archivo = generarEnCarpeta(sesion, QDir(opciones.destino).absolutePath(), mensajes);
+    // One settlement for the file and the printed form.
+    const std::unique_ptr<Liquidacion> liquidacion = formulario.liquidar(sesion);
+    resultado.archivo = generarEnCarpeta(sesion, *liquidacion, QDir(opciones.destino).absolutePath(), mensajes);
     if (resultado.archivo.isEmpty())
         return;
     if (!opciones.pdf.isEmpty())
-        imprimirForm708(sesion, QFileInfo(opciones.pdf).absoluteFilePath());
+        guardarPdf(armarReporte(liquidacion->formularioImpreso(sesion), sesion.base),
+                   QFileInfo(opciones.pdf).absoluteFilePath());
     resultado.codigo = kSalidaCorrecta;
 }
 
@@ -130,10 +123,8 @@ Instalacion instalacionDeCarpeta(const QString& carpeta)
     return Instalacion::delEjecutable(QDir(carpeta).filePath(QStringLiteral("veluma")));
 }
 
-QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensajes)
+QString generarEnCarpeta(Sesion& sesion, const Liquidacion& liquidacion, const QString& carpeta, Mensajes& mensajes)
 {
-    const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, claveDeSesion(sesion));
-    const double saldo = saldoParaGeneracion(sesion, alicuota);
     AvanceSilencioso avance;
     QString escrito;
     // The sequence of "Aceptar" on the CD tab of the destination screen, then
@@ -153,27 +144,17 @@ QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensa
         }
         QFile::remove(generacion.ruta(datos.ArchivoTMP));
     };
-    clsGenerarDisquete generacion(sesion, mensajes, enCarpeta,
-                                  [saldo](Sesion& s) { return std::make_unique<cls708Interfaz>(s, saldo); });
-    generacion.GenerarDisquete();
+    clsGenerarDisquete generacion(sesion, mensajes, enCarpeta);
+    generacion.GenerarDisquete(liquidacion);
     return escrito;
-}
-
-void imprimirForm708(Sesion& sesion, const QString& ruta)
-{
-    // The rate as the manager's field shows the stored one.
-    const double alicuota = clsDDJJ::ObtenerAlicuota(sesion.base, claveDeSesion(sesion));
-    const ConfiguracionReporte configuracion = reporteForm708(sesion, formatearNumero(alicuota, QStringLiteral("##0.00")));
-    guardarPdf(armarReporte(configuracion, sesion.base), ruta);
 }
 
 ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes)
 {
     ResultadoLote resultado;
-    if (opciones.formulario != 708) {
-        mensajes.MensajeInformacion(
-            QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
-            + QString::number(opciones.formulario) + QLatin1Char('.'));
+    const Formulario* formulario = buscarFormulario(opciones.formulario);
+    if (!formulario || !formulario->tieneLiquidacion()) {
+        mensajes.MensajeInformacion(textoSinPresentacion(opciones.formulario));
         return resultado;
     }
     Sesion sesion(instalacionDeCarpeta(opciones.instalacion));
@@ -190,7 +171,7 @@ ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes)
     sesion.cuit = opciones.cuit;
     sesion.clave = textoClave();
     try {
-        procesar(sesion, opciones, mensajes, resultado);
+        procesar(sesion, *formulario, opciones, mensajes, resultado);
     } catch (const FinDelPrograma&) {
         // The user has already been told.
     } catch (const Error& error) {

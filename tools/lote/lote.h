@@ -6,6 +6,7 @@
 
 namespace veluma {
 class Instalacion;
+class Liquidacion;
 class Mensajes;
 struct Sesion;
 }  // namespace veluma
@@ -30,17 +31,12 @@ Instalacion instalacionDeCarpeta(const QString& carpeta);
 // generates the declaration's file into the destination folder as the CD
 // destination does and, when asked, prints its form to PDF. The database is
 // closed as the program closes it (compacted and scrambled) whenever it was
-// opened. Every message goes through `mensajes`.
+// opened. Every message goes through `mensajes`. The forms must be registered.
 ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes);
 
-// Generates the Form 708 declaration of the session into `carpeta` with the
-// figures of the balance screen, as the CD destination of the generation
-// screen does. The path of the file written; empty, after telling the user
-// why, when none was.
-QString generarEnCarpeta(Sesion& sesion, const QString& carpeta, Mensajes& mensajes);
-
-// The printed Form 708 of the session's declaration, saved as PDF at `ruta`.
-// Throws Error.
-void imprimirForm708(Sesion& sesion, const QString& ruta);
+// Generates the settled declaration of the session into `carpeta`, as the CD
+// destination of the generation screen does. The path of the file written;
+// empty, after telling the user why, when none was.
+QString generarEnCarpeta(Sesion& sesion, const Liquidacion& liquidacion, const QString& carpeta, Mensajes& mensajes);
 
 }  // namespace veluma::lote

@@ -1,4 +1,4 @@
-// veluma-lote --instalacion CARPETA --cuit CUIT --formulario 708 --periodo AAAAMM
+// veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM
 //             --secuencia N --destino CARPETA [--pdf ARCHIVO]
 //
 // Generates the submission file of one stored declaration into a folder, as
@@ -10,6 +10,7 @@
 
 #include "core/consola.h"
 #include "core/mensajes.h"
+#include "formularios_instalados.h"
 #include "lote.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ using namespace veluma;
 
 int main(int argc, char** argv)
 {
+    registrarFormularios();
     QStringList argumentos;
     for (int i = 1; i < argc; ++i)
         argumentos += QString::fromLocal8Bit(argv[i]);

@@ -1,6 +1,10 @@
 #include "opciones_lote.h"
 
+#include "declarations/formulario.h"
+#include "declarations/registro_formularios.h"
+
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 
 namespace veluma::lote {
@@ -21,10 +25,26 @@ LecturaOpciones problema(const QString& texto)
 
 QString entreComillas(const QString& valor) { return QLatin1Char('"') + valor + QLatin1Char('"'); }
 
+// "617, 618 o 708": the registered forms, by number.
+QString formulariosValidos()
+{
+    std::vector<int> numeros;
+    for (const Formulario* formulario : formulariosRegistrados())
+        numeros.push_back(formulario->numero());
+    std::sort(numeros.begin(), numeros.end());
+    QString texto;
+    for (std::size_t i = 0; i < numeros.size(); ++i) {
+        if (i > 0)
+            texto += i + 1 == numeros.size() ? QStringLiteral(" o ") : QStringLiteral(", ");
+        texto += QString::number(numeros[i]);
+    }
+    return texto;
+}
+
 std::optional<int> leerFormulario(const QString& valor)
 {
-    static const QRegularExpression numero(QStringLiteral("^(617|618|708)$"));
-    if (!numero.match(valor).hasMatch())
+    static const QRegularExpression numero(QStringLiteral("^[0-9]{3}$"));
+    if (!numero.match(valor).hasMatch() || !buscarFormulario(valor.toInt()))
         return std::nullopt;
     return valor.toInt();
 }
@@ -51,17 +71,18 @@ std::optional<int> leerSecuencia(const QString& valor)
 QString textoUso()
 {
     return QStringLiteral(
-        "Uso: veluma-lote --instalacion CARPETA --cuit CUIT --formulario 708 --periodo AAAAMM --secuencia N "
+        "Uso: veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM --secuencia N "
         "--destino CARPETA [--pdf ARCHIVO]\n"
         "Genera el archivo de presentación de la declaración jurada en la carpeta de destino, como la "
         "generación para CD, y escribe su ruta completa.\n"
         "  --instalacion  carpeta del programa (donde están veluma y veluma.mdb)\n"
         "  --cuit         CUIT del contribuyente, tal como la pasa el módulo T.E.Vo.\n"
-        "  --formulario   617, 618 o 708\n"
+        "  --formulario   %1\n"
         "  --periodo      año y mes, AAAAMM (mes de 01 a 12)\n"
         "  --secuencia    0 original, 1 a 3 rectificativa\n"
         "  --destino      carpeta donde se escribe el archivo\n"
-        "  --pdf          además, imprime el formulario en este archivo PDF");
+        "  --pdf          además, imprime el formulario en este archivo PDF")
+        .arg(formulariosValidos());
 }
 
 LecturaOpciones leerOpciones(const QStringList& argumentos)
@@ -99,7 +120,8 @@ LecturaOpciones leerOpciones(const QStringList& argumentos)
     const QString& formulario = valores[QStringLiteral("--formulario")];
     const std::optional<int> numeroFormulario = leerFormulario(formulario);
     if (!numeroFormulario)
-        return problema(QStringLiteral("El formulario debe ser 617, 618 o 708: %1.").arg(entreComillas(formulario)));
+        return problema(
+            QStringLiteral("El formulario debe ser %1: %2.").arg(formulariosValidos(), entreComillas(formulario)));
     opciones.formulario = *numeroFormulario;
 
     const QString& periodo = valores[QStringLiteral("--periodo")];

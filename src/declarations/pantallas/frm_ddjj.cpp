@@ -3,16 +3,18 @@
 #include "core/contextos_ayuda.h"
 #include "core/error.h"
 #include "core/mensajes.h"
-#include "core/numeros.h"
 #include "core/reloj.h"
 #include "core/sesion.h"
+#include "declarations/formulario.h"
 #include "declarations/modificacion_ddjj.h"
-#include "declarations/pantallas/formularios.h"
 #include "declarations/pantallas/modelo_ddjj.h"
-#include "declarations/pantallas/nodos_arbol.h"
 #include "declarations/pantallas/registro_secciones.h"
+#include "declarations/registro_formularios.h"
 #include "declarations/secciones.h"
 #include "declarations/validacion_ddjj.h"
+#include "pantallas/botones.h"
+#include "pantallas/listas.h"
+#include "pantallas/nodos_arbol.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -38,6 +40,7 @@ namespace {
 
 const QString kDetalle = QStringLiteral("Detalle");
 const QString kResultado = QStringLiteral("Resultado");
+const QString kCopiaDDJJ = QStringLiteral("frmCopiarDDJJ");
 
 bool esRaiz(const QTreeWidgetItem* nodo) { return nodo->parent() == nullptr; }
 
@@ -53,27 +56,28 @@ QLineEdit* campoDeTexto(QWidget* padre, const QString& nombre, const QString& pa
 
 }  // namespace
 
-frmDDJJ::frmDDJJ(Sesion& sesion, Mensajes& mensajes, QAction* menuFormulario, const QString& titulo, QWidget* parent)
-    : QWidget(parent), sesion_(sesion), mensajes_(mensajes), menuFormulario_(menuFormulario)
+frmDDJJ::frmDDJJ(Sesion& sesion, Mensajes& mensajes, QAction* menuFormulario, QWidget* parent)
+    : QWidget(parent), sesion_(sesion), mensajes_(mensajes), formulario_(formularioDe(sesion.formulario)),
+      menuFormulario_(menuFormulario)
 {
     setObjectName(QStringLiteral("frmDDJJ"));
     setAttribute(Qt::WA_DeleteOnClose);
     crearControles();
-    Form_Load(titulo);
+    Form_Load();
 }
 
 frmDDJJ::~frmDDJJ() { liberarMenu(); }
 
 void frmDDJJ::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, QStringLiteral("cmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(this, QStringLiteral("cmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminar_ = crearBoton(this, QStringLiteral("cmdEliminar"), QStringLiteral("&Eliminar"));
-    cmdCopiar_ = crearBoton(this, QStringLiteral("cmdCopiar"), QStringLiteral("C&opiar"));
+    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"));
+    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"));
+    cmdEliminar_ = crearBoton(this, Boton::Eliminar, QStringLiteral("&Eliminar"));
+    cmdCopiar_ = crearBoton(this, Boton::Copiar, QStringLiteral("C&opiar"));
     cmdCopiar_->setToolTip(QStringLiteral("Copiar la Declaración Jurada seleccionada"));
-    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"));
+    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra =
         crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
@@ -96,18 +100,9 @@ void frmDDJJ::crearControles()
 
     fraServicio_ = new QGroupBox(fraDatos_);
     fraServicio_->setObjectName(QStringLiteral("fraServicio"));
-    auto* servicio = new QVBoxLayout(fraServicio_);
+    new QVBoxLayout(fraServicio_);
     optServicio_ = new QButtonGroup(this);
     optServicio_->setObjectName(QStringLiteral("optServicio"));
-    const QStringList servicios{QStringLiteral("Servicio de TV y Complementarios"), QStringLiteral("Servicio de Radio")};
-    const QStringList etiquetas{QStringLiteral("306"), QStringLiteral("307")};
-    for (int i = 0; i < 2; ++i) {
-        auto* opcion = new QRadioButton(servicios[i], fraServicio_);
-        opcion->setObjectName(QStringLiteral("optServicio_%1").arg(i));
-        opcion->setProperty("tag", etiquetas[i]);
-        optServicio_->addButton(opcion, i);
-        servicio->addWidget(opcion);
-    }
     datos->addWidget(fraServicio_, 2, 0, 1, 2);
 
     fraCampo1_ = new QWidget(fraDatos_);
@@ -161,7 +156,6 @@ void frmDDJJ::crearControles()
     connect(cmdAceptar_, &QToolButton::clicked, this, &frmDDJJ::cmdAceptar_Click);
     connect(cmdCancelar_, &QToolButton::clicked, this, &frmDDJJ::CmdCancelar_Click);
     connect(cmdSalir_, &QToolButton::clicked, this, &frmDDJJ::cmdsalir_Click);
-    connect(optServicio_, &QButtonGroup::idClicked, this, &frmDDJJ::optServicio_Click);
     connect(txtMesFiscal_, &QLineEdit::textEdited, this, &frmDDJJ::txtMesFiscal_Change);
     connect(TreDDJJ_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* nodo) { TreDDJJ_DblClick(nodo); });
     imagenesDeApertura(*TreDDJJ_);
@@ -169,9 +163,9 @@ void frmDDJJ::crearControles()
             [this] { GridDDJJ_RowColChange(); });
 }
 
-void frmDDJJ::Form_Load(const QString& titulo)
+void frmDDJJ::Form_Load()
 {
-    ConfigurarPantalla(titulo);
+    ConfigurarPantalla();
     ConfigurarBotones(*this, kAyudaDDJJ);
     CargarSecuencias(*cboSecuencia_, 3);
     // The tree first: choosing the first declaration colours it.
@@ -180,22 +174,29 @@ void frmDDJJ::Form_Load(const QString& titulo)
     HabilitarEdicion(false);
 }
 
-void frmDDJJ::ConfigurarPantalla(const QString& titulo)
+void frmDDJJ::ConfigurarPantalla()
 {
     if (menuFormulario_)
         menuFormulario_->setEnabled(false);
-    const int formulario = sesion_.formulario;
-    setWindowTitle(QStringLiteral("Formulario %1 %2").arg(formulario).arg(titulo));
-    if (formulario == 618) {
-        lblCampo1_->setText(QStringLiteral("Código del Instituto:"));
-        txtCampo1_->setAlignment(Qt::AlignLeft);
-    } else if (formulario == 708) {
-        lblCampo1_->setText(QStringLiteral("Alícuota:"));
+    setWindowTitle(QStringLiteral("Formulario %1 %2").arg(formulario_.numero()).arg(formulario_.tituloMenu()));
+    const CampoValor campo = formulario_.campoValor();
+    int indice = 0;
+    for (const CampoValor::Opcion& opcion : campo.opciones) {
+        auto* boton = new QRadioButton(opcion.texto, fraServicio_);
+        boton->setObjectName(QStringLiteral("optServicio_%1").arg(indice));
+        boton->setProperty("tag", opcion.valor);
+        optServicio_->addButton(boton, indice++);
+        fraServicio_->layout()->addWidget(boton);
+    }
+    lblCampo1_->setText(campo.etiqueta);
+    if (campo.tipo == CampoValor::Tipo::Numero) {
         txtCampo1_->setAlignment(Qt::AlignRight);
         txtCampo1_->setFixedWidth(72);
+    } else {
+        txtCampo1_->setAlignment(Qt::AlignLeft);
     }
-    fraServicio_->setVisible(formulario == 617);
-    fraCampo1_->setVisible(formulario == 618 || formulario == 708);
+    fraServicio_->setVisible(campo.tipo == CampoValor::Tipo::Opciones);
+    fraCampo1_->setVisible(campo.tipo != CampoValor::Tipo::Opciones);
 }
 
 void frmDDJJ::CargarLista()
@@ -228,7 +229,7 @@ void frmDDJJ::CargarArbol()
     auto* detalle = crearNodo(kDetalle, kDetalle, QStringLiteral("cerrado"));
     auto* resultado = crearNodo(kResultado, kResultado, QStringLiteral("cerrado"));
     TreDDJJ_->addTopLevelItems({detalle, resultado});
-    for (const SeccionDDJJ& seccion : seccionesDelFormulario(sesion_.base, sesion_.formulario))
+    for (const SeccionDDJJ& seccion : seccionesDelFormulario(sesion_.base, formulario_.numero()))
         (seccion.detalle ? detalle : resultado)->addChild(crearNodo(seccion.clave, seccion.descripcion, kImagenVacio));
     detalle->setExpanded(true);
     resultado->setExpanded(true);
@@ -244,8 +245,8 @@ void frmDDJJ::GridDDJJ_RowColChange()
         return;
     }
     const FilaDDJJ& declaracion = modelo_->fila(fila);
-    sesion_.periodo = declaracion.periodo;
-    sesion_.secuencia = declaracion.secuencia;
+    sesion_.declaracion = {sesion_.cuit, declaracion.periodo, declaracion.secuencia, formulario_.numero(),
+                           declaracion.campo1};
     MostrarDatosDDJJ();
     ActualizarEstadoNodos();
 }
@@ -260,35 +261,47 @@ void frmDDJJ::MostrarDatosDDJJ()
     txtMesFiscal_->setText(periodo.right(2));
     txtAnioFiscal_->setText(periodo.left(4));
     cboSecuencia_->setCurrentIndex(declaracion.secuencia);
-    switch (sesion_.formulario) {
-    case 618:
-        txtCampo1_->setText(declaracion.campo1);
-        sesion_.codigoInstituto = declaracion.campo1;
-        break;
-    case 708: txtCampo1_->setText(formatearNumero(Val(declaracion.campo1), QStringLiteral("##0.00"))); break;
-    case 617:
-        if (declaracion.campo1 == QLatin1String("306"))
-            optServicio_->button(0)->setChecked(true);
-        else if (declaracion.campo1 == QLatin1String("307"))
-            optServicio_->button(1)->setChecked(true);
-        sesion_.impServicio = int(Val(declaracion.campo1));
-        break;
-    default: break;
+    mostrarValor(declaracion.campo1);
+}
+
+void frmDDJJ::mostrarValor(const QString& campo1)
+{
+    if (formulario_.campoValor().tipo == CampoValor::Tipo::Opciones)
+        ponerValor(campo1);
+    else
+        txtCampo1_->setText(formulario_.mostrarValor(campo1));
+}
+
+void frmDDJJ::ponerValor(const QString& valor)
+{
+    if (formulario_.campoValor().tipo != CampoValor::Tipo::Opciones) {
+        txtCampo1_->setText(valor);
+        return;
     }
+    for (QAbstractButton* opcion : optServicio_->buttons())
+        if (opcion->property("tag").toString() == valor)
+            opcion->setChecked(true);
+}
+
+QString frmDDJJ::valorEscrito() const
+{
+    if (formulario_.campoValor().tipo != CampoValor::Tipo::Opciones)
+        return txtCampo1_->text();
+    const QAbstractButton* opcion = optServicio_->checkedButton();
+    return opcion ? opcion->property("tag").toString() : QString();
 }
 
 void frmDDJJ::ActualizarEstadoNodos()
 {
-    if (!tieneFilas() || sesion_.periodo == 0)
+    if (!tieneFilas() || !sesion_.declaracion.elegida())
         return;
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, sesion_.formulario};
-    const auto estados = estadosDeSecciones(sesion_.base, clave, sesion_.impServicio);
+    const auto conDatos = formulario_.seccionesConDatos(sesion_.base, sesion_.declaracion);
     for (int r = 0; r < TreDDJJ_->topLevelItemCount(); ++r) {
         QTreeWidgetItem* raiz = TreDDJJ_->topLevelItem(r);
         for (int i = 0; i < raiz->childCount(); ++i) {
             QTreeWidgetItem* nodo = raiz->child(i);
-            if (const auto estado = estados.find(nodo->data(0, kRolClave).toString()); estado != estados.end())
-                ponerImagen(nodo, estado->second);
+            if (const auto estado = conDatos.find(nodo->data(0, kRolClave).toString()); estado != conDatos.end())
+                ponerImagen(nodo, estado->second ? kImagenLleno : kImagenVacio);
         }
     }
 }
@@ -306,9 +319,9 @@ void frmDDJJ::HabilitarEdicion(bool editando)
     const bool navegando = !editando;
     cmdNuevo_->setVisible(navegando);
     cmdEliminar_->setVisible(filas && navegando);
-    cmdCopiar_->setVisible(sesion_.formulario == 617 && filas && navegando);
+    cmdCopiar_->setVisible(formulario_.ofreceCopiar() && filas && navegando);
     cmdModificar_->setVisible(filas && navegando);
-    cmdModificar_->setEnabled(sesion_.formulario == 708);
+    cmdModificar_->setEnabled(formulario_.ofreceModificar());
     cmdAceptar_->setVisible(editando);
     cmdCancelar_->setVisible(editando);
     cmdSalir_->setVisible(navegando);
@@ -328,29 +341,18 @@ void frmDDJJ::CmdNuevo_Click()
     HabilitarEdicion(true);
     LimpiarCampos();
     CargarArbol();
-    if (sesion_.formulario == 708)
-        txtCampo1_->setText(QStringLiteral("10"));
-    if (sesion_.formulario == 617) {
-        optServicio_->button(0)->setChecked(true);
-        optServicio_Click(0);
-    }
+    ponerValor(formulario_.campoValor().porDefecto);
     txtMesFiscal_->setFocus();
 }
 
 void frmDDJJ::cmdModificar_Click()
 {
-    if (sesion_.formulario != 708 || !tieneFilas())
+    if (!formulario_.ofreceModificar() || !tieneFilas())
         return;
     modo_ = ModoEdicion::Modificar;
     HabilitarEdicion(true);
     txtCampo1_->setFocus();
     txtCampo1_->selectAll();
-}
-
-void frmDDJJ::optServicio_Click(int indice)
-{
-    if (QAbstractButton* opcion = optServicio_->button(indice))
-        sesion_.impServicio = int(Val(opcion->property("tag").toString()));
 }
 
 void frmDDJJ::txtMesFiscal_Change()
@@ -362,8 +364,8 @@ void frmDDJJ::txtMesFiscal_Change()
 bool frmDDJJ::ValidarDatos()
 {
     const DatosDDJJ datos{txtMesFiscal_->text(), txtAnioFiscal_->text(), cboSecuencia_->currentIndex(),
-                          txtCampo1_->text()};
-    const ResultadoValidacion resultado = veluma::ValidarDatos(sesion_.formulario, datos);
+                          valorEscrito()};
+    const ResultadoValidacion resultado = veluma::ValidarDatos(formulario_, datos);
     switch (resultado.foco) {
     case CampoDDJJ::Mes: txtMesFiscal_->setFocus(); break;
     case CampoDDJJ::Anio: txtAnioFiscal_->setFocus(); break;
@@ -382,13 +384,8 @@ clsDDJJ frmDDJJ::CargarObjeto() const
     declaracion.Cuit = sesion_.cuit;
     declaracion.Periodo = periodoDeTexto(txtAnioFiscal_->text(), txtMesFiscal_->text());
     declaracion.Secuencia = cboSecuencia_->currentIndex();
-    declaracion.Formulario = sesion_.formulario;
-    if (sesion_.formulario == 617) {
-        const QAbstractButton* opcion = optServicio_->checkedButton();
-        declaracion.campo1 = opcion ? opcion->property("tag").toString() : QString();
-    } else {
-        declaracion.campo1 = campo1DeTexto(sesion_.formulario, txtCampo1_->text());
-    }
+    declaracion.Formulario = formulario_.numero();
+    declaracion.campo1 = formulario_.valorAGuardar(valorEscrito());
     declaracion.hora = ahora();
     return declaracion;
 }
@@ -401,9 +398,10 @@ void frmDDJJ::cmdAceptar_Click()
     try {
         QString problema;
         if (modo_ == ModoEdicion::Modificar) {
-            problema = ModificarDDJJ(sesion_.base, declaracion, sesion_.periodo, sesion_.secuencia);
+            problema = ModificarDDJJ(sesion_.base, declaracion, sesion_.declaracion.periodo,
+                                     sesion_.declaracion.secuencia);
         } else {
-            if (sesion_.formulario == 708 && !declaracion.BuscarDDJJ(sesion_.base, mensajes_))
+            if (!formulario_.valorDistingueDeclaraciones() && !declaracion.BuscarDDJJ(sesion_.base, mensajes_))
                 return;
             problema = declaracion.Agregar(sesion_.base);
         }
@@ -441,8 +439,9 @@ void frmDDJJ::cmdEliminar_Click()
     if (fila < 0
         || !mensajes_.ConfirmacionAdvertencia(QStringLiteral("¿Desea eliminar la Declaración Jurada seleccionada?")))
         return;
-    const QString problema = clsDDJJ::Eliminar(sesion_.base, sesion_.cuit, sesion_.periodo, sesion_.secuencia,
-                                               sesion_.formulario, modelo_->fila(fila).campo1);
+    const ClaveDDJJ& clave = sesion_.declaracion;
+    const QString problema = clsDDJJ::Eliminar(sesion_.base, clave.cuit, clave.periodo, clave.secuencia,
+                                               clave.formulario, modelo_->fila(fila).campo1);
     if (!problema.isEmpty())
         mensajes_.MensajeError(problema, 0);
     CargarArbol();
@@ -453,11 +452,10 @@ void frmDDJJ::cmdEliminar_Click()
 
 void frmDDJJ::cmdCopiar_Click()
 {
-    if (sesion_.formulario != 617 || filaSeleccionada() < 0)
+    if (!formulario_.ofreceCopiar() || filaSeleccionada() < 0)
         return;
-    const QString clave = QStringLiteral("frmCopiarDDJJ");
-    if (const AbrirSeccion abrir = seccionRegistrada(clave))
-        abrir(this, sesion_, mensajes_, ContextoSeccion{clave});
+    if (const AbrirSeccion abrir = seccionRegistrada(kCopiaDDJJ))
+        abrir(this, sesion_, mensajes_);
     else
         mensajes_.MensajeInformacion(textoPantallaNoDisponible());
     CargarLista();
@@ -481,17 +479,12 @@ void frmDDJJ::TreDDJJ_DblClick(QTreeWidgetItem* nodo)
         mensajes_.MensajeAtencion(QStringLiteral("No hay ninguna DDJJ seleccionada."));
         return;
     }
-    ContextoSeccion contexto{nodo->data(0, kRolClave).toString()};
-    if (contexto.clave == QLatin1String("frm618Ingresos2"))
-        contexto.tipoIngreso = 1;
-    if (sesion_.formulario == 708)
-        contexto.textoAlicuota = txtCampo1_->text();
-    const AbrirSeccion abrir = seccionRegistrada(contexto.clave);
+    const AbrirSeccion abrir = seccionRegistrada(nodo->data(0, kRolClave).toString());
     if (!abrir) {
         mensajes_.MensajeInformacion(textoPantallaNoDisponible());
         return;
     }
-    abrir(this, sesion_, mensajes_, contexto);
+    abrir(this, sesion_, mensajes_);
     ActualizarEstadoNodos();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "declarations/ddjj.h"
-#include "declarations/pantallas/formularios.h"
+#include "pantallas/edicion.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 
 namespace veluma {
 
+class Formulario;
 class Mensajes;
 class ModeloDDJJ;
 struct Sesion;
@@ -28,10 +29,9 @@ struct Sesion;
 class frmDDJJ : public QWidget {
     Q_OBJECT
 public:
-    // `menuFormulario` is the main window's form menu, locked while the
-    // manager is open; `titulo` the caption of the menu item chosen.
-    frmDDJJ(Sesion& sesion, Mensajes& mensajes, QAction* menuFormulario, const QString& titulo,
-            QWidget* parent = nullptr);
+    // The declarations of the session's form. `menuFormulario` is the main
+    // window's form menu, locked while the manager is open.
+    frmDDJJ(Sesion& sesion, Mensajes& mensajes, QAction* menuFormulario, QWidget* parent = nullptr);
     ~frmDDJJ() override;
 
 signals:
@@ -43,8 +43,8 @@ protected:
 private:
 
     void crearControles();
-    void Form_Load(const QString& titulo);
-    void ConfigurarPantalla(const QString& titulo);
+    void Form_Load();
+    void ConfigurarPantalla();
     void CargarLista();  // reads the list and chooses its first declaration
     void leerLista();
     void CargarArbol();
@@ -57,7 +57,6 @@ private:
     void cmdEliminar_Click();
     void cmdCopiar_Click();
     void cmdsalir_Click();
-    void optServicio_Click(int indice);
     void TreDDJJ_DblClick(QTreeWidgetItem* nodo);
     void txtMesFiscal_Change();
     bool ValidarDatos();
@@ -69,9 +68,13 @@ private:
     int filaSeleccionada() const;
     bool tieneFilas() const;
     void liberarMenu();
+    QString valorEscrito() const;             // the form value as typed or chosen
+    void mostrarValor(const QString& campo1);  // a stored CAMPO1, as the field shows it
+    void ponerValor(const QString& valor);     // a value as the user would type or choose it
 
     Sesion& sesion_;
     Mensajes& mensajes_;
+    const Formulario& formulario_;
     QPointer<QAction> menuFormulario_;
     ModoEdicion modo_ = ModoEdicion::Consulta;
 

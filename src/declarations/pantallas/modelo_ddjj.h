@@ -1,7 +1,7 @@
 #pragma once
 
 #include "declarations/ddjj.h"
-#include "declarations/pantallas/modelo_filas.h"
+#include "pantallas/modelo_filas.h"
 
 namespace veluma {
 

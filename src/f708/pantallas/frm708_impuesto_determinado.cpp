@@ -4,9 +4,12 @@
 #include "core/mensajes.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
-#include "declarations/pantallas/formularios.h"
+#include "f708/alicuota_708.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pantallas/modelo_impuesto.h"
+#include "pantallas/botones.h"
+#include "pantallas/edicion.h"
+#include "pantallas/listas.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -43,8 +46,9 @@ void admitir(QLineEdit* campo, const QString& patron)
 }  // namespace
 
 frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala,
-                                                     double alicuota, QWidget* parent)
-    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), semana_(semana), sala_(sala), alicuota_(alicuota)
+                                                     QWidget* parent)
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), semana_(semana), sala_(sala),
+      alicuota_(alicuotaDe(sesion.declaracion))
 {
     setObjectName(QStringLiteral("frm708ImpuestoDeterminado"));
     setModal(true);
@@ -54,13 +58,15 @@ frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& m
 
 void frm708ImpuestoDeterminado::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarABM_ = crearBoton(this, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
-    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
+    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
+    cmdEliminarABM_ =
+        crearBoton(this, Boton::EliminarABM, QStringLiteral("&Eliminar"), QStringLiteral("CmdEliminarABM"));
+    cmdEliminarTodos_ =
+        crearBoton(this, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"), QStringLiteral("CmdEliminarTodos"));
+    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
+    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra = crearBarra(
         *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
@@ -135,10 +141,7 @@ void frm708ImpuestoDeterminado::Form_Load()
     HabilitarEdicion(false);
 }
 
-ClaveDDJJ frm708ImpuestoDeterminado::clave() const
-{
-    return ClaveDDJJ{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708};
-}
+const ClaveDDJJ& frm708ImpuestoDeterminado::clave() const { return sesion_.declaracion; }
 
 void frm708ImpuestoDeterminado::leerLineas()
 {
@@ -252,9 +255,9 @@ void frm708ImpuestoDeterminado::cmdAceptar_Click()
         return;
     }
     cls708ImpuestoDeterminado linea;
-    linea.Cuit = sesion_.cuit;
-    linea.Periodo = sesion_.periodo;
-    linea.Secuencia = qint16(sesion_.secuencia);
+    linea.Cuit = clave().cuit;
+    linea.Periodo = clave().periodo;
+    linea.Secuencia = qint16(clave().secuencia);
     linea.CodSala = sala_;
     linea.NroSemana = qint16(semana_);
     linea.PrecioVenta = lectura.precioVenta;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "declarations/ddjj.h"
-#include "declarations/pantallas/formularios.h"
-#include "declarations/pantallas/pantalla_entrada.h"
+#include "core/clave_ddjj.h"
+#include "pantallas/edicion.h"
+#include "pantallas/pantalla_entrada.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -20,8 +20,8 @@ struct Sesion;
 class frm708ImpuestoDeterminado : public PantallaEntrada {
     Q_OBJECT
 public:
-    frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala, double alicuota,
-                              QWidget* parent = nullptr);
+    // The lines of room `sala` in week `semana` of the session's declaration.
+    frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala, QWidget* parent = nullptr);
 
     static QString caption() { return QStringLiteral("Impuesto Determinado"); }
 
@@ -30,7 +30,7 @@ private:
 
     void crearControles();
     void Form_Load();
-    ClaveDDJJ clave() const;
+    const ClaveDDJJ& clave() const;
     void leerLineas();
     void seleccionar(int fila);
     int filaSeleccionada() const;

@@ -3,16 +3,18 @@
 #include "core/contextos_ayuda.h"
 #include "core/mensajes.h"
 #include "core/sesion.h"
-#include "declarations/pantallas/formularios.h"
-#include "declarations/validacion_ddjj.h"
-#include "declarations/pantallas/nodos_arbol.h"
+#include "f708/alicuota_708.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pantallas/frm708_impuesto_determinado.h"
 #include "f708/pantallas/modelo_salas.h"
 #include "f708/reportes_708.h"
 #include "f708/salas.h"
+#include "pantallas/botones.h"
+#include "pantallas/listas.h"
+#include "pantallas/nodos_arbol.h"
+#include "printing/configuracion_reporte.h"
+#include "printing/documento/reporte_armado.h"
 #include "printing/pantallas/frm_impresion.h"
-#include "printing/pantallas/reporte_armado.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -72,10 +74,8 @@ int primeraFormulaLibre(const ConfiguracionReporte& configuracion)
 
 }  // namespace
 
-frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent)
-    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuotaDelCampo(textoAlicuota)),
-      textoAlicuota_(std::move(textoAlicuota)), campoOrden_(QStringLiteral("DENOMINACION_SALA")),
-      direccionOrden_(QStringLiteral("DESC"))
+frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QWidget* parent)
+    : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), campoOrden_(QStringLiteral("DENOMINACION_SALA")), direccionOrden_(QStringLiteral("DESC"))
 {
     setObjectName(QStringLiteral("frm708ListadoSalas"));
     setModal(true);
@@ -85,15 +85,17 @@ frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QStri
 
 void frm708ListadoSalas::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarABM_ = crearBoton(this, QStringLiteral("CmdEliminarABM"), QStringLiteral("&Eliminar"));
-    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdImprimir_ = crearBoton(this, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
+    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
+    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
+    cmdEliminarABM_ =
+        crearBoton(this, Boton::EliminarABM, QStringLiteral("&Eliminar"), QStringLiteral("CmdEliminarABM"));
+    cmdEliminarTodos_ =
+        crearBoton(this, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"), QStringLiteral("CmdEliminarTodos"));
+    cmdImprimir_ = crearBoton(this, Boton::Imprimir, QStringLiteral("&Imprimir"));
     cmdImprimir_->setToolTip(QStringLiteral("Imprimir el detalle de las salas"));
-    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
+    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra = crearBarra(
         *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_},
         cmdSalir_);
@@ -130,7 +132,7 @@ void frm708ListadoSalas::crearControles()
     arbol_->setHeaderHidden(true);
     arbol_->setMinimumWidth(180);
     abrirConEnter(*arbol_);
-    auto* lblAlicuota = new QLabel(QStringLiteral("Alícuota: %1 %").arg(textoAlicuota_), FrArbol_);
+    auto* lblAlicuota = new QLabel(QStringLiteral("Alícuota: %1 %").arg(textoAlicuota(alicuotaDe(clave()))), FrArbol_);
     lblAlicuota->setObjectName(QStringLiteral("lblAlicuota"));
     auto* marcoArbol = new QVBoxLayout(FrArbol_);
     marcoArbol->addWidget(arbol_, 1);
@@ -172,7 +174,7 @@ void frm708ListadoSalas::Form_Load()
     HabilitarEdicion(false);
 }
 
-ClaveDDJJ frm708ListadoSalas::clave() const { return ClaveDDJJ{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708}; }
+const ClaveDDJJ& frm708ListadoSalas::clave() const { return sesion_.declaracion; }
 
 void frm708ListadoSalas::CargarGrilla()
 {
@@ -228,7 +230,7 @@ void frm708ListadoSalas::CargarArbol()
     arbol_->addTopLevelItem(raiz);
     for (std::size_t i = 0; i < kSemanas.size(); ++i)
         raiz->addChild(crearNodo(QString::fromLatin1(kSemanas[i].clave), QString::fromUtf8(kSemanas[i].texto),
-                                 conEntradas[i] ? QStringLiteral("lleno") : QStringLiteral("vacio")));
+                                 conEntradas[i] ? kImagenLleno : kImagenVacio));
     raiz->setExpanded(true);
     ponerImagen(raiz, QStringLiteral("abierto"));
     arbol_->setCurrentItem(semanaActual > 0 ? raiz->child(semanaActual - 1) : raiz);
@@ -266,7 +268,7 @@ void frm708ListadoSalas::arbol_DblClick(QTreeWidgetItem* nodo)
     if (semana == 0 || fila < 0)
         return;
     {
-        frm708ImpuestoDeterminado entradas(sesion_, mensajes_, semana, modelo_->fila(fila).codigo, alicuota_, this);
+        frm708ImpuestoDeterminado entradas(sesion_, mensajes_, semana, modelo_->fila(fila).codigo, this);
         entradas.exec();
     }
     CargarArbol();
@@ -304,9 +306,9 @@ void frm708ListadoSalas::cmdAceptar_Click()
         return;
     }
     cls708Salas sala;
-    sala.Cuit = sesion_.cuit;
-    sala.Periodo = sesion_.periodo;
-    sala.Secuencia = qint16(sesion_.secuencia);
+    sala.Cuit = clave().cuit;
+    sala.Periodo = clave().periodo;
+    sala.Secuencia = qint16(clave().secuencia);
     // Blanks typed around a name would only show up in the printed list.
     sala.Denominacion = txtDenominacion_->text().trimmed();
     sala.Domicilio = txtDomicilio_->text().trimmed();

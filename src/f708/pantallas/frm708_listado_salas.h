@@ -1,8 +1,8 @@
 #pragma once
 
-#include "declarations/ddjj.h"
-#include "declarations/pantallas/formularios.h"
-#include "declarations/pantallas/pantalla_entrada.h"
+#include "core/clave_ddjj.h"
+#include "pantallas/edicion.h"
+#include "pantallas/pantalla_entrada.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -23,9 +23,8 @@ struct Sesion;
 class frm708ListadoSalas : public PantallaEntrada {
     Q_OBJECT
 public:
-    // `textoAlicuota` is the manager's rate field as it shows it: the screen
-    // shows it beside the weeks and the ticket screens compute with it.
-    frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent = nullptr);
+    // The rooms of the session's declaration; the ticket screens compute at its rate.
+    frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QWidget* parent = nullptr);
 
     // The screen opens with the focus on the week tree, its first week chosen.
     void empezarEnArbol();
@@ -37,7 +36,7 @@ private:
 
     void crearControles();
     void Form_Load();
-    ClaveDDJJ clave() const;
+    const ClaveDDJJ& clave() const;
     void CargarGrilla();
     void seleccionar(int fila);
     int filaSeleccionada() const;
@@ -58,8 +57,6 @@ private:
 
     Sesion& sesion_;
     Mensajes& mensajes_;
-    double alicuota_;
-    QString textoAlicuota_;
     ModoEdicion modo_ = ModoEdicion::Consulta;
     QString campoOrden_;
     QString direccionOrden_;

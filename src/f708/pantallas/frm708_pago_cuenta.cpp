@@ -4,8 +4,9 @@
 #include "core/mensajes.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
-#include "declarations/pantallas/formularios.h"
 #include "f708/pago_cuenta.h"
+#include "pantallas/botones.h"
+#include "pantallas/edicion.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -29,12 +30,13 @@ frm708PagoCuenta::frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* 
 
 void frm708PagoCuenta::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, QStringLiteral("CmdNuevo"), QStringLiteral("&Nuevo"));
-    cmdModificar_ = crearBoton(this, QStringLiteral("CmdModificar"), QStringLiteral("&Modificar"));
-    cmdEliminarTodos_ = crearBoton(this, QStringLiteral("CmdEliminarTodos"), QStringLiteral("Eliminar &Todos"));
-    cmdAceptar_ = crearBoton(this, QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, QStringLiteral("CmdCancelar"), QStringLiteral("&Cancelar"));
-    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
+    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
+    cmdEliminarTodos_ =
+        crearBoton(this, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"), QStringLiteral("CmdEliminarTodos"));
+    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
+    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
+    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra =
         crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
 
@@ -78,7 +80,7 @@ void frm708PagoCuenta::Form_Load()
     HabilitarEdicion(false);
 }
 
-ClaveDDJJ frm708PagoCuenta::clave() const { return ClaveDDJJ{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708}; }
+const ClaveDDJJ& frm708PagoCuenta::clave() const { return sesion_.declaracion; }
 
 void frm708PagoCuenta::MostrarPagos()
 {
@@ -142,9 +144,9 @@ void frm708PagoCuenta::cmdAceptar_Click()
         return;
     }
     cls708PagoCuenta pagos;
-    pagos.Cuit = sesion_.cuit;
-    pagos.Periodo = sesion_.periodo;
-    pagos.Secuencia = qint16(sesion_.secuencia);
+    pagos.Cuit = clave().cuit;
+    pagos.Periodo = clave().periodo;
+    pagos.Secuencia = qint16(clave().secuencia);
     pagos.Semana1 = lectura.semanas[0];
     pagos.Semana2 = lectura.semanas[1];
     pagos.Semana3 = lectura.semanas[2];

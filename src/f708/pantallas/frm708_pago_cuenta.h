@@ -1,8 +1,7 @@
 #pragma once
 
-#include "declarations/ddjj.h"
-
-#include "declarations/pantallas/pantalla_entrada.h"
+#include "core/clave_ddjj.h"
+#include "pantallas/pantalla_entrada.h"
 
 #include <array>
 
@@ -25,7 +24,7 @@ protected:
 private:
     void crearControles();
     void Form_Load();
-    ClaveDDJJ clave() const;
+    const ClaveDDJJ& clave() const;
     // Shows the stored amounts; a week without a payment shows an empty box.
     void MostrarPagos();
     void LimpiarCajas();

@@ -4,11 +4,12 @@
 #include "core/mensajes.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
-#include "declarations/pantallas/formularios.h"
 #include "declarations/validacion_ddjj.h"
 #include "f708/interfaz_708.h"
 #include "f708/reportes_708.h"
 #include "generation/pantallas/generar_presentacion.h"
+#include "pantallas/botones.h"
+#include "pantallas/edicion.h"
 #include "printing/pantallas/frm_impresion.h"
 
 #include <QFormLayout>
@@ -36,9 +37,8 @@ QString textoImporte(double valor) { return textoNumero(valor > 0 ? valor : 0); 
 
 }  // namespace
 
-frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent)
-    : QDialog(parent), sesion_(sesion), mensajes_(mensajes), alicuota_(alicuotaDelCampo(textoAlicuota)),
-      textoAlicuota_(std::move(textoAlicuota))
+frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, QWidget* parent)
+    : QDialog(parent), sesion_(sesion), mensajes_(mensajes)
 {
     setObjectName(QStringLiteral("frm708Saldos"));
     setModal(true);
@@ -48,11 +48,11 @@ frm708Saldos::frm708Saldos(Sesion& sesion, Mensajes& mensajes, QString textoAlic
 
 void frm708Saldos::crearControles()
 {
-    cmdFormulario_ = crearBoton(this, QStringLiteral("cmdFormulario"), QStringLiteral("&Formulario"));
+    cmdFormulario_ = crearBoton(this, Boton::Formulario, QStringLiteral("&Formulario"));
     cmdFormulario_->setToolTip(QStringLiteral("Imprimir el Formulario 708"));
-    cmdGenerar_ = crearBoton(this, QStringLiteral("cmdGenerar"), QStringLiteral("&Generar"));
+    cmdGenerar_ = crearBoton(this, Boton::Generar, QStringLiteral("&Generar"));
     cmdGenerar_->setToolTip(QStringLiteral("Generar el archivo de presentación"));
-    cmdSalir_ = crearBoton(this, QStringLiteral("cmdSalir"), QStringLiteral("&Salir"));
+    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra = crearBarra(*this, {cmdFormulario_, cmdGenerar_}, cmdSalir_);
 
     auto* frDatos = new QGroupBox(QStringLiteral("Saldo a pagar"), this);
@@ -83,36 +83,30 @@ void frm708Saldos::crearControles()
 void frm708Saldos::Form_Load()
 {
     ConfigurarBotones(*this, kAyudaSaldos708);
-    const ClaveDDJJ clave{sesion_.cuit, sesion_.periodo, sesion_.secuencia, 708};
-    conAvisoDeErrores(mensajes_, [&] { saldos_ = calcularSaldos708(sesion_.base, clave, alicuota_); });
-    txtTotalImpuestoDeclarado_->setText(textoImporte(saldos_.impuestoDeclarado));
-    TxtPagoCuenta_->setText(textoImporte(saldos_.pagosCuenta));
-    txtSaldoPendienteIngreso_->setText(textoImporte(saldos_.saldoMostrado()));
-    const bool habilitado = saldos_.habilitaFormularioYGeneracion();
+    conAvisoDeErrores(mensajes_, [&] { liquidacion_ = Liquidacion708::calcular(sesion_.base, sesion_.declaracion); });
+    txtTotalImpuestoDeclarado_->setText(textoImporte(liquidacion_.impuestoDeclarado));
+    TxtPagoCuenta_->setText(textoImporte(liquidacion_.pagosCuenta));
+    txtSaldoPendienteIngreso_->setText(textoImporte(liquidacion_.saldoMostrado()));
+    const bool habilitado = liquidacion_.admitePresentacion();
     cmdFormulario_->setEnabled(habilitado);
     cmdGenerar_->setEnabled(habilitado);
 }
 
 void frm708Saldos::cmdFormulario_Click()
 {
-    if (!saldos_.habilitaFormularioYGeneracion())
+    if (!liquidacion_.admitePresentacion())
         return;
     conAvisoDeErrores(mensajes_, [&] {
-        frmImpresion impresion(reporteForm708(sesion_, textoAlicuota_), sesion_.base, mensajes_, this);
+        frmImpresion impresion(liquidacion_.formularioImpreso(sesion_), sesion_.base, mensajes_, this);
         impresion.exec();
     });
 }
 
 void frm708Saldos::cmdGenerar_Click()
 {
-    if (!saldos_.habilitaFormularioYGeneracion())
+    if (!liquidacion_.admitePresentacion())
         return;
-    // The records carry the balance this screen shows, computed at the manager's rate.
-    const double saldo = saldos_.saldoPendiente;
-    conAvisoDeErrores(mensajes_, [&] {
-        GenerarPresentacion(*this, sesion_, mensajes_,
-                            [saldo](Sesion& sesion) { return std::make_unique<cls708Interfaz>(sesion, saldo); });
-    });
+    conAvisoDeErrores(mensajes_, [&] { GenerarPresentacion(*this, sesion_, mensajes_, liquidacion_); });
 }
 
 }  // namespace veluma

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "f708/saldos.h"
+#include "f708/liquidacion_708.h"
 
 #include <QDialog>
 
@@ -12,14 +12,13 @@ namespace veluma {
 class Mensajes;
 struct Sesion;
 
-// The balance of the declaration: declared tax, payments on account and
-// pending balance; prints the form and generates the submission file.
+// The balance of the session's declaration: declared tax, payments on
+// account and pending balance; prints the form and generates the submission
+// file, both from the figures it shows.
 class frm708Saldos : public QDialog {
     Q_OBJECT
 public:
-    // `textoAlicuota` is the manager's rate field as it shows it: the amounts
-    // are computed at that rate and the printed form shows it.
-    frm708Saldos(Sesion& sesion, Mensajes& mensajes, QString textoAlicuota, QWidget* parent = nullptr);
+    frm708Saldos(Sesion& sesion, Mensajes& mensajes, QWidget* parent = nullptr);
 
 private:
     void crearControles();
@@ -29,9 +28,7 @@ private:
 
     Sesion& sesion_;
     Mensajes& mensajes_;
-    double alicuota_;
-    QString textoAlicuota_;
-    Saldos708 saldos_;
+    Liquidacion708 liquidacion_;
 
     QLineEdit* txtTotalImpuestoDeclarado_;
     QLineEdit* TxtPagoCuenta_;

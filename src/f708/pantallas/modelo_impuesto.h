@@ -1,7 +1,7 @@
 #pragma once
 
-#include "declarations/pantallas/modelo_filas.h"
 #include "f708/impuesto_determinado.h"
+#include "pantallas/modelo_filas.h"
 
 namespace veluma {
 

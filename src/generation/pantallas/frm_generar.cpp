@@ -3,11 +3,11 @@
 #include "core/contextos_ayuda.h"
 #include "core/error.h"
 #include "core/mensajes.h"
-#include "declarations/pantallas/formularios.h"
 #include "generation/copia_carpeta.h"
 #include "generation/copia_disquetes.h"
 #include "generation/destino_internet.h"
 #include "generation/generacion.h"
+#include "pantallas/botones.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -251,8 +251,8 @@ frmGenerar::frmGenerar(const Instalacion& instalacion, Mensajes& mensajes, const
 
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("picBarra"));
-    auto* cmdAceptar = crearBoton(barra, QStringLiteral("cmdAceptar"), QStringLiteral("Aceptar"));
-    auto* cmdSalir = crearBoton(barra, QStringLiteral("cmdSalir"), QStringLiteral("Cancelar"));
+    auto* cmdAceptar = crearBoton(barra, Boton::Aceptar, QStringLiteral("Aceptar"));
+    auto* cmdSalir = crearBoton(barra, Boton::Salir, QStringLiteral("Cancelar"));
     auto* botones = new QHBoxLayout(barra);
     botones->addStretch();
     botones->addWidget(cmdAceptar);

@@ -16,7 +16,7 @@ Unidades* unidadesFijadas = nullptr;
 
 void fijarUnidadesDeDestino(Unidades* unidades) { unidadesFijadas = unidades; }
 
-bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, ConstructorRegistros constructor)
+bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, const Liquidacion& liquidacion)
 {
     UnidadesDelSistema delSistema;
     Unidades& unidades = unidadesFijadas ? *unidadesFijadas : delSistema;
@@ -27,9 +27,8 @@ bool GenerarPresentacion(QWidget& pantalla, Sesion& sesion, Mensajes& mensajes, 
             pantalla.unsetCursor();
             frmGenerar destino(sesion.instalacion, mensajes, datos, unidades, &pantalla);
             destino.exec();
-        },
-        std::move(constructor));
-    const bool generado = generacion.GenerarDisquete();
+        });
+    const bool generado = generacion.GenerarDisquete(liquidacion);
     pantalla.unsetCursor();
     return generado;
 }

@@ -3,11 +3,10 @@
 #include "core/contextos_ayuda.h"
 #include "core/error.h"
 #include "core/mensajes.h"
-#include "declarations/pantallas/formularios.h"
-#include "printing/pantallas/pdf.h"
-#include "printing/pantallas/reporte_armado.h"
-#include "shell/frm_mensaje.h"
-#include "shell/iconos.h"
+#include "pantallas/botones.h"
+#include "pantallas/frm_mensaje.h"
+#include "printing/documento/pdf.h"
+#include "printing/documento/reporte_armado.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -32,7 +31,6 @@ frmImpresion::frmImpresion(ConfiguracionReporte configuracion, Database& base, M
     setWindowTitle(configuracion_.titulo);
     crearControles();
     ConfigurarBotones(*this, kAyudaImpresion);
-    cmdPdf_->setIcon(imagenIcono(QStringLiteral("formulario")));
     // One column of buttons as wide as the widest caption: the shared
     // minimum width would clip "Guardar PDF".
     int ancho = 0;
@@ -52,9 +50,9 @@ void frmImpresion::crearControles()
 
     auto* picBarra = new QWidget(this);
     picBarra->setObjectName(QStringLiteral("picBarra"));
-    cmdImprimir_ = crearBoton(picBarra, QStringLiteral("cmdImprimir"), QStringLiteral("Imprimir"));
-    cmdPdf_ = crearBoton(picBarra, QStringLiteral("cmdPdf"), QStringLiteral("Guardar PDF"));
-    cmdSalir_ = crearBoton(picBarra, QStringLiteral("cmdSalir"), QStringLiteral("Salir"));
+    cmdImprimir_ = crearBoton(picBarra, Boton::Imprimir, QStringLiteral("Imprimir"));
+    cmdPdf_ = crearBoton(picBarra, Boton::GuardarPdf, QStringLiteral("Guardar PDF"));
+    cmdSalir_ = crearBoton(picBarra, Boton::Salir, QStringLiteral("Salir"));
     auto* barra = new QVBoxLayout(picBarra);
     barra->setContentsMargins(2, 4, 2, 4);
     barra->addWidget(cmdImprimir_);

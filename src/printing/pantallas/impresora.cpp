@@ -1,6 +1,6 @@
 #include "printing/pantallas/impresora.h"
 
-#include "printing/pantallas/reporte_armado.h"
+#include "printing/documento/reporte_armado.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

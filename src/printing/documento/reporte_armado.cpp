@@ -1,4 +1,4 @@
-#include "printing/pantallas/reporte_armado.h"
+#include "printing/documento/reporte_armado.h"
 
 #include "printing/configuracion_reporte.h"
 #include "printing/reporte.h"

@@ -1,4 +1,4 @@
-#include "shell/iconos.h"
+#include "pantallas/iconos.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/frm_mensaje.h"
+#include "pantallas/frm_mensaje.h"
 
 #include <QLabel>
 #include <QTimer>

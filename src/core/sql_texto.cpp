@@ -1,4 +1,6 @@
-#include "f708/clave_708.h"
+#include "core/sql_texto.h"
+
+#include "core/database.h"
 
 namespace veluma {
 

@@ -1,4 +1,4 @@
-#include "declarations/pantallas/pantalla_entrada.h"
+#include "pantallas/pantalla_entrada.h"
 
 #include <QKeyEvent>
 

@@ -1,0 +1,39 @@
+#include "f617/formulario_617.h"
+
+#include "core/clave_ddjj.h"
+#include "core/numeros.h"
+#include "declarations/secciones.h"
+
+namespace veluma {
+
+QString Formulario617::tituloMenu() const { return QStringLiteral("Servicios de Radiodifusión"); }
+
+QStringList Formulario617::tablas() const
+{
+    return {QStringLiteral("617CompSocietaria"), QStringLiteral("617Licencias"), QStringLiteral("617LicenciasDetalle"),
+            QStringLiteral("617LicenciasIngresoConceptos"), QStringLiteral("617LicenciasTotalLicencias")};
+}
+
+QVariant Formulario617::valorEnTablas(const QString& campo1) const { return Val(campo1); }
+
+CampoValor Formulario617::campoValor() const
+{
+    return {CampoValor::Tipo::Opciones,
+            {},
+            {{QStringLiteral("Servicio de TV y Complementarios"), QStringLiteral("306")},
+             {QStringLiteral("Servicio de Radio"), QStringLiteral("307")}},
+            QStringLiteral("306")};
+}
+
+std::map<QString, bool> Formulario617::seccionesConDatos(Database& base, const ClaveDDJJ& clave) const
+{
+    const QString delServicio = QStringLiteral(" AND ImpServicio=?");
+    const QVariant servicio = valorEnTablas(clave.campo1);
+    return {{QStringLiteral("frm617CompSocietaria"),
+             hayFilas(base, QStringLiteral("617CompSocietaria"), clave, delServicio, servicio)},
+            {QStringLiteral("frm617Licencias"), hayFilas(base, QStringLiteral("617Licencias"), clave, delServicio, servicio)},
+            {QStringLiteral("frm617TotalAPagar"),
+             hayFilas(base, QStringLiteral("617LicenciasIngresoConceptos"), clave, delServicio, servicio)}};
+}
+
+}  // namespace veluma

@@ -1,0 +1,65 @@
+#include "f618/formulario_618.h"
+
+#include "core/clave_ddjj.h"
+#include "core/numeros.h"
+#include "declarations/secciones.h"
+
+namespace veluma {
+
+namespace {
+
+constexpr int kLargoCodigoInstituto = 20;
+
+bool tieneControles(const QString& texto)
+{
+    for (QChar c : texto)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+QString Formulario618::tituloMenu() const { return QStringLiteral("Videogramas Grabados"); }
+
+QStringList Formulario618::tablas() const
+{
+    return {QStringLiteral("618Ingresos"), QStringLiteral("618TotalPercepcionesEfectuadas")};
+}
+
+CampoValor Formulario618::campoValor() const
+{
+    return {CampoValor::Tipo::Texto, QStringLiteral("Código del Instituto:"), {}, {}};
+}
+
+std::vector<ObservacionValor> Formulario618::validarValor(const QString& escrito) const
+{
+    if (escrito.trimmed().isEmpty())
+        return {{QStringLiteral("Debe ingresar el Código del Instituto"), false}};
+    if (escrito.size() > kLargoCodigoInstituto)
+        return {{QStringLiteral("El Código del Instituto no puede tener más de 20 caracteres"), true}};
+    if (tieneControles(escrito))
+        return {{QStringLiteral("El Código del Instituto contiene caracteres no válidos"), true}};
+    return {};
+}
+
+QString Formulario618::valorAGuardar(const QString& escrito) const
+{
+    return leerNumero(escrito.trimmed()) ? escrito.trimmed() : escrito;
+}
+
+std::map<QString, bool> Formulario618::seccionesConDatos(Database& base, const ClaveDDJJ& clave) const
+{
+    const QString ingresos = QStringLiteral("618Ingresos");
+    const bool ventas = hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=0"));
+    const bool alquileres = hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=1"));
+    // Perceptions are computed from the incomes: without incomes there is nothing to show.
+    const bool percepciones =
+        (ventas || alquileres) && hayFilas(base, QStringLiteral("618TotalPercepcionesEfectuadas"), clave);
+    return {{QStringLiteral("frm618Ingresos1"), ventas},
+            {QStringLiteral("frm618Ingresos2"), alquileres},
+            {QStringLiteral("frm618TotalPercepcionesEfectuadas"), percepciones},
+            {QStringLiteral("frm618TotalADepositar"), percepciones}};
+}
+
+}  // namespace veluma

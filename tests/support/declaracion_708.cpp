@@ -1,0 +1,85 @@
+#include "support/declaracion_708.h"
+
+#include "declarations/ddjj.h"
+
+#include <gtest/gtest.h>
+
+namespace veluma::test {
+
+void crearDeclaracion708(veluma::Sesion& sesion, const QString& alicuota, const QDateTime& hora)
+{
+    veluma::clsDDJJ ddjj;
+    ddjj.Cuit = sesion.declaracion.cuit;
+    ddjj.Periodo = sesion.declaracion.periodo;
+    ddjj.Secuencia = sesion.declaracion.secuencia;
+    ddjj.Formulario = 708;
+    ddjj.campo1 = alicuota;
+    ddjj.hora = hora;
+    ASSERT_EQ(ddjj.Agregar(sesion.base), QString());
+    sesion.declaracion.formulario = 708;
+    sesion.declaracion.campo1 = alicuota;
+}
+
+qint32 agregarSala708(veluma::Sesion& sesion, const QString& nombre, const QString& domicilio, const QString& incaa)
+{
+    veluma::cls708Salas sala;
+    sala.Cuit = sesion.declaracion.cuit;
+    sala.Periodo = sesion.declaracion.periodo;
+    sala.Secuencia = qint16(sesion.declaracion.secuencia);
+    sala.Denominacion = nombre;
+    sala.Domicilio = domicilio;
+    sala.CodigoINCAA = incaa;
+    EXPECT_EQ(sala.Agregar(sesion.base), QString());
+    return sala.codigo;
+}
+
+veluma::cls708ImpuestoDeterminado linea708(const veluma::Sesion& sesion, qint32 sala, int semana, double precio,
+                                           double entradas)
+{
+    veluma::cls708ImpuestoDeterminado linea;
+    linea.Cuit = sesion.declaracion.cuit;
+    linea.Periodo = sesion.declaracion.periodo;
+    linea.Secuencia = qint16(sesion.declaracion.secuencia);
+    linea.CodSala = sala;
+    linea.NroSemana = qint16(semana);
+    linea.PrecioVenta = precio;
+    linea.EntradasVendidas = entradas;
+    return linea;
+}
+
+void agregarLinea708(veluma::Sesion& sesion, qint32 sala, int semana, double precio, double entradas)
+{
+    EXPECT_EQ(linea708(sesion, sala, semana, precio, entradas).Agregar(sesion.base), QString());
+}
+
+veluma::cls708PagoCuenta pagos708(const veluma::Sesion& sesion, double s1, double s2, double s3, double s4)
+{
+    veluma::cls708PagoCuenta pago;
+    pago.Cuit = sesion.declaracion.cuit;
+    pago.Periodo = sesion.declaracion.periodo;
+    pago.Secuencia = qint16(sesion.declaracion.secuencia);
+    pago.Semana1 = s1;
+    pago.Semana2 = s2;
+    pago.Semana3 = s3;
+    pago.Semana4 = s4;
+    return pago;
+}
+
+void declaracionDeReferencia708(veluma::Sesion& sesion, bool conSalas)
+{
+    crearDeclaracion708(sesion);
+    if (!conSalas)
+        return;
+    const qint32 opera = agregarSala708(sesion, QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"),
+                                        QStringLiteral("1234"));
+    const qint32 atlas = agregarSala708(sesion, QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"),
+                                        QStringLiteral("000789"));
+    agregarLinea708(sesion, opera, 1, 5.50, 100);
+    agregarLinea708(sesion, opera, 1, 10, 3);
+    agregarLinea708(sesion, opera, 3, 12.75, 40);
+    agregarLinea708(sesion, atlas, 1, 8, 250);
+    agregarLinea708(sesion, atlas, 2, 8, 10);
+    ASSERT_EQ(pagos708(sesion, 10, 0, 5.5, 0).Agregar(sesion.base), QString());
+}
+
+}  // namespace veluma::test
