@@ -58,7 +58,7 @@ void cargarDeclaracion(Sesion& sesion, int salas)
     ddjj.campo1 = clave.campo1;
     ddjj.hora = QDateTime(QDate(2004, 4, 12), QTime(14, 35, 20));
     exigir(ddjj.Agregar(sesion.base));
-    Transaction lote(sesion.base);
+    std::vector<qint32> codigos;
     for (int numero = 1; numero <= salas; ++numero) {
         cls708Salas sala;
         sala.Cuit = clave.cuit;
@@ -67,10 +67,14 @@ void cargarDeclaracion(Sesion& sesion, int salas)
         sala.Domicilio = QStringLiteral("Lavalle %1").arg(800 + numero);
         sala.CodigoINCAA = QString::number(100000 + numero);
         exigir(sala.Agregar(sesion.base));
+        codigos.push_back(sala.codigo);
+    }
+    Transaction lote(sesion.base);
+    for (int numero = 1; numero <= salas; ++numero) {
         cls708ImpuestoDeterminado linea;
         linea.Cuit = clave.cuit;
         linea.Periodo = clave.periodo;
-        linea.CodSala = sala.codigo;
+        linea.CodSala = codigos[std::size_t(numero - 1)];
         for (int semana = 1; semana <= kSemanas; ++semana) {
             linea.NroSemana = qint16(semana);
             for (int precio = 1; precio <= kPreciosPorSemana; ++precio) {

@@ -147,6 +147,4 @@ std::optional<QDateTime> clsDDJJ::ObtenerHoraDDJJ(Database& base, const ClaveDDJ
     return leerFechaIso(*consulta.text(0));
 }
 
-QString clsDDJJ::ObtenerCodigoInstituto(Database& base, const ClaveDDJJ& clave) { return campo1De(base, clave); }
-
 }  // namespace veluma

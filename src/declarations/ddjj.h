@@ -53,7 +53,6 @@ public:
     // Val of CAMPO1: "10,5" gives 10.
     static double ObtenerAlicuota(Database& base, const ClaveDDJJ& clave);
     static std::optional<QDateTime> ObtenerHoraDDJJ(Database& base, const ClaveDDJJ& clave);
-    static QString ObtenerCodigoInstituto(Database& base, const ClaveDDJJ& clave);
 };
 
 // "La Declaración Jurada que intenta ingresar ya existe."

@@ -15,19 +15,6 @@ std::vector<std::unique_ptr<Formulario>>& registrados()
 
 }  // namespace
 
-std::vector<ObservacionValor> Formulario::validarValor(const QString&) const { return {}; }
-
-std::unique_ptr<Liquidacion> Formulario::liquidar(Sesion&) const
-{
-    throw Error(kErrorArgumentoNoValido, textoSinPresentacion(numero()));
-}
-
-QString textoSinPresentacion(int formulario)
-{
-    return QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
-           + QString::number(formulario) + QLatin1Char('.');
-}
-
 void registrarFormulario(std::unique_ptr<Formulario> formulario)
 {
     for (auto& registrado : registrados()) {

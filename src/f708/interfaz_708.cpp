@@ -6,7 +6,9 @@
 #include "generation/codificacion.h"
 #include "generation/escritor_registros.h"
 
+#include <QStringBuilder>
 #include <functional>
+#include <unordered_map>
 
 namespace veluma {
 
@@ -20,6 +22,25 @@ QString numerico(double valor, int largo, int decimales)
     QVariant campo(valor);
     return FormatearCampo(campo, largo, decimales);
 }
+
+// The same field of many records: a month repeats a few prices and ticket
+// counts over every room and week, so each value is encoded once.
+class CampoRepetido {
+public:
+    CampoRepetido(int largo, int decimales) : largo_(largo), decimales_(decimales) {}
+    const QString& operator()(double valor)
+    {
+        auto [campo, nuevo] = codificados_.try_emplace(valor);
+        if (nuevo)
+            campo->second = numerico(valor, largo_, decimales_);
+        return campo->second;
+    }
+
+private:
+    int largo_;
+    int decimales_;
+    std::unordered_map<double, QString> codificados_;
+};
 
 // T(largo): the text blank-padded on the right.
 QString texto(const QString& valor, int largo)
@@ -146,10 +167,11 @@ bool cls708Interfaz::GenerarRegistro3(EscritorRegistros& salida)
         salida.anotarMotivo(sinImpuestoDeterminado());
         return false;
     }
+    CampoRepetido precio(15, 2), entradas(6, 0), precioBasico(15, 4), impuesto(15, 2);
     for (const LineaLiquidada* linea : lineas) {
-        if (!salida.agregar(QStringLiteral("03") + texto(linea->codigoINCAA, 6) + QString::number(linea->nroSemana)
-                                + numerico(linea->precioVenta, 15, 2) + numerico(linea->entradas, 6, 0)
-                                + numerico(linea->precioBasico, 15, 4) + numerico(linea->impuesto, 15, 2),
+        if (!salida.agregar(u"03" % texto(linea->codigoINCAA, 6) % QString::number(linea->nroSemana)
+                                % precio(linea->precioVenta) % entradas(linea->entradas)
+                                % precioBasico(linea->precioBasico) % impuesto(linea->impuesto),
                             60))
             return false;
     }

@@ -1,7 +1,7 @@
 #include "f708/liquidacion_708.h"
 
-#include "core/fechas.h"
 #include "core/numeros.h"
+#include "declarations/ddjj.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/interfaz_708.h"
 #include "f708/reportes_708.h"
@@ -18,17 +18,23 @@ namespace {
 
 void leerDeclaracion(Database& base, Liquidacion708& liquidacion)
 {
-    // The lowest CAMPO1 first, as every reader of the declaration row takes it.
-    Statement consulta = base.prepare(QStringLiteral("SELECT CAMPO1, HORA FROM DDJJ WHERE CUIT=? AND PERIODO=? "
-                                                     "AND SECUENCIA=? AND FORMULARIO=? ORDER BY CAMPO1 LIMIT 1"));
-    ligarClave(consulta, liquidacion.clave).bind(4, liquidacion.clave.formulario);
-    if (!consulta.next())
-        return;
-    liquidacion.alicuota = Val(consulta.text(0).value_or(QString()));
-    if (const std::optional<QString> texto = consulta.text(1))
-        if (const std::optional<QDateTime> hora = leerFechaIso(*texto))
-            liquidacion.hora = hora->toString(QStringLiteral("HHmmss"));
+    liquidacion.alicuota = clsDDJJ::ObtenerAlicuota(base, liquidacion.clave);
+    if (const std::optional<QDateTime> hora = clsDDJJ::ObtenerHoraDDJJ(base, liquidacion.clave))
+        liquidacion.hora = hora->toString(QStringLiteral("HHmmss"));
 }
+
+// A line's tax depends on its base price and its tickets alone.
+struct ClaveImpuesto {
+    double precioBasico;
+    qint32 entradas;
+    bool operator==(const ClaveImpuesto&) const = default;
+};
+struct HashImpuesto {
+    std::size_t operator()(const ClaveImpuesto& clave) const
+    {
+        return std::hash<double>()(clave.precioBasico) ^ (std::hash<qint32>()(clave.entradas) << 1);
+    }
+};
 
 // Each line's base price and tax, computed once per distinct price and
 // quantity: a month repeats the same few prices in every room and week.
@@ -38,6 +44,7 @@ void leerLineas(Database& base, Liquidacion708& liquidacion)
     for (const Sala& sala : liquidacion.salas)
         salas.emplace(sala.codigo, &sala);
     std::unordered_map<double, double> preciosBasicos;
+    std::unordered_map<ClaveImpuesto, double, HashImpuesto> impuestos;
 
     Statement consulta = base.prepare(QStringLiteral(
         "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
@@ -53,8 +60,11 @@ void leerLineas(Database& base, Liquidacion708& liquidacion)
         if (nuevo)
             basico->second = cls708ImpuestoDeterminado::PrecioBasico(linea.precioVenta, liquidacion.alicuota);
         linea.precioBasico = basico->second;
-        linea.impuesto =
-            cls708ImpuestoDeterminado::impuestodeterminado(linea.precioBasico, linea.entradas, liquidacion.alicuota);
+        auto [impuesto, otro] = impuestos.try_emplace({linea.precioBasico, linea.entradas}, 0.0);
+        if (otro)
+            impuesto->second = cls708ImpuestoDeterminado::impuestodeterminado(linea.precioBasico, linea.entradas,
+                                                                              liquidacion.alicuota);
+        linea.impuesto = impuesto->second;
         if (const auto sala = salas.find(linea.codSala); sala != salas.end()) {
             linea.codigoINCAA = sala->second->codigoINCAA;
             linea.conSala = true;

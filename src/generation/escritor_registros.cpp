@@ -44,8 +44,8 @@ bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDe
                      + QStringLiteral(" es incorrecta.\r\n"));
         return false;
     }
-    const QByteArray linea = aWindows1252(registro) + finDeLinea;
-    if (archivo_.write(linea) != linea.size()) {
+    const QByteArray linea = aWindows1252(registro);
+    if (archivo_.write(linea) != linea.size() || archivo_.write(finDeLinea) != qint64(qstrlen(finDeLinea))) {
         anotarMotivo(QStringLiteral("No se pudo escribir el archivo ") + ruta_ + QStringLiteral(": ")
                      + archivo_.errorString() + QStringLiteral("\n"));
         return false;

@@ -27,10 +27,10 @@ char aByte(char16_t caracter)
 
 QByteArray aWindows1252(const QString& texto)
 {
-    QByteArray bytes;
-    bytes.reserve(texto.size());
+    QByteArray bytes(texto.size(), Qt::Uninitialized);
+    char* destino = bytes.data();
     for (const QChar caracter : texto)
-        bytes.append(aByte(caracter.unicode()));
+        *destino++ = aByte(caracter.unicode());
     return bytes;
 }
 

@@ -192,7 +192,6 @@ TEST_F(DDJJ, LasConsultasDeUnaDeclaracionLeenCampo1YHora)
     EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200403, 1, 617}), 10.5);
     EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200404, 0, 617}), 306.0);  // the lowest CAMPO1
     EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200405, 0, 617}), 0.0);
-    EXPECT_EQ(clsDDJJ::ObtenerCodigoInstituto(sesion.base, {kCuit, 200403, 1, 617}), "10.5");
     EXPECT_EQ(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 0, 617}), std::optional<QDateTime>(hora));
     EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 1, 617}).has_value());
     EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 2, 617}).has_value());

@@ -1,0 +1,20 @@
+#include "declarations/formulario.h"
+
+#include "core/error.h"
+
+namespace veluma {
+
+std::vector<ObservacionValor> Formulario::validarValor(const QString&) const { return {}; }
+
+std::unique_ptr<Liquidacion> Formulario::liquidar(Sesion&) const
+{
+    throw Error(kErrorArgumentoNoValido, textoSinPresentacion(numero()));
+}
+
+QString textoSinPresentacion(int formulario)
+{
+    return QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")
+           + QString::number(formulario) + QLatin1Char('.');
+}
+
+}  // namespace veluma
