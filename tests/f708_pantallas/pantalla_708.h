@@ -39,7 +39,7 @@ protected:
     template <class T = QWidget>
     T* control(const char* nombre)
     {
-        return test::control<T>(pantalla.get(), nombre);
+        return test::hijo<T>(*pantalla, nombre);
     }
     QString texto(const char* caja) { return test::texto(pantalla.get(), caja); }
     void pulsar(const char* nombre) { test::pulsar(pantalla.get(), nombre); }

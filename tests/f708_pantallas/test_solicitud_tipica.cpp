@@ -58,12 +58,12 @@ protected:
     void venderEntradas(QWidget* salas, const QString& sala, const char* semana,
                         const QList<std::pair<QString, QString>>& lineas, QString* totalSemana = nullptr)
     {
-        auto* grilla = test::control<QTableView>(salas, "Grilla");
+        auto* grilla = test::hijo<QTableView>(*salas, "Grilla");
         for (int fila = 0; fila < grilla->model()->rowCount(); ++fila)
             if (grilla->model()->index(fila, 0).data().toString() == sala)
                 grilla->setCurrentIndex(grilla->model()->index(fila, 0));
         ASSERT_EQ(test::texto(salas, "txtDenominacion"), sala);
-        QTreeWidgetItem* nodo = test::nodoDeClave(*test::control<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        QTreeWidgetItem* nodo = test::nodoDeClave(*test::hijo<QTreeWidget>(*salas, "arbol"), QString::fromLatin1(semana));
         ASSERT_NE(nodo, nullptr);
         alAparecerModal([&](QWidget* entradas) {
             for (const auto& [precio, cantidad] : lineas) {
@@ -76,9 +76,9 @@ protected:
                 *totalSemana = test::texto(entradas, "txtTotalImpuestoSemana");
             test::pulsar(entradas, "cmdSalir");
         });
-        emit test::control<QTreeWidget>(salas, "arbol")->itemDoubleClicked(nodo, 0);
+        emit test::hijo<QTreeWidget>(*salas, "arbol")->itemDoubleClicked(nodo, 0);
         // The tree is built again once the tickets are in.
-        nodo = test::nodoDeClave(*test::control<QTreeWidget>(salas, "arbol"), QString::fromLatin1(semana));
+        nodo = test::nodoDeClave(*test::hijo<QTreeWidget>(*salas, "arbol"), QString::fromLatin1(semana));
         ASSERT_NE(nodo, nullptr);
         EXPECT_EQ(nodo->data(0, Qt::UserRole + 1).toString(), QStringLiteral("lleno"));
     }
@@ -86,7 +86,7 @@ protected:
     // Saves the preview as a PDF through the print screen's own dialog.
     void guardarPdf(QWidget* impresion, const QString& ruta)
     {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return test::control<QAbstractButton>(impresion, "cmdPdf")->isEnabled(); }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return test::hijo<QAbstractButton>(*impresion, "cmdPdf")->isEnabled(); }, 10000));
         std::function<void(QWidget*)> elegir = [&](QWidget* ventana) {
             auto* dialogo = qobject_cast<QFileDialog*>(ventana);
             if (!dialogo) {
@@ -94,7 +94,7 @@ protected:
                 return;
             }
             dialogo->setDirectory(QFileInfo(ruta).absolutePath());
-            test::control<QLineEdit>(dialogo, "fileNameEdit")->setText(QFileInfo(ruta).fileName());
+            test::hijo<QLineEdit>(*dialogo, "fileNameEdit")->setText(QFileInfo(ruta).fileName());
             static_cast<QDialog*>(dialogo)->accept();
         };
         alAparecerModal(elegir);
@@ -108,9 +108,9 @@ protected:
         auto* destino = qobject_cast<frmGenerar*>(pantalla);
         ASSERT_NE(destino, nullptr);
         destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD.path());
-        test::control<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+        test::hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
         test::pulsar(destino, "cmdAceptar");
-        test::control<QTabWidget>(destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::Disquete));
+        test::hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::Disquete));
         test::pulsar(destino, "cmdAceptar");
         test::pulsar(destino, "cmdSalir");
     }
@@ -159,7 +159,7 @@ TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCdYEnDisquete)
     abrirSeccion(QStringLiteral("frm708Saldos"), [&](QWidget* saldo) {
         for (const char* caja : {"txtTotalImpuestoDeclarado", "TxtPagoCuenta", "txtSaldoPendienteIngreso"})
             saldos += test::texto(saldo, caja);
-        ASSERT_TRUE(test::control<QAbstractButton>(saldo, "cmdFormulario")->isEnabled());
+        ASSERT_TRUE(test::hijo<QAbstractButton>(*saldo, "cmdFormulario")->isEnabled());
         alAparecerModal([&](QWidget* impresion) { guardarPdf(impresion, pdf); });
         test::pulsar(saldo, "cmdFormulario");
         alAparecerModal([&](QWidget* destino) { generarHaciaCdYDisquete(destino); });

@@ -24,9 +24,9 @@ using veluma::test::UnidadesSimuladas;
 
 namespace {
 
-const QString kInsertar = QStringLiteral("Atención...!!!: Por favor inserte el diskette %1 de %2 en el drive a:\\");
-const QString kReemplazar = QStringLiteral("El archivo ya existe en la unidad destino. Desea reemplazarlo?");
-const QString kFinCorrecto = QStringLiteral("Información: El proceso finalizó correctamente.");
+const QString kInsertar = "Atención...!!!: Por favor inserte el diskette %1 de %2 en el drive a:\\";
+const QString kReemplazar = tituloPrograma() + ": El archivo ya existe en la unidad destino. Desea reemplazarlo?";
+const QString kFinCorrecto = "Información: El proceso finalizó correctamente.";
 
 // Bytes that show where they came from: no two neighbouring blocks alike.
 QByteArray contenido(qint64 largo)
@@ -53,36 +53,32 @@ public:
     qint64 maximo = -1;
     qint64 valor = -1;
     QList<qint64> valores;
-    QString estado = QStringLiteral("sin tocar");
+    QString estado = "sin tocar";
     QString etiqueta;
     std::function<void(qint64)> alAvanzar;  // what happens to the volume as the copy goes
 };
 
 constexpr qint64 kCapacidadUnidad = 3000000;
 
-class CopiaEnDisquetes : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(trabajo.isValid());
-        letra = unidades.agregar(QStringLiteral("USB DISK"), kCapacidadUnidad);
-    }
+// A removable drive of kCapacidadUnidad bytes, with the user at the questions and the progress shown.
+struct Disquetera {
+    Disquetera() { letra = unidades.agregar("USB DISK", kCapacidadUnidad); }
 
-    QString origen() const { return trabajo.filePath(QStringLiteral("Genera.dat")); }
-    QString enMedio(int medio) const { return unidades.medios(letra).at(medio) + QStringLiteral("/F617.dat"); }
+    QString origen() const { return trabajo.filePath("Genera.dat"); }
+    QString enMedio(int medio) const { return unidades.medios(letra).at(medio) + "/F617.dat"; }
 
+    // True when the copy was cancelled, as MVolCopy answers.
     bool copiar(const QByteArray& datos, qint64 capacidad)
     {
         escribirArchivo(origen(), datos);
-        CopiaDisquetes copia(unidades, mensajes, avance);
-        return copia.MVolCopy(origen(), QStringLiteral("F617.dat"), letra, capacidad, 123);
+        return CopiaDisquetes(unidades, mensajes, avance).MVolCopy(origen(), "F617.dat", letra, capacidad, 123);
     }
 
     // Each new volume asked for gets a fresh medium, as the user swaps them.
     void cambiarMedioAlPedirlo()
     {
         mensajes.alPreguntar = [this](const QString& texto) {
-            if (texto.startsWith(QStringLiteral("Por favor inserte")) && !texto.contains(QStringLiteral(" 1 de ")))
+            if (texto.startsWith("Por favor inserte") && !texto.contains(" 1 de "))
                 unidades.cambiarMedio(letra);
         };
     }
@@ -94,26 +90,11 @@ protected:
     QChar letra;
 };
 
-TEST(MensajesDeDisco, CadaNumeroConSuTexto)
-{
-    EXPECT_EQ(MensajeErrorDisco(70), "Disquete protegido contra escritura.");
-    EXPECT_EQ(MensajeErrorDisco(57), "Disquetera en mal funcionamiento.");
-    EXPECT_EQ(MensajeErrorDisco(61), "No hay suficiente espacio disponible en la unidad destino.");
-    for (int numero = 63; numero <= 67; ++numero)
-        EXPECT_EQ(MensajeErrorDisco(numero), "Error de grabación.");
-    EXPECT_EQ(MensajeErrorDisco(68), "Disquetera no disponible.");
-    EXPECT_EQ(MensajeErrorDisco(52), "Disquete no insertado o defectuoso.");
-    EXPECT_EQ(MensajeErrorDisco(71), "Disquete no insertado o defectuoso.");
-    EXPECT_EQ(MensajeErrorDisco(0), "El proceso finalizó exitosamente.");
-    EXPECT_EQ(MensajeErrorDisco(62), "62: Error de grabación.");
-    EXPECT_EQ(MensajeErrorDisco(75), "75: Error de grabación.");
-}
-
-TEST(MensajesDeDisco, EspacioDisponibleHastaElUltimoByteYNuncaSinMedio)
+TEST(MediosDisponibles, EspacioHastaElUltimoByteYNuncaSinMedio)
 {
     UnidadesSimuladas unidades;
-    const QChar a = unidades.agregar(QStringLiteral("A"), 1000);
-    escribirArchivo(unidades.raiz(a) + QStringLiteral("/ocupado"), QByteArray(400, 'x'));
+    const QChar a = unidades.agregar("A", 1000);
+    escribirArchivo(unidades.raiz(a) + "/ocupado", QByteArray(400, 'x'));
     EXPECT_TRUE(EspacioDisponible(unidades, a, 600));
     EXPECT_FALSE(EspacioDisponible(unidades, a, 601));
     unidades.quitarMedio(a);
@@ -121,164 +102,153 @@ TEST(MensajesDeDisco, EspacioDisponibleHastaElUltimoByteYNuncaSinMedio)
     EXPECT_FALSE(EspacioDisponible(unidades, QChar(u'z'), 0));
 }
 
-TEST_F(CopiaEnDisquetes, UnArchivoChicoVaEnUnDisqueteConSuCabecera)
+const QString kSinMedio = "Atención...!!!: Disquete no insertado o defectuoso.";
+const QStringList kUno{kInsertar.arg(1).arg(1)};  // the request for the only diskette
+
+// The messages so far and one more.
+QStringList operator+(QStringList mensajes, const QString& otro) { return mensajes << otro; }
+
+// What may be on the drive, or happen to it, when the copy starts.
+using Preparacion = std::function<void(Disquetera&)>;
+const Preparacion kNada = [](Disquetera&) {};
+const Preparacion kAnterior = [](Disquetera& d) { escribirArchivo(d.enMedio(0), "anterior"); };
+const Preparacion ponerlo = [](Disquetera& d) { d.unidades.ponerMedio(d.letra); };
+// The drive is empty; while the user is told, `alPoner` happens to it.
+Preparacion sinDisquete(std::function<void(Disquetera&)> alPoner)
 {
-    const QByteArray datos = contenido(100);
-    EXPECT_FALSE(copiar(datos, 1400000));
-
-    EXPECT_EQ(mensajes.mensajes, QStringList{kInsertar.arg(1).arg(1)});
-    EXPECT_EQ(leerArchivo(enMedio(0)), "HEAD10 01 01 000123\n" + datos);
-    EXPECT_EQ(avance.maximo, 120);
-    EXPECT_EQ(avance.valor, 120);
-    EXPECT_EQ(avance.estado, "100%");
-}
-
-TEST_F(CopiaEnDisquetes, LoQueNoCabeSigueEnElDisqueteSiguiente)
-{
-    cambiarMedioAlPedirlo();
-    const QByteArray datos = contenido(1400000);
-    EXPECT_FALSE(copiar(datos, 1400000));
-
-    EXPECT_EQ(mensajes.mensajes, (QStringList{kInsertar.arg(1).arg(2), kInsertar.arg(2).arg(2)}));
-    const QByteArray primero = leerArchivo(enMedio(0));
-    const QByteArray segundo = leerArchivo(enMedio(1));
-    EXPECT_EQ(primero.size(), 1400000);
-    EXPECT_EQ(segundo.size(), 40);
-    EXPECT_EQ(primero.left(20), "HEAD10 01 02 000123\n");
-    EXPECT_EQ(segundo.left(20), "HEAD10 02 02 000123\n");
-    EXPECT_TRUE(primero.mid(20) + segundo.mid(20) == datos);
-    EXPECT_EQ(avance.maximo, 1400040);
-    EXPECT_EQ(avance.valor, 1400040);
-}
-
-TEST_F(CopiaEnDisquetes, UnArchivoGrandeSeCopiaEnBloquesSinCambiarNada)
-{
-    const QByteArray datos = contenido(2500000);
-    EXPECT_FALSE(copiar(datos, 3000000));
-
-    EXPECT_EQ(avance.valores, (QList<qint64>{20, 2000020, 2500020}));
-    EXPECT_TRUE(leerArchivo(enMedio(0)) == "HEAD10 01 01 000123\n" + datos);
-}
-
-TEST_F(CopiaEnDisquetes, ElArchivoQueYaEstaSeReemplazaSoloSiElUsuarioQuiere)
-{
-    escribirArchivo(enMedio(0), "anterior");
-    mensajes.respuestas = {true, false};
-    EXPECT_TRUE(copiar(contenido(100), 1400000));
-    EXPECT_EQ(mensajes.mensajes, (QStringList{kInsertar.arg(1).arg(1), tituloPrograma() + ": " + kReemplazar}));
-    EXPECT_EQ(leerArchivo(enMedio(0)), "anterior");
-    EXPECT_EQ(avance.valor, 0);
-
-    mensajes.mensajes.clear();
-    mensajes.respuestas = {true, true};
-    EXPECT_FALSE(copiar(contenido(100), 1400000));
-    EXPECT_EQ(mensajes.mensajes.size(), 2);
-    EXPECT_EQ(leerArchivo(enMedio(0)).size(), 120);
-}
-
-TEST_F(CopiaEnDisquetes, UnDisqueteLlenoSePideHastaQueElUsuarioCancela)
-{
-    escribirArchivo(unidades.raiz(letra) + QStringLiteral("/otro"), QByteArray(kCapacidadUnidad - 100, 'x'));
-    mensajes.respuestas = {true, true, false};
-    EXPECT_TRUE(copiar(contenido(100), 1400000));
-
-    const QString lleno = QStringLiteral("Atención...!!!: No hay suficiente espacio disponible en la unidad destino.");
-    EXPECT_EQ(mensajes.mensajes, (QStringList{kInsertar.arg(1).arg(1), lleno, lleno}));
-    EXPECT_FALSE(QFile::exists(enMedio(0)));
-    EXPECT_EQ(avance.valor, 0);
-    EXPECT_EQ(avance.estado, "");
-}
-
-TEST_F(CopiaEnDisquetes, UnDisqueteProtegidoSeInformaEnCadaIntento)
-{
-    unidades.protegerContraEscritura(letra);
-    mensajes.respuestas = {true, true, false};
-    EXPECT_TRUE(copiar(contenido(100), 1400000));
-
-    const QString protegido = QStringLiteral("Atención...!!!: Disquete protegido contra escritura.");
-    EXPECT_EQ(mensajes.mensajes, (QStringList{kInsertar.arg(1).arg(1), protegido, protegido}));
-    EXPECT_FALSE(QFile::exists(enMedio(0)));
-}
-
-TEST_F(CopiaEnDisquetes, SinDisqueteReintentarNoSigueMientrasNoSeInserte)
-{
-    unidades.quitarMedio(letra);
-    mensajes.respuestas = {true, true};
-    EXPECT_TRUE(copiar(contenido(100), 1400000));
-    EXPECT_EQ(mensajes.mensajes,
-              (QStringList{kInsertar.arg(1).arg(1), "Atención...!!!: Disquete no insertado o defectuoso."}));
-
-    // Inserted while the message is shown: the retry goes on with the copy.
-    mensajes.mensajes.clear();
-    mensajes.alPreguntar = [this](const QString& texto) {
-        if (texto == MensajeErrorDisco(kDiscoSinMedio))
-            unidades.ponerMedio(letra);
+    return [alPoner](Disquetera& d) {
+        d.unidades.quitarMedio(d.letra);
+        d.mensajes.alPreguntar = [&d, alPoner](const QString& texto) {
+            if (texto == MensajeErrorDisco(kDiscoSinMedio))
+                alPoner(d);
+        };
     };
-    unidades.quitarMedio(letra);
-    EXPECT_FALSE(copiar(contenido(100), 1400000));
-    EXPECT_EQ(mensajes.mensajes.size(), 2);
-    EXPECT_EQ(leerArchivo(enMedio(0)).size(), 120);
 }
 
-TEST_F(CopiaEnDisquetes, ElMedioQueLlegaConElReintentoTambienPreguntaSiReemplazar)
+// Each volume in a medium of its own, as the user swaps them when asked: the header, then as much of the file as
+// fits, copied in blocks of 2,000,000 bytes.
+TEST(CopiaEnDisquetes, CadaVolumenLlevaSuCabeceraYLaParteQueLeCabe)
 {
-    unidades.quitarMedio(letra);
-    mensajes.alPreguntar = [this](const QString& texto) {
-        if (texto == MensajeErrorDisco(kDiscoSinMedio))
-            escribirArchivo(unidades.cambiarMedio(letra) + QStringLiteral("/F617.dat"), "anterior");
+    const struct {
+        const char* caso;
+        qint64 largo, capacidad;
+        Preparacion preparar;
+        QStringList mensajes;
+        QList<qint64> avance;
+    } casos[] = {
+        {"chico", 100, 1400000, kNada, kUno, {20, 120}},
+        {"en dos",
+         1400000,
+         1400000,
+         kNada,
+         {kInsertar.arg(1).arg(2), kInsertar.arg(2).arg(2)},
+         {20, 1400000, 1400020, 1400040}},
+        {"grande", 2500000, 3000000, kNada, kUno, {20, 2000020, 2500020}},
+        {"el anterior, si el usuario quiere", 100, 1400000, kAnterior, kUno + kReemplazar, {20, 120}},
+        {"el disquete puesto durante el aviso", 100, 1400000, sinDisquete(ponerlo), kUno + kSinMedio, {20, 120}},
     };
-    mensajes.respuestas = {true, true, false};
-    EXPECT_TRUE(copiar(contenido(100), 1400000));
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Disquetera disquetera;
+        disquetera.cambiarMedioAlPedirlo();
+        caso.preparar(disquetera);
+        const QByteArray datos = contenido(caso.largo);
+        EXPECT_FALSE(disquetera.copiar(datos, caso.capacidad));
 
-    EXPECT_EQ(mensajes.mensajes.last(), tituloPrograma() + ": " + kReemplazar);
-    EXPECT_EQ(leerArchivo(enMedio(1)), "anterior");
+        const int volumenes = int(disquetera.unidades.medios(disquetera.letra).size());
+        QByteArray copiado;
+        for (int volumen = 1; volumen <= volumenes; ++volumen) {
+            const QByteArray grabado = leerArchivo(disquetera.enMedio(volumen - 1));
+            EXPECT_EQ(grabado.left(20), QStringLiteral("HEAD10 %1 %2 000123\n")
+                                            .arg(volumen, 2, 10, QLatin1Char('0'))
+                                            .arg(volumenes, 2, 10, QLatin1Char('0'))
+                                            .toLatin1());
+            EXPECT_LE(grabado.size(), caso.capacidad);
+            copiado += grabado.mid(20);
+        }
+        EXPECT_EQ(disquetera.mensajes.mensajes, caso.mensajes);
+        EXPECT_TRUE(copiado == datos);
+        EXPECT_EQ(disquetera.avance.maximo, caso.largo + 20 * volumenes);
+        EXPECT_EQ(disquetera.avance.valores, caso.avance);
+        EXPECT_EQ(disquetera.avance.estado, "100%");
+    }
 }
 
-TEST_F(CopiaEnDisquetes, UnMedioQueDesapareceALaMitadNoTerminaComoCopiado)
+// Each failure is said as it happens, asked again while the user retries, and the copy ends cancelled: nothing
+// of it on the medium in the drive and the progress back at zero.
+TEST(CopiaEnDisquetes, UnaCopiaQueNoTerminaSeCancelaSinDejarNada)
 {
-    avance.alAvanzar = [this](qint64 valor) {
-        if (valor >= 2000020)
-            unidades.desaparecer(letra);
+    const QString lleno = "Atención...!!!: No hay suficiente espacio disponible en la unidad destino.";
+    const QString protegido = "Atención...!!!: Disquete protegido contra escritura.";
+    const Preparacion casiLleno = [](Disquetera& d) {
+        escribirArchivo(d.unidades.raiz(d.letra) + "/otro", QByteArray(kCapacidadUnidad - 100, 'x'));
     };
-    EXPECT_TRUE(copiar(contenido(2500000), 3000000));
-
-    EXPECT_EQ(mensajes.mensajes,
-              (QStringList{kInsertar.arg(1).arg(1), tituloPrograma() + ": Disquetera no disponible."}));
-    EXPECT_EQ(avance.valor, 0);
-    EXPECT_EQ(avance.estado, "");
+    const Preparacion protegerlo = [](Disquetera& d) { d.unidades.protegerContraEscritura(d.letra); };
+    const Preparacion otroConElArchivo =
+        sinDisquete([](Disquetera& d) { escribirArchivo(d.unidades.cambiarMedio(d.letra) + "/F617.dat", "anterior"); });
+    const Preparacion quitarloALaMitad = [](Disquetera& d) {
+        d.avance.alAvanzar = [&d](qint64 valor) {
+            if (valor >= 2000020)
+                d.unidades.desaparecer(d.letra);
+        };
+    };
+    const Preparacion sinOrigen = [](Disquetera& d) { QFile::remove(d.origen()); };
+    const QString desaparecido = tituloPrograma() + ": Disquetera no disponible.";
+    const struct {
+        const char* caso;
+        Preparacion preparar;
+        std::deque<bool> respuestas;
+        QStringList mensajes;
+        QByteArray queda;  // in the drive under the copy's name; nothing when there is no such file
+    } casos[] = {
+        {"el usuario no reemplaza el anterior", kAnterior, {true, false}, kUno + kReemplazar, "anterior"},
+        {"disquete lleno", casiLleno, {true, true, false}, kUno + lleno + lleno, {}},
+        {"protegido contra escritura", protegerlo, {true, true, false}, kUno + protegido + protegido, {}},
+        // Retrying with the drive still empty does not go on.
+        {"sin disquete", sinDisquete(kNada), {true, true}, kUno + kSinMedio, {}},
+        {"el que llega al reintentar tiene el archivo",
+         otroConElArchivo,
+         {true, true, false},
+         kUno + kSinMedio + kReemplazar,
+         "anterior"},
+        {"el disquete desaparece a la mitad", quitarloALaMitad, {}, kUno + desaparecido, {}},
+        {"sin archivo que copiar", sinOrigen, {false}, {"Atención.: 53: Error de grabación."}, {}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Disquetera disquetera;
+        escribirArchivo(disquetera.origen(), contenido(2500000));
+        caso.preparar(disquetera);
+        disquetera.mensajes.respuestas = caso.respuestas;
+        EXPECT_TRUE(CopiaDisquetes(disquetera.unidades, disquetera.mensajes, disquetera.avance)
+                        .MVolCopy(disquetera.origen(), "F617.dat", disquetera.letra, 3000000, 123));
+        EXPECT_EQ(disquetera.mensajes.mensajes, caso.mensajes);
+        EXPECT_EQ(leerArchivo(disquetera.unidades.medios(disquetera.letra).last() + "/F617.dat"), caso.queda);
+        EXPECT_EQ(disquetera.avance.valor, 0);
+        EXPECT_EQ(disquetera.avance.estado, "");
+    }
 }
 
-TEST_F(CopiaEnDisquetes, LoQueNoEntraEnLaCabeceraSeRechazaAntesDePedirDisquetes)
+TEST(CopiaEnDisquetes, LoQueNoEntraEnLaCabeceraSeRechazaAntesDePedirDisquetes)
 {
+    Disquetera disquetera;
     // 100 volumes of one byte each: the header counts up to 99.
-    EXPECT_THROW(copiar(contenido(100), 21), Error);
-    EXPECT_TRUE(mensajes.mensajes.isEmpty());
+    EXPECT_THROW(disquetera.copiar(contenido(100), 21), Error);
+    EXPECT_TRUE(disquetera.mensajes.mensajes.isEmpty());
 
-    EXPECT_TRUE(copiar(contenido(100), 20));
-    EXPECT_EQ(mensajes.mensajes,
+    EXPECT_TRUE(disquetera.copiar(contenido(100), 20));
+    EXPECT_EQ(disquetera.mensajes.mensajes,
               QStringList{tituloPrograma() + ": No hay suficiente espacio disponible en la unidad destino."});
-    EXPECT_EQ(archivosEn(unidades.raiz(letra)), QStringList());
+    EXPECT_EQ(archivosEn(disquetera.unidades.raiz(disquetera.letra)), QStringList());
 }
 
-TEST_F(CopiaEnDisquetes, SinArchivoDeOrigenSeOfreceReintentar)
-{
-    mensajes.respuesta = Respuesta::No;
-    CopiaDisquetes copia(unidades, mensajes, avance);
-    EXPECT_TRUE(copia.MVolCopy(origen(), QStringLiteral("F617.dat"), letra, 1400000, 1));
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención.: 53: Error de grabación."});
-    EXPECT_EQ(avance.valor, 0);
-}
-
+// The CD folder; through the screen, with its messages, in the screen's tests.
 class CopiaEnCarpeta : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(trabajo.isValid());
-        ASSERT_TRUE(destino.isValid());
-        escribirArchivo(trabajo.filePath(QStringLiteral("Genera.dat")), datos);
-    }
+    void SetUp() override { escribirArchivo(generado(), datos); }
 
-    QString generado() const { return trabajo.filePath(QStringLiteral("Genera.dat")); }
+    QString generado() const { return trabajo.filePath("Genera.dat"); }
+    QString copia() const { return destino.filePath("F617.dat"); }
 
     const QByteArray datos = contenido(4096);
     QTemporaryDir trabajo;
@@ -287,146 +257,83 @@ protected:
     AvanceGrabado avance;
 };
 
-TEST_F(CopiaEnCarpeta, CopiaEnBloquesYAvisaElPorcentaje)
+TEST_F(CopiaEnCarpeta, CopiaEnBloquesConSuPorcentajeYSoloReemplazaConPermiso)
 {
-    const QString copia = destino.filePath(QStringLiteral("F617.dat"));
-    EXPECT_EQ(CopyFile(generado(), copia, mensajes, avance), 4096);
+    escribirArchivo(copia(), "anterior");
+    mensajes.respuesta = Respuesta::No;
+    EXPECT_EQ(CopyFile(generado(), copia(), mensajes, avance), 0);
+    EXPECT_EQ(mensajes.mensajes, QStringList{kReemplazar});
+    EXPECT_EQ(leerArchivo(copia()), "anterior");
 
-    EXPECT_TRUE(leerArchivo(copia) == datos);
+    mensajes.respuesta = Respuesta::Si;
+    EXPECT_EQ(CopyFile(generado(), copia(), mensajes, avance), 4096);
+    EXPECT_TRUE(leerArchivo(copia()) == datos);
     EXPECT_EQ(archivosEn(destino.path()), QStringList{"F617.dat"});
     EXPECT_EQ(avance.maximo, 100);
     EXPECT_EQ(avance.valores, (QList<qint64>{25, 50, 75, 100}));
     EXPECT_EQ(avance.etiqueta, "Porcentaje completado: 100%");
-    EXPECT_TRUE(mensajes.mensajes.isEmpty());
-}
-
-TEST_F(CopiaEnCarpeta, NoReemplazaSinPermiso)
-{
-    const QString copia = destino.filePath(QStringLiteral("F617.dat"));
-    escribirArchivo(copia, "anterior");
-    mensajes.respuesta = Respuesta::No;
-    EXPECT_EQ(CopyFile(generado(), copia, mensajes, avance), 0);
-    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": " + kReemplazar});
-    EXPECT_EQ(leerArchivo(copia), "anterior");
-
-    mensajes.respuesta = Respuesta::Si;
-    EXPECT_EQ(CopyFile(generado(), copia, mensajes, avance), 4096);
-    EXPECT_TRUE(leerArchivo(copia) == datos);
 }
 
 TEST_F(CopiaEnCarpeta, UnaFallaNoDejaNadaConElNombreFinal)
 {
     // The folder goes away while the copy is being written.
-    const QString carpeta = destino.filePath(QStringLiteral("pendrive"));
+    const QString carpeta = destino.filePath("pendrive");
     ASSERT_TRUE(QDir().mkpath(carpeta));
     avance.alAvanzar = [&](qint64 valor) {
         if (valor == 50)
             QDir(carpeta).removeRecursively();
     };
-    EXPECT_EQ(CopyFile(generado(), carpeta + QStringLiteral("/F617.dat"), mensajes, avance), 0);
+    EXPECT_EQ(CopyFile(generado(), carpeta + "/F617.dat", mensajes, avance), 0);
     ASSERT_EQ(mensajes.mensajes.size(), 1);
-    EXPECT_TRUE(mensajes.mensajes.first().startsWith(QStringLiteral("Información: ")));
-    EXPECT_FALSE(QFile::exists(carpeta + QStringLiteral("/F617.dat")));
+    EXPECT_TRUE(mensajes.mensajes.first().startsWith("Información: "));
+    EXPECT_FALSE(QFile::exists(carpeta + "/F617.dat"));
 
     // A folder that is not there at all.
     mensajes.mensajes.clear();
-    EXPECT_EQ(CopyFile(generado(), destino.filePath(QStringLiteral("no/F617.dat")), mensajes, avance), 0);
+    EXPECT_EQ(CopyFile(generado(), destino.filePath("no/F617.dat"), mensajes, avance), 0);
     EXPECT_EQ(mensajes.mensajes.size(), 1);
     EXPECT_EQ(archivosEn(destino.path()), QStringList());
 }
 
-TEST_F(CopiaEnCarpeta, ViaEstandardPideCarpetaYPermisoParaReemplazar)
+TEST_F(CopiaEnCarpeta, ViaEstandardPidePermisoParaReemplazar)
 {
-    ViaEstandard(QString(), QStringLiteral("F617_CD.dat"), trabajo.path() + "/", mensajes, avance);
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: No se ha especificado correctamente el destino"});
-    EXPECT_EQ(avance.estado, "sin tocar");
-
-    const QString copia = destino.filePath(QStringLiteral("F617_CD.dat"));
+    const QString copia = destino.filePath("F617_CD.dat");
     escribirArchivo(copia, "anterior");
-    mensajes.mensajes.clear();
+    const QString reemplazar = "Advertencia: El archivo ya existe, desea reemplazarlo";
     mensajes.respuesta = Respuesta::No;
-    ViaEstandard(destino.path(), QStringLiteral("F617_CD.dat"), trabajo.path() + "/", mensajes, avance);
-    EXPECT_EQ(mensajes.mensajes,
-              (QStringList{"Advertencia: El archivo ya existe, desea reemplazarlo",
-                           "Información: Generación cancelada por el usuario."}));
+    ViaEstandard(destino.path(), "F617_CD.dat", trabajo.path() + "/", mensajes, avance);
+    EXPECT_EQ(mensajes.mensajes, (QStringList{reemplazar, "Información: Generación cancelada por el usuario."}));
     EXPECT_EQ(leerArchivo(copia), "anterior");
 
     // Yes is asked once: the old file is gone before the copy.
     mensajes.mensajes.clear();
     mensajes.respuesta = Respuesta::Si;
-    ViaEstandard(destino.path(), QStringLiteral("F617_CD.dat"), trabajo.path() + "/", mensajes, avance);
-    EXPECT_EQ(mensajes.mensajes, (QStringList{"Advertencia: El archivo ya existe, desea reemplazarlo", kFinCorrecto}));
+    ViaEstandard(destino.path(), "F617_CD.dat", trabajo.path() + "/", mensajes, avance);
+    EXPECT_EQ(mensajes.mensajes, (QStringList{reemplazar, kFinCorrecto}));
     EXPECT_TRUE(leerArchivo(copia) == datos);
-    EXPECT_EQ(avance.valor, 0);
-    EXPECT_EQ(avance.estado, "0%");
 }
 
-class DestinoInternet : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(raiz.isValid());
-        ASSERT_TRUE(QDir().mkpath(programa()));
-        ASSERT_TRUE(QDir().mkpath(destino()));
-        ASSERT_TRUE(QDir().mkpath(carpetaTrabajo()));
-        escribirArchivo(carpetaTrabajo() + QStringLiteral("cabent.txt"), cabent);
-    }
-
-    QString programa() const { return raiz.filePath(QStringLiteral("veluma")); }
-    QString carpetaTrabajo() const { return raiz.filePath(QStringLiteral("trabajo")) + QLatin1Char('/'); }
-    QString destino() const { return raiz.filePath(QStringLiteral("internet")); }
-
+// The Internet file when its encoding fails; the good one is followed through the screen.
+TEST(DestinoInternet, SiElCodificadorFallaNoQuedaEntradaNiResultado)
+{
     QTemporaryDir raiz;
-    const QByteArray cabent = "HEAD10 01 01 000002\n" + contenido(3000);
-    Instalacion instalacion{programa(), QStringLiteral("veluma"), Version{1, 0, 0}, carpetaTrabajo()};
+    const QString trabajo = raiz.filePath("trabajo") + '/';
+    const QString destino = raiz.filePath("internet");
+    // The encoder cannot write its result where a folder stands.
+    for (const QString& carpeta : {destino, raiz.filePath("veluma"), trabajo + "cabent.b64"})
+        ASSERT_TRUE(QDir().mkpath(carpeta));
+    escribirArchivo(trabajo + "cabent.txt", "HEAD10 01 01 000002\n" + contenido(3000));
     veluma::test::MensajesGrabados mensajes;
     AvanceGrabado avance;
-};
+    const Instalacion instalacion(raiz.filePath("veluma"), "veluma", Version{1, 0, 0}, trabajo);
+    ViaInternet(destino, "F0617301234.dat", trabajo, EncriptarFileWin(instalacion, trabajo, "cabent.txt", mensajes),
+                mensajes, avance);
 
-TEST_F(DestinoInternet, CodificaYDejaElArchivoDeEntradaComoEstaba)
-{
-    EXPECT_EQ(EncriptarFileWin(instalacion, carpetaTrabajo(), QStringLiteral("cabent.txt"), mensajes), "cabent.b64");
-
-    EXPECT_TRUE(mensajes.mensajes.isEmpty());
-    EXPECT_EQ(archivosEn(carpetaTrabajo()), (QStringList{"cabent.b64", "cabent.txt"}));
-    EXPECT_TRUE(leerArchivo(carpetaTrabajo() + QStringLiteral("cabent.txt")) == cabent);
-    const std::optional<QByteArray> decodificado =
-        decodificarFileWin(leerArchivo(carpetaTrabajo() + QStringLiteral("cabent.b64")));
-    ASSERT_TRUE(decodificado);
-    EXPECT_TRUE(*decodificado == cabent);
-}
-
-TEST_F(DestinoInternet, SiElCodificadorFallaNoQuedaEntradaNiResultado)
-{
-    // The encoder cannot write its result where a folder stands.
-    ASSERT_TRUE(QDir().mkpath(carpetaTrabajo() + QStringLiteral("cabent.b64")));
-    EXPECT_EQ(EncriptarFileWin(instalacion, carpetaTrabajo(), QStringLiteral("cabent.txt"), mensajes), "");
-
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: Se produjo un error durante la generación. (FileWin)"});
-    EXPECT_EQ(archivosEn(carpetaTrabajo()), QStringList{"cabent.b64"});
-    EXPECT_TRUE(leerArchivo(programa() + QStringLiteral("/FWError.txt")).contains("cabent.b64"));
-}
-
-TEST_F(DestinoInternet, ElArchivoLlevaElNombreDeLaDeclaracionYSaleDelTrabajo)
-{
-    ViaInternet(destino(), QStringLiteral("F0617301234.dat"), carpetaTrabajo(), QString(), mensajes, avance);
-    ViaInternet(QString(), QStringLiteral("F0617301234.dat"), carpetaTrabajo(), QStringLiteral("cabent.b64"), mensajes,
-                avance);
-    EXPECT_EQ(mensajes.mensajes,
-              (QStringList{"Información: Se ha producido un error al generar.",
-                           "Atención: No se ha especificado correctamente el destino."}));
-    EXPECT_EQ(archivosEn(destino()), QStringList());
-
-    mensajes.mensajes.clear();
-    escribirArchivo(carpetaTrabajo() + QStringLiteral("cabent.b64"), "codificado");
-    ViaInternet(destino(), QStringLiteral("F0617301234.dat"), carpetaTrabajo(), QStringLiteral("cabent.b64"), mensajes,
-                avance);
-
-    EXPECT_EQ(mensajes.mensajes, QStringList{kFinCorrecto});
-    EXPECT_EQ(archivosEn(destino()), QStringList{"F0617301234.b64"});
-    EXPECT_EQ(leerArchivo(destino() + QStringLiteral("/F0617301234.b64")), "codificado");
-    EXPECT_FALSE(QFile::exists(carpetaTrabajo() + QStringLiteral("cabent.b64")));
-    EXPECT_EQ(avance.valor, 0);
+    EXPECT_EQ(mensajes.mensajes, (QStringList{"Información: Se produjo un error durante la generación. (FileWin)",
+                                              "Información: Se ha producido un error al generar."}));
+    EXPECT_EQ(archivosEn(trabajo), QStringList{"cabent.b64"});
+    EXPECT_EQ(archivosEn(destino), QStringList());
+    EXPECT_TRUE(leerArchivo(raiz.filePath("veluma/FWError.txt")).contains("cabent.b64"));
 }
 
 }  // namespace

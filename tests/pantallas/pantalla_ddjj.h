@@ -45,7 +45,7 @@ protected:
     template <class T = QWidget>
     T* control(const char* nombre)
     {
-        return test::control<T>(pantalla, nombre);
+        return test::hijo<T>(*pantalla, nombre);
     }
     QToolButton* boton(const char* nombre) { return control<QToolButton>(nombre); }
     bool visible(const char* nombre) { return control(nombre)->isVisibleTo(pantalla); }

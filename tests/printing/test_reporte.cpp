@@ -30,12 +30,6 @@ protected:
         }
         return QStringLiteral("sin error");
     }
-
-    QString plantillaPropia(const QString& nombre, const QString& texto)
-    {
-        veluma::test::escribirArchivo(sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + nombre, texto.toUtf8());
-        return sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + nombre;
-    }
 };
 
 }  // namespace
@@ -139,23 +133,32 @@ TEST_F(Reporte, OtroArchivoDeDatosSeAbreConLaClaveDeLaConexion)
 TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
 {
     declaracion(kCuit, 200405, 0, 618, "X");
-    EXPECT_EQ(errorDe(ConfiguracionReporte::deSesion(sesion, "NoEsta.rpt")),
-              "53: No se encuentra el archivo del reporte " + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt.");
-    const QString sinOrigen = plantillaPropia("SinOrigen.rpt", "<html><body>{{Razon}}</body></html>");
-    EXPECT_EQ(errorDe(configurar("SinOrigen.rpt", "")),
-              "5: El reporte " + sinOrigen
-                  + " no indica en su primera línea de dónde lee sus datos (<!-- origen: tabla -->).");
-    const QString abierto = plantillaPropia("Abierto.rpt", "<!-- origen: DDJJ -->\n{{#filas}}{{CUIT}}");
-    EXPECT_EQ(errorDe(configurar("Abierto.rpt", "")),
-              "5: El reporte " + abierto + " no es válido: Unclosed section \"filas\" at 22");
-
-    // Names are looked up before they reach the SQL text.
-    plantillaPropia("Intruso.rpt", "<!-- origen: DDJJ\" WHERE 1=1 OR \"x -->\n{{#filas}}{{CUIT}}{{/filas}}");
-    EXPECT_EQ(errorDe(configurar("Intruso.rpt", "")),
-              "1: No existe la tabla o consulta DDJJ\" WHERE 1=1 OR \"x de la que lee el reporte.");
-    EXPECT_EQ(errorDe(configurar("Salas708.rpt", "{DDJJ.CUIT\" = 1 OR \"CUIT} = 1")),
-              "1: La columna DDJJ.CUIT\" = 1 OR \"CUIT de la fórmula de selección no existe.");
-    EXPECT_EQ(errorDe(configurar("Salas708.rpt", "{Fantasma.CUIT} = 1")),
-              "1: La tabla Fantasma de la fórmula de selección no existe.");
+    const QString carpeta = sesion.instalacion.carpetaPrograma() + '/';
+    const struct {
+        const char* plantilla;
+        const char* texto;  // written into the program folder; nothing for a test template or none at all
+        const char* seleccion;
+        QString error;
+    } casos[] = {
+        {"NoEsta.rpt", nullptr, "", "53: No se encuentra el archivo del reporte " + carpeta + "NoEsta.rpt."},
+        {"SinOrigen.rpt", "<html><body>{{Razon}}</body></html>", "",
+         "5: El reporte " + carpeta
+             + "SinOrigen.rpt no indica en su primera línea de dónde lee sus datos "
+               "(<!-- origen: tabla -->)."},
+        {"Abierto.rpt", "<!-- origen: DDJJ -->\n{{#filas}}{{CUIT}}", "",
+         "5: El reporte " + carpeta + "Abierto.rpt no es válido: Unclosed section \"filas\" at 22"},
+        // Names are looked up before they reach the SQL text.
+        {"Intruso.rpt", "<!-- origen: DDJJ\" WHERE 1=1 OR \"x -->\n{{#filas}}{{CUIT}}{{/filas}}", "",
+         "1: No existe la tabla o consulta DDJJ\" WHERE 1=1 OR \"x de la que lee el reporte."},
+        {"Salas708.rpt", nullptr, "{DDJJ.CUIT\" = 1 OR \"CUIT} = 1",
+         "1: La columna DDJJ.CUIT\" = 1 OR \"CUIT de la fórmula de selección no existe."},
+        {"Salas708.rpt", nullptr, "{Fantasma.CUIT} = 1", "1: La tabla Fantasma de la fórmula de selección no existe."},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.plantilla);
+        if (caso.texto)
+            veluma::test::escribirArchivo(carpeta + caso.plantilla, caso.texto);
+        EXPECT_EQ(errorDe(configurar(caso.plantilla, caso.seleccion)), caso.error);
+    }
     EXPECT_EQ(veluma::test::filasDeConsulta(sesion.base, "SELECT CAMPO1 FROM DDJJ"), QStringList{"X"});
 }

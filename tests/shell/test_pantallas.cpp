@@ -1,33 +1,29 @@
-#include "core/arranque.h"
 #include "core/clave.h"
 #include "core/database.h"
-#include "core/inicio.h"
 #include "core/msgini.h"
-#include "core/sesion.h"
+#include "pantallas/frm_mensaje.h"
 #include "shell/frm_cerrando.h"
 #include "shell/frm_inicio_mensaje.h"
-#include "pantallas/frm_mensaje.h"
 #include "shell/frm_splash.h"
-#include "shell/mdi_principal.h"
 #include "shell/mensajes_dialogo.h"
 #include "shell/visor_ayuda.h"
-#include "support/instalacion_temporal.h"
-#include "support/sesion_de_prueba.h"
+#include "support/controles.h"
+#include "support/filas.h"
 #include "support/mensajes_grabados.h"
 #include "support/modal.h"
+#include "support/sesion_de_prueba.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace veluma;
-using veluma::test::alAparecerModal;
+using veluma::test::hijo;
 
 namespace {
 
@@ -39,53 +35,28 @@ protected:
         sesion.rutaAyuda = sesion.instalacion.rutaAyuda();
     }
 
-    int activoEnArchivo()
+    // Read from the auxiliary file itself, not through the session's link.
+    QStringList activoEnArchivo()
     {
         Database auxiliar = Database::open(sesion.instalacion.rutaBaseAuxiliar(), contrasenaBase());
-        Statement activo = auxiliar.prepare("SELECT Activo FROM MsgConfig ORDER BY rowid LIMIT 1");
-        return activo.next() ? int(*activo.integer(0)) : -1;
-    }
-
-    template <class T>
-    static T* hijo(QWidget& pantalla, const char* nombre)
-    {
-        T* control = pantalla.findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(control, nullptr) << nombre;
-        return control;
+        return veluma::test::filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid LIMIT 1");
     }
 };
 
-TEST_F(Pantallas, AvisoDeInicioMuestraElNombreConSombraYRespetaLaCasilla)
+TEST_F(Pantallas, AvisoDeInicioMuestraElMensajeYGuardaLaCasilla)
 {
-    {
+    for (const bool noMostrar : {false, true}) {
+        SCOPED_TRACE(noMostrar);
         CMsgIni configuracion(sesion.base);
         frmInicioMensaje aviso(configuracion, sesion.rutaAyuda, mensajes);
-        auto* fondo = hijo<QLabel>(aviso, "lblNombreFondo");
-        auto* frente = hijo<QLabel>(aviso, "lblNombreFrente");
-        EXPECT_EQ(fondo->text(), "Veluma");
-        EXPECT_EQ(frente->text(), "Veluma");
-        EXPECT_EQ(fondo->pos() - frente->pos(), QPoint(3, 3));
-        EXPECT_NE(fondo->palette().color(QPalette::WindowText), frente->palette().color(QPalette::WindowText));
         EXPECT_EQ(hijo<QLabel>(aviso, "lblMensaje")->text(), configuracion.Mensaje());
-        EXPECT_EQ(hijo<QPushButton>(aviso, "btnAyuda")->text(), "Ver ayuda");
-        EXPECT_EQ(hijo<QPushButton>(aviso, "btnInicio")->text(), "Salir y ejecutar el sistema");
-        auto* casilla = hijo<QCheckBox>(aviso, "chkNoMostrar");
-        EXPECT_EQ(casilla->text(), "No mostrar esta ventana cada vez que inicia el sistema");
-        EXPECT_FALSE(casilla->isChecked());
-
         aviso.show();
+        EXPECT_FALSE(hijo<QCheckBox>(aviso, "chkNoMostrar")->isChecked());
+        hijo<QCheckBox>(aviso, "chkNoMostrar")->setChecked(noMostrar);
         QTest::mouseClick(hijo<QPushButton>(aviso, "btnInicio"), Qt::LeftButton);
         EXPECT_EQ(aviso.result(), QDialog::Accepted);
-        EXPECT_EQ(activoEnArchivo(), 1);
-    }
-    {
-        CMsgIni configuracion(sesion.base);
-        frmInicioMensaje aviso(configuracion, sesion.rutaAyuda, mensajes);
-        aviso.show();
-        hijo<QCheckBox>(aviso, "chkNoMostrar")->setChecked(true);
-        QTest::mouseClick(hijo<QPushButton>(aviso, "btnInicio"), Qt::LeftButton);
-        EXPECT_EQ(activoEnArchivo(), 0);
-        EXPECT_FALSE(configuracion.Activo());
+        EXPECT_EQ(activoEnArchivo(), QStringList{noMostrar ? "0" : "1"});
+        EXPECT_EQ(configuracion.Activo(), !noMostrar);
     }
 }
 
@@ -107,11 +78,10 @@ TEST_F(Pantallas, VerAyudaAbreLaAyudaEnElContextoUno)
                                              + sesion.instalacion.carpetaPrograma() + "/no-esta.html."});
 }
 
-TEST_F(Pantallas, MensajeYPresentacionSeCierranSolos)
+// The message's text is checked where printing shows it.
+TEST_F(Pantallas, MensajeYPresentacionSeCierranSolosYLaPresentacionConEnter)
 {
     frmMensaje mensaje("Información", "Impresión finalizada.");
-    EXPECT_EQ(mensaje.windowTitle(), "Información");
-    EXPECT_EQ(mensaje.findChild<QLabel*>("lblMensaje")->text(), "Impresión finalizada.");
     QSignalSpy cerrado(&mensaje, &QDialog::finished);
     mensaje.show();
     EXPECT_TRUE(cerrado.wait(frmMensaje::kDuracionMs + 3000));
@@ -131,12 +101,7 @@ TEST_F(Pantallas, MensajeYPresentacionSeCierranSolos)
 TEST_F(Pantallas, PantallaDeCierreEsperaDosSegundosYNoSeDejaInterrumpir)
 {
     int cierres = 0;
-    frmCerrando cerrando(mdiPrincipal::titulo(), QIcon(), [&] { ++cierres; });
-    EXPECT_EQ(cerrando.windowTitle(), " VELUMA - Cerrando el sistema");
-    EXPECT_EQ(cerrando.findChild<QLabel*>("lblRespaldo")->text(),
-              "Recuerde que debe realizar diariamente un respaldo de la información.");
-    EXPECT_EQ(cerrando.findChild<QLabel*>("lblEspera")->text(),
-              "Esta operación puede tardar unos minutos. Por favor espere mientras se cierra el sistema...");
+    frmCerrando cerrando(" VELUMA", QIcon(), [&] { ++cierres; });
     QSignalSpy fin(&cerrando, &QDialog::finished);
     cerrando.show();
     cerrando.close();
@@ -147,73 +112,71 @@ TEST_F(Pantallas, PantallaDeCierreEsperaDosSegundosYNoSeDejaInterrumpir)
     EXPECT_EQ(cierres, 1);
 }
 
-// Title, icon and buttons of each kind of message, and what each answers.
-TEST(MensajesEnPantalla, TitulosIconosYBotones)
+// Title, icon and buttons of each kind of message, and what Enter (the default button) and Esc answer.
+TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
 {
     MensajesDialogo dialogo;
-    struct Visto {
-        QString titulo, texto;
+    struct Caso {
+        const char* caso;
+        std::function<int()> mostrar;  // 1 for yes, 0 for no, -1 when nothing is asked
+        Qt::Key tecla;
+        QString titulo;
+        QMessageBox::Icon icono;
+        QString botones;
+        int respuesta;
+    };
+    const auto siNo = [](bool si) { return si ? 1 : 0; };
+    const auto aviso = [](const std::function<void()>& mostrar) { return [mostrar] { return mostrar(), -1; }; };
+    const QString sino = "&Sí|&No";
+    const Caso casos[] = {
+        {"información", aviso([&] { dialogo.MensajeInformacion("Dato guardado."); }), Qt::Key_Return, "Información",
+         QMessageBox::Information, "Aceptar", -1},
+        {"atención", aviso([&] { dialogo.MensajeAtencion("Falta el mes."); }), Qt::Key_Escape, "Atención",
+         QMessageBox::Warning, "Aceptar", -1},
+        {"advertencia con Enter", [&] { return siNo(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+         Qt::Key_Return, "Advertencia", QMessageBox::Warning, sino, 1},
+        {"advertencia con Esc", [&] { return siNo(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+         Qt::Key_Escape, "Advertencia", QMessageBox::Warning, sino, 0},
+        {"pregunta que propone No",
+         [&] { return siNo(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::No) == Respuesta::Si); }, Qt::Key_Return,
+         "Veluma", QMessageBox::Question, sino, 0},
+        {"pregunta que propone Sí",
+         [&] { return siNo(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::Si) == Respuesta::Si); }, Qt::Key_Return,
+         "Veluma", QMessageBox::Question, sino, 1},
+        {"reintentar", [&] { return siNo(dialogo.PreguntaReintentarCancelar("Disco lleno.", "Atención...!!!")); },
+         Qt::Key_Escape, "Atención...!!!", QMessageBox::Warning, "&Reintentar|Cancelar", 0},
+        {"error", aviso([&] { dialogo.MensajeError("Disco lleno", 13); }), Qt::Key_Return, "Veluma",
+         QMessageBox::Critical, "Aceptar", -1},
+        {"simple", aviso([&] { dialogo.MensajeSimple("Ingrese por el módulo T.E.Vo."); }), Qt::Key_Return, "Veluma",
+         QMessageBox::NoIcon, "Aceptar", -1},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        QString titulo, texto, botones;
         QMessageBox::Icon icono = QMessageBox::NoIcon;
-        QStringList botones;
-        QString porDefecto;
-    };
-    auto mirar = [](Visto& visto, const QString& pulsar) {
-        alAparecerModal([&visto, pulsar](QWidget* ventana) {
-            auto* caja = qobject_cast<QMessageBox*>(ventana);
-            ASSERT_NE(caja, nullptr);
-            visto.titulo = caja->windowTitle();
-            visto.texto = caja->text();
-            visto.icono = caja->icon();
+        veluma::test::alAparecerModalDe<QMessageBox>([&](QMessageBox* caja) {
+            titulo = caja->windowTitle();
+            texto = caja->text();
+            icono = caja->icon();
+            QStringList nombres;
             for (QAbstractButton* boton : caja->buttons())
-                visto.botones += boton->text();
-            visto.porDefecto = caja->defaultButton() ? caja->defaultButton()->text() : QString();
-            for (QAbstractButton* boton : caja->buttons()) {
-                if (boton->text() == pulsar)
-                    boton->click();
-            }
+                nombres += boton->text();
+            botones = nombres.join('|');
+            QTest::keyClick(caja, caso.tecla);
+            // A key that does not close the box would leave the test waiting.
+            QTimer::singleShot(200, caja, [caja] {
+                ADD_FAILURE() << "la tecla no cerró el mensaje";
+                caja->done(0);
+            });
         });
-    };
-
-    Visto informacion;
-    mirar(informacion, "Aceptar");
-    dialogo.MensajeInformacion("Dato guardado.");
-    EXPECT_EQ(informacion.titulo, "Información");
-    EXPECT_EQ(informacion.icono, QMessageBox::Information);
-    EXPECT_EQ(informacion.botones, QStringList{"Aceptar"});
-
-    Visto atencion;
-    mirar(atencion, "Aceptar");
-    dialogo.MensajeAtencion("Falta el mes.");
-    EXPECT_EQ(atencion.titulo, "Atención");
-    EXPECT_EQ(atencion.icono, QMessageBox::Warning);
-
-    Visto advertencia;
-    mirar(advertencia, "&No");
-    EXPECT_FALSE(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?"));
-    EXPECT_EQ(advertencia.titulo, "Advertencia");
-    EXPECT_EQ(advertencia.icono, QMessageBox::Warning);
-    EXPECT_EQ(advertencia.botones.size(), 2);
-    EXPECT_EQ(advertencia.porDefecto, "&Sí");
-
-    Visto pregunta;
-    mirar(pregunta, "&Sí");
-    EXPECT_EQ(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::No), Respuesta::Si);
-    EXPECT_EQ(pregunta.titulo, "Veluma");
-    EXPECT_EQ(pregunta.icono, QMessageBox::Question);
-    EXPECT_EQ(pregunta.porDefecto, "&No");
-
-    Visto error;
-    mirar(error, "Aceptar");
-    dialogo.MensajeError("Disco lleno", 13);
-    EXPECT_EQ(error.titulo, "Veluma");
-    EXPECT_EQ(error.icono, QMessageBox::Critical);
-    EXPECT_EQ(error.texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");
-
-    Visto simple;
-    mirar(simple, "Aceptar");
-    dialogo.MensajeSimple("El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.");
-    EXPECT_EQ(simple.titulo, "Veluma");
-    EXPECT_EQ(simple.icono, QMessageBox::NoIcon);
+        EXPECT_EQ(caso.mostrar(), caso.respuesta);
+        EXPECT_EQ(titulo, caso.titulo);
+        EXPECT_EQ(icono, caso.icono);
+        EXPECT_EQ(botones, caso.botones);
+        if (caso.icono == QMessageBox::Critical) {
+            EXPECT_EQ(texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");
+        }
+    }
 }
 
 }  // namespace

@@ -8,23 +8,23 @@
 
 namespace veluma::test {
 
-// A screen's control by object name, as a user finds it by its place; the test fails when it is missing.
+// The screen's control of that name, as a user finds it by its place; the test fails when there is none.
 template <class T = QWidget>
-T* control(QWidget* pantalla, const char* nombre)
+T* hijo(const QWidget& pantalla, const QString& nombre)
 {
-    auto* encontrado = pantalla->findChild<T*>(QString::fromUtf8(nombre));
-    EXPECT_NE(encontrado, nullptr) << nombre;
-    return encontrado;
+    T* control = pantalla.findChild<T*>(nombre);
+    EXPECT_NE(control, nullptr) << nombre.toStdString();
+    return control;
 }
 
-inline void pulsar(QWidget* pantalla, const char* boton) { control<QAbstractButton>(pantalla, boton)->click(); }
+inline void pulsar(const QWidget* pantalla, const char* boton) { hijo<QAbstractButton>(*pantalla, boton)->click(); }
 
-inline QString texto(QWidget* pantalla, const char* caja) { return control<QLineEdit>(pantalla, caja)->text(); }
+inline QString texto(const QWidget* pantalla, const char* caja) { return hijo<QLineEdit>(*pantalla, caja)->text(); }
 
 // Replaces what a box holds, as typing over a selection does.
-inline void escribir(QWidget* pantalla, const char* caja, const QString& valor)
+inline void escribir(const QWidget* pantalla, const char* caja, const QString& valor)
 {
-    auto* linea = control<QLineEdit>(pantalla, caja);
+    auto* linea = hijo<QLineEdit>(*pantalla, caja);
     linea->clear();
     linea->insert(valor);
 }
