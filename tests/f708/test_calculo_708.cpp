@@ -56,31 +56,6 @@ QStringList impuestos(const std::vector<ImpuestoDeSala>& salas)
 
 }  // namespace
 
-TEST_F(Liquidacion708Prueba, LaDeclaracionDeReferenciaEnUnaPasada)
-{
-    test::declaracionDeReferencia708(sesion);
-    const Liquidacion708 liquidacion = liquidar();
-    EXPECT_EQ(liquidacion.alicuota, 10.0);
-    EXPECT_EQ(liquidacion.hora, "094715");
-    QStringList salas;
-    for (const Sala& sala : liquidacion.salas)
-        salas += sala.denominacion;
-    EXPECT_EQ(salas, (QStringList{"Atlas Flores", "Cine Ópera"}));  // by name, not by code
-    // Cine Ópera: 50 + 2.73 in week 1, 46.36 in week 3; Atlas Flores: 181.82 and 7.27.
-    EXPECT_EQ(impuestos(liquidacion.porSemana),
-              (QStringList{"1234/1=52.73", "1234/3=46.36", "000789/1=181.82", "000789/2=7.27"}));
-    EXPECT_EQ(impuestos(liquidacion.porMes), (QStringList{"1234/0=99.09", "000789/0=189.09"}));
-    QStringList porSemana;
-    for (const LineaLiquidada* linea : liquidacion.lineasPorSemana())
-        porSemana += QStringLiteral("%1 %2 %3").arg(linea->nroSemana).arg(linea->codigoINCAA).arg(linea->precioVenta);
-    EXPECT_EQ(porSemana, (QStringList{"1 1234 5.5", "1 1234 10", "1 000789 8", "2 000789 8", "3 1234 12.75"}));
-    EXPECT_DOUBLE_EQ(liquidacion.impuestoDeclarado, 288.18);
-    EXPECT_EQ(liquidacion.pagosCuenta, 15.5);
-    EXPECT_DOUBLE_EQ(liquidacion.saldoPendiente, 272.68);
-    EXPECT_EQ(liquidacion.numeroVerificacion, "715773");
-    EXPECT_TRUE(liquidacion.admitePresentacion());
-}
-
 TEST_F(Liquidacion708Prueba, SinPagosConPagosDeMasYSinEntradas)
 {
     test::crearDeclaracion708(sesion, QStringLiteral("10.5"));
@@ -107,19 +82,6 @@ TEST_F(Liquidacion708Prueba, SinPagosConPagosDeMasYSinEntradas)
     usarDeclaracion(200404, 0);
     EXPECT_EQ(liquidar().impuestoDeclarado, 0.0);
     EXPECT_EQ(liquidar().hora, "000000");
-}
-
-TEST_F(Liquidacion708Prueba, LosTotalesDeUnaSalaParaLaPantallaDeEntradas)
-{
-    test::crearDeclaracion708(sesion);
-    const qint32 a = test::agregarSala708(sesion, QStringLiteral("A"), QStringLiteral("Calle 1"), "11");
-    test::agregarLinea708(sesion, a, 1, 10, 3);     // 2.73
-    test::agregarLinea708(sesion, a, 1, 10.01, 3);  // 3 × 9.1 × 0.1 = 2.73
-    test::agregarLinea708(sesion, a, 2, 5.5, 100);  // 50
-    EXPECT_DOUBLE_EQ(Impuesto::TotalImpuestoSemana(sesion.base, sesion.declaracion, 1, a, 10), 5.46);
-    EXPECT_EQ(Impuesto::TotalImpuestoSemana(sesion.base, sesion.declaracion, 3, a, 10), 0.0);
-    EXPECT_DOUBLE_EQ(Impuesto::TotalImpuestoMes(sesion.base, sesion.declaracion, a, 10), 55.46);
-    EXPECT_EQ(Impuesto::TotalImpuestoMes(sesion.base, sesion.declaracion, a + 1, 10), 0.0);
 }
 
 TEST_F(Liquidacion708Prueba, ElFormularioImpresoYElListadoDeSalasLlevanSusFormulas)
