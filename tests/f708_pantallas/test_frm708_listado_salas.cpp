@@ -2,7 +2,6 @@
 #include "pantalla_708.h"
 #include "support/modal.h"
 
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTreeWidget>
@@ -14,25 +13,14 @@ namespace {
 
 class PantallaSalas : public veluma::test::Pantalla708 {
 protected:
-    frm708ListadoSalas& abrir()
-    {
-        return mostrar(std::make_unique<frm708ListadoSalas>(sesion, mensajes));
-    }
+    frm708ListadoSalas& abrir() { return mostrar(std::make_unique<frm708ListadoSalas>(sesion, mensajes)); }
 
-    // Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir.
+    // Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir; then the list and the weeks.
     QString estado()
     {
         return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdImprimir", "cmdAceptar",
-                        "CmdCancelar", "cmdSalir"});
-    }
-
-    void agregar(const QString& nombre, const QString& domicilio, const QString& incaa)
-    {
-        pulsar("CmdNuevo");
-        escribir("txtDenominacion", nombre);
-        escribir("txtDomicilio", domicilio);
-        escribir("txtCodINCAA", incaa);
-        pulsar("cmdAceptar");
+                        "CmdCancelar", "cmdSalir"})
+               + (control("Grilla")->isEnabled() ? " L" : " -") + (control("FrArbol")->isEnabled() ? 'A' : '-');
     }
 
     QStringList salas(int periodo = 200405)
@@ -43,21 +31,18 @@ protected:
                                                       .arg(periodo));
     }
 
-    // The names in the grid, top to bottom.
+    // The names (or addresses) in the grid, top to bottom, the chosen one marked.
     QStringList grilla(int columna = 0)
     {
         QStringList nombres;
-        auto* modelo = control<QTableView>("Grilla")->model();
-        for (int i = 0; i < modelo->rowCount(); ++i)
-            nombres += modelo->index(i, columna).data().toString();
+        auto* lista = control<QTableView>("Grilla");
+        for (int i = 0; i < lista->model()->rowCount(); ++i)
+            nombres += lista->model()->index(i, columna).data().toString()
+                       + (lista->currentIndex().row() == i ? "*" : "");
         return nombres;
     }
 
-    QString elegida() { return control<QTableView>("Grilla")->currentIndex().data().toString(); }
-
-    // "key=image" of every node of the week tree, root first.
     QStringList arbol() { return test::imagenesDe(*control<QTreeWidget>("arbol")); }
-
     QTreeWidgetItem* semana(int numero) { return control<QTreeWidget>("arbol")->topLevelItem(0)->child(numero - 1); }
 };
 
@@ -65,59 +50,44 @@ const QStringList kVacio{"Salas=abierto", "Primero=vacio", "Segundo=vacio", "Ter
 
 }  // namespace
 
-TEST_F(PantallaSalas, AltaValidacionYModificacionDeSalas)
+TEST_F(PantallaSalas, ValidacionAltaModificacionYCancelacion)
 {
     abrir();
-    EXPECT_EQ(pantalla->windowTitle(), "Salas");
-    EXPECT_EQ(estado(), "N------S");
-    EXPECT_FALSE(control("Grilla")->isEnabled());
-    EXPECT_FALSE(control("FrArbol")->isEnabled());
-    EXPECT_FALSE(control("frDatos")->isEnabled());
-
+    EXPECT_EQ(estado(), "N------S --");
     // The three checks in one box; the typed data stays and nothing is stored.
-    agregar(QStringLiteral("  "), QString(), QStringLiteral("000"));
+    pulsar("CmdNuevo");
+    escribir("txtDenominacion", QStringLiteral("  "));
+    escribir("txtCodINCAA", QStringLiteral("000"));
+    pulsar("cmdAceptar");
     EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El campo Denominación, no puede estar vacío\rEl campo "
                                              "Domicilio, no puede estar vacío\rEl campo Código INCAA no puede estar "
                                              "vacío y no puede ser cero."});
-    EXPECT_EQ(estado(), "-----AC-");
+    EXPECT_EQ(estado(), "-----AC- --");
     EXPECT_EQ(texto("txtCodINCAA"), "000");
     EXPECT_TRUE(salas().isEmpty());
-    pulsar("CmdCancelar");
-    EXPECT_EQ(estado(), "N------S");
 
-    mensajes.mensajes.clear();
-    agregar(QStringLiteral("Cine Sol"), QStringLiteral("Av. Siempreviva 742"), QStringLiteral("123456"));
-    agregar(QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("222"));
-    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
-    EXPECT_EQ(salas(), (QStringList{"1|Cine Sol|Av. Siempreviva 742|123456", "2|Atlas|Lavalle 869|222"}));
-    // Listed from Z to A, the room just saved chosen and shown with its weeks.
-    EXPECT_EQ(grilla(), (QStringList{"Cine Sol", "Atlas"}));
-    EXPECT_EQ(elegida(), "Atlas");
-    EXPECT_EQ(texto("txtDomicilio"), "Lavalle 869");
+    escribir("txtDenominacion", QStringLiteral("Atlas"));
+    escribir("txtDomicilio", QStringLiteral("Lavalle 869"));
+    escribir("txtCodINCAA", QStringLiteral("222"));
+    pulsar("cmdAceptar");
+    sala(5, QStringLiteral("Cine Sol"), QStringLiteral("Av. Siempreviva 742"), QStringLiteral("123456"));
+    EXPECT_EQ(estado(), "NMEEI--S LA");
     EXPECT_EQ(arbol(), kVacio);
-    EXPECT_EQ(estado(), "NMEEI--S");
-    EXPECT_TRUE(control("Grilla")->isEnabled());
-    EXPECT_TRUE(control("FrArbol")->isEnabled());
 
-    // Modifying changes only the chosen room and keeps its code.
+    // Modifying changes only the chosen room, blanks trimmed, and keeps its code; Cancelar throws away what was typed.
     pulsar("CmdModificar");
-    EXPECT_EQ(estado(), "-----AC-");
-    EXPECT_FALSE(control("Grilla")->isEnabled());
-    EXPECT_FALSE(control("FrArbol")->isEnabled());
+    EXPECT_EQ(estado(), "-----AC- --");
     escribir("txtDenominacion", QStringLiteral("Zafiro"));
     escribir("txtDomicilio", QStringLiteral("Corrientes 1530 "));
     pulsar("cmdAceptar");
-    EXPECT_EQ(salas(), (QStringList{"1|Cine Sol|Av. Siempreviva 742|123456", "2|Zafiro|Corrientes 1530|222"}));
-    EXPECT_EQ(grilla(), (QStringList{"Zafiro", "Cine Sol"}));
-    EXPECT_EQ(elegida(), "Zafiro");
-
-    // Cancelar throws away what was typed.
+    EXPECT_EQ(salas(), (QStringList{"1|Zafiro|Corrientes 1530|222", "5|Cine Sol|Av. Siempreviva 742|123456"}));
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro*", "Cine Sol"}));  // from Z to A, the room just saved chosen
     pulsar("CmdModificar");
     escribir("txtDenominacion", QStringLiteral("Otro"));
     pulsar("CmdCancelar");
     EXPECT_EQ(texto("txtDenominacion"), "Zafiro");
     EXPECT_EQ(salas().size(), 2);
-    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+    EXPECT_EQ(mensajes.mensajes.size(), 1);
 }
 
 TEST_F(PantallaSalas, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclaracion)
@@ -130,34 +100,26 @@ TEST_F(PantallaSalas, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclar
     linea(2, 1, 5.5, 7);
     linea(3, 1, 5.5, 9, 200404);
     abrir();
-    EXPECT_EQ(elegida(), "Zafiro");
 
     mensajes.respuestas = {false};
     pulsar("CmdEliminarABM");
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"});
-    EXPECT_EQ(grilla(), (QStringList{"Zafiro", "Atlas"}));
-
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro*", "Atlas"}));
     control<QTableView>("Grilla")->setCurrentIndex(control<QTableView>("Grilla")->model()->index(1, 0));
     EXPECT_EQ(texto("txtCodINCAA"), "111");
     pulsar("CmdEliminarABM");
-    EXPECT_EQ(grilla(), QStringList{"Zafiro"});
-    EXPECT_EQ(elegida(), "Zafiro");
+    EXPECT_EQ(mensajes.mensajes, QStringList(2, tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"));
+    EXPECT_EQ(grilla(), QStringList{"Zafiro*"});
     EXPECT_EQ(lineas(), QStringList{"2|1|5.5|7"});
-    EXPECT_EQ(lineas(200404), QStringList{"3|1|5.5|9"});
 
     mensajes.mensajes.clear();
     pulsar("CmdEliminarTodos");
     EXPECT_EQ(mensajes.mensajes,
               QStringList{"Eliminación de todos: ¿ Confirma eliminación de todas las salas ingresadas?"});
-    EXPECT_TRUE(grilla().isEmpty());
-    EXPECT_TRUE(lineas().isEmpty());
-    EXPECT_TRUE(salas().isEmpty());
-    EXPECT_EQ(salas(200404).size(), 1);
-    EXPECT_EQ(lineas(200404).size(), 1);
+    EXPECT_TRUE(grilla().isEmpty() && lineas().isEmpty() && salas().isEmpty());
+    EXPECT_EQ(salas(200404).size() + lineas(200404).size(), 2);  // another declaration's rows stay
     EXPECT_TRUE(texto("txtDenominacion").isEmpty());
-    EXPECT_EQ(control<QTreeWidget>("arbol")->topLevelItemCount(), 0);
-    EXPECT_EQ(estado(), "N------S");
+    EXPECT_TRUE(arbol().isEmpty());
+    EXPECT_EQ(estado(), "N------S --");
 }
 
 TEST_F(PantallaSalas, ElTituloDeUnaColumnaInvierteElOrden)
@@ -166,46 +128,31 @@ TEST_F(PantallaSalas, ElTituloDeUnaColumnaInvierteElOrden)
     sala(2, QStringLiteral("Álamo"), QStringLiteral("Uruguay 3"), QStringLiteral("2"));
     sala(3, QStringLiteral("Zeta"), QStringLiteral("Alsina 1"), QStringLiteral("3"));
     abrir();
-    EXPECT_EQ(grilla(), (QStringList{"Zeta", "beta", "Álamo"}));
+    EXPECT_EQ(grilla(), (QStringList{"Zeta*", "beta", "Álamo"}));
     auto* titulos = control<QTableView>("Grilla")->horizontalHeader();
     emit titulos->sectionClicked(0);
-    EXPECT_EQ(grilla(), (QStringList{"Álamo", "beta", "Zeta"}));
+    EXPECT_EQ(grilla(), (QStringList{"Álamo*", "beta", "Zeta"}));
     EXPECT_EQ(texto("txtDenominacion"), "Álamo");
     emit titulos->sectionClicked(0);
-    EXPECT_EQ(grilla(), (QStringList{"Zeta", "beta", "Álamo"}));
+    EXPECT_EQ(grilla(), (QStringList{"Zeta*", "beta", "Álamo"}));
     emit titulos->sectionClicked(1);
-    EXPECT_EQ(grilla(1), (QStringList{"Alsina 1", "Bolívar 2", "Uruguay 3"}));
+    EXPECT_EQ(grilla(1), (QStringList{"Alsina 1*", "Bolívar 2", "Uruguay 3"}));
     emit titulos->sectionClicked(1);
-    EXPECT_EQ(grilla(1), (QStringList{"Uruguay 3", "Bolívar 2", "Alsina 1"}));
+    EXPECT_EQ(grilla(1), (QStringList{"Uruguay 3*", "Bolívar 2", "Alsina 1"}));
 }
 
-TEST_F(PantallaSalas, LasEntradasDeUnaSemanaSeCarganDesdeElArbolQueMuestraSiTieneDatos)
+TEST_F(PantallaSalas, ElArbolDeSemanasAbreLasEntradasConEnterYMuestraSiTienenDatos)
 {
     sala(7, QStringLiteral("Atlas"), QStringLiteral("Lavalle 869"), QStringLiteral("111"));
+    linea(7, 2, 5.5, 100);
     abrir();
-    EXPECT_EQ(arbol(), kVacio);
-    EXPECT_EQ(control<QTreeWidget>("arbol")->topLevelItem(0)->text(0), "Periodos");
     EXPECT_EQ(semana(2)->text(0), "2º Periodo");
-
+    EXPECT_EQ(arbol(), (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio", "Cuarto=vacio"}));
     // The root opens nothing.
     emit control<QTreeWidget>("arbol")->itemDoubleClicked(control<QTreeWidget>("arbol")->topLevelItem(0), 0);
 
+    // Enter on the week opens it; its last line deleted, the week is empty again.
     QString titulo;
-    alAparecerModal([&](QWidget* entradas) {
-        titulo = entradas->windowTitle();
-        test::pulsar(entradas, "CmdNuevo");
-        test::escribir(entradas, "txtPrecioVenta", QStringLiteral("5,50"));
-        test::escribir(entradas, "txtCantEntradas", QStringLiteral("100"));
-        test::pulsar(entradas, "cmdAceptar");
-        test::pulsar(entradas, "cmdSalir");
-    });
-    emit control<QTreeWidget>("arbol")->itemDoubleClicked(semana(2), 0);
-    EXPECT_EQ(titulo, "Impuesto Determinado 2º Periodo");
-    EXPECT_EQ(lineas(), QStringList{"7|2|5.5|100"});
-    EXPECT_EQ(arbol(),
-              (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio", "Cuarto=vacio"}));
-
-    // Enter on the week opens it too; its last line deleted, the week is empty again.
     alAparecerModal([&](QWidget* entradas) {
         titulo = entradas->windowTitle();
         test::pulsar(entradas, "CmdEliminarABM");
@@ -218,6 +165,7 @@ TEST_F(PantallaSalas, LasEntradasDeUnaSemanaSeCarganDesdeElArbolQueMuestraSiTien
     EXPECT_EQ(titulo, "Impuesto Determinado 2º Periodo");
     EXPECT_TRUE(lineas().isEmpty());
     EXPECT_EQ(arbol(), kVacio);
+    EXPECT_EQ(pantalla->focusWidget(), arbolSemanas);
     EXPECT_EQ(mensajes.mensajes, QStringList{"Advertencia: ¿Confirma la eliminación?"});
 }
 
@@ -231,14 +179,13 @@ TEST_F(PantallaSalas, LosAtajosDeTecladoLlevanALaListaYAlArbolYEscCancela)
     EXPECT_TRUE(control("Grilla")->hasFocus());
 
     QTest::keyClick(control("Grilla"), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(estado(), "-----AC-");
+    EXPECT_EQ(estado(), "-----AC- --");
     auto* nombre = control<QLineEdit>("txtDenominacion");
-    nombre->setFocus();
-    QTest::keyClicks(nombre, "la");  // letters typed while editing stay in the box
     EXPECT_TRUE(nombre->hasFocus());
+    QTest::keyClicks(nombre, "la");  // letters typed while editing stay in the box
     EXPECT_EQ(nombre->text(), "Atlasla");
     QTest::keyClick(nombre, Qt::Key_Escape);
     EXPECT_TRUE(pantalla->isVisible());
-    EXPECT_EQ(estado(), "NMEEI--S");
+    EXPECT_EQ(estado(), "NMEEI--S LA");
     EXPECT_EQ(texto("txtDenominacion"), "Atlas");
 }
