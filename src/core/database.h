@@ -146,6 +146,11 @@ private:
     QString path_;
 };
 
+// Throws the DbError that opening `path` gives for a missing file or a folder,
+// and for a file another process keeps locked past the engine's wait; neither
+// reads nor changes the file.
+void requireIdleDatabaseFile(const QString& path);
+
 // Throws the DbError that describes rc on the connection.
 [[noreturn]] void throwDbError(sqlite3* db, int rc, const QString& context = {});
 

@@ -73,7 +73,7 @@ TEST(Arranque, PrimerInicioCreaLaBaseYLaAbreAlPrimerIntento)
 
     Database base;
     clsInicio inicio(instalacion.instalacion(), textoClave());
-    inicio.AbrirBase("veluma.mdb", base);
+    inicio.AbrirBase("veluma.mdb", base, clsInicio::Reposo::Plana);
     EXPECT_EQ(inicio.intentosUltimaApertura(), 1);
     EXPECT_TRUE(mensajes.mensajes.isEmpty());
 }

@@ -82,7 +82,7 @@ TEST_F(Cierre, CompactaMezclaYLaProximaSesionEncuentraTodo)
     QByteArray compactada = leerArchivo(ruta());
     for (int i = 0; i < 400; i += 10)
         compactada[i] = char(uchar(compactada[i]) ^ clsInicio::kClaveMezcla);
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(10)));
+    EXPECT_EQ(reabrir(), std::make_pair(1, qint64(10)));
     EXPECT_EQ(leerArchivo(ruta()), compactada);
 }
 
@@ -97,7 +97,7 @@ TEST_F(Cierre, UnaCopiaViejaSeDescartaAntesDeCompactar)
     const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
     EXPECT_TRUE(resultado.compactada) << resultado.problema.toStdString();
     EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(3)));
+    EXPECT_EQ(reabrir(), std::make_pair(1, qint64(3)));
 }
 
 TEST_F(Cierre, UnaCopiaQueNoSePuedeBorrarDejaLaBaseEnSuLugar)
@@ -112,7 +112,7 @@ TEST_F(Cierre, UnaCopiaQueNoSePuedeBorrarDejaLaBaseEnSuLugar)
               "No se pudo compactar la base de datos al cerrar: No se puede eliminar el archivo temporal " + rutaCopia()
                   + ", que quedó de un cierre anterior.\r\nSus datos no se perdieron: la base de datos queda en su "
                     "lugar y se abrirá normalmente la próxima vez que inicie el sistema.");
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(3)));
+    EXPECT_EQ(reabrir(), std::make_pair(1, qint64(3)));
 }
 
 TEST_F(Cierre, ConElDiscoLlenoLaBaseQuedaIntacta)
@@ -137,7 +137,7 @@ TEST_F(Cierre, ConElDiscoLlenoLaBaseQuedaIntacta)
     EXPECT_FALSE(resultado.problema.isEmpty());
     EXPECT_FALSE(resultado.problema.startsWith("No se puede crear")) << resultado.problema.toStdString();
     EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(2000)));
+    EXPECT_EQ(reabrir(), std::make_pair(1, qint64(2000)));
 }
 
 TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
@@ -176,7 +176,7 @@ TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
     ASSERT_TRUE(WIFEXITED(estado));
     EXPECT_EQ(WEXITSTATUS(estado), 0);
     EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(5)));
+    EXPECT_EQ(reabrir(), std::make_pair(1, qint64(5)));
 }
 
 TEST_F(Cierre, SinBaseAbiertaNoSeTocaNada)
