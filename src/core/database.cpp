@@ -321,21 +321,31 @@ Database Database::open(const QString& path, const QString& password, OpenMode m
     return db;
 }
 
-void Database::attach(const QString& path, const QString& alias, const QString& password, AttachMode mode)
+void Database::attach(const QString& path, const QString& alias, const QString& password)
 {
-    if (mode == AttachMode::Existing) {
-        requireFile(path);
-    } else if (!QFileInfo::exists(path)) {
-        // The connection may not create files; an empty file is a new database to the engine.
-        QFile empty(path);
-        if (!empty.open(QIODevice::WriteOnly)) {
-            const QString description = QStringLiteral("No se puede crear el archivo ") + path + QStringLiteral(": ")
-                + empty.errorString();
-            throw DbError(SQLITE_CANTOPEN, SQLITE_CANTOPEN, description, description);
-        }
-    }
+    requireFile(path);
     prepare(QStringLiteral("ATTACH DATABASE ? AS ? KEY ?")).bindAll(path, alias, password).run();
-    // As with open: make a wrong key or a damaged file show now.
+    checkAttached(alias);
+}
+
+void Database::attachNew(const QString& path, const QString& alias)
+{
+    // The connection may not create files; an empty file is a new database to the engine.
+    QFile empty(path);
+    if (!empty.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString description = QStringLiteral("No se puede crear el archivo ") + path + QStringLiteral(": ")
+            + empty.errorString();
+        throw DbError(SQLITE_CANTOPEN, SQLITE_CANTOPEN, description, description);
+    }
+    empty.close();
+    // Without KEY the engine gives the new file the main database's key and
+    // salt. The main database always has one: the engine refuses an empty key.
+    prepare(QStringLiteral("ATTACH DATABASE ? AS ?")).bindAll(path, alias).run();
+    checkAttached(alias);
+}
+
+void Database::checkAttached(const QString& alias)
+{
     prepare(QStringLiteral("SELECT count(*) FROM \"%1\".sqlite_master").arg(alias)).run();
 }
 
