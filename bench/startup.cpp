@@ -139,7 +139,8 @@ void escenario(const char* nombre, int repeticiones, int declaraciones)
     }
     for (int vez = 0; vez < repeticiones; ++vez) {
         // Timed beside every start-up, so both see the same load on the machine.
-        fase("una derivación (abrir la auxiliar)", [&] { Database::open(instalacion.rutaBaseAuxiliar(), contrasenaBase()); });
+        fase("una derivación (abrir la auxiliar)",
+             [&] { Database::open(instalacion.rutaBaseAuxiliar(), contrasenaBase()); });
 
         Sesion sesion(instalacion);
         sesion.clave = textoClave();
