@@ -3,15 +3,17 @@
 // PKCS5_PBKDF2_HMAC_SHA1 (64,000 iterations); loaded with LD_PRELOAD, this
 // library passes every call through and counts those of 1,000 iterations or
 // more (the 2-iteration call that only makes the HMAC key is no derivation).
-// At exit the count is appended as one line to the file named by
-// VELUMA_DERIVACIONES, or written to standard error when it is not set.
-// bench/derivaciones runs any command this way; a process that has it loaded
-// can also ask for the count so far through veluma_derivaciones().
+// With VELUMA_DERIVACIONES naming a file, each derivation appends the process
+// id as one line, so a process that ends with _exit, as the program does, or
+// is killed is still counted; without it the count goes to standard error at
+// exit. bench/derivaciones runs any command this way; a process that has it
+// loaded can also ask for its count so far through veluma_derivaciones().
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,17 +29,22 @@ Pbkdf2 original()
     return funcion;
 }
 
+void anotar()
+{
+    const char* archivo = std::getenv("VELUMA_DERIVACIONES");
+    if (!archivo || !*archivo)
+        return;
+    if (FILE* salida = std::fopen(archivo, "a")) {
+        std::fprintf(salida, "%ld\n", long(getpid()));
+        std::fclose(salida);
+    }
+}
+
 __attribute__((destructor)) void informar()
 {
     const char* archivo = std::getenv("VELUMA_DERIVACIONES");
-    if (archivo && *archivo) {
-        if (FILE* salida = std::fopen(archivo, "a")) {
-            std::fprintf(salida, "%ld\n", derivaciones.load());
-            std::fclose(salida);
-            return;
-        }
-    }
-    std::fprintf(stderr, "derivaciones de clave: %ld\n", derivaciones.load());
+    if (!archivo || !*archivo)
+        std::fprintf(stderr, "derivaciones de clave: %ld\n", derivaciones.load());
 }
 
 }  // namespace
@@ -49,8 +56,10 @@ long veluma_derivaciones() { return derivaciones.load(); }
 int PKCS5_PBKDF2_HMAC_SHA1(const char* pass, int passlen, const unsigned char* salt, int saltlen, int iter,
                            int keylen, unsigned char* out)
 {
-    if (iter >= kIteracionesDeUnaDerivacion)
+    if (iter >= kIteracionesDeUnaDerivacion) {
         ++derivaciones;
+        anotar();
+    }
     const Pbkdf2 funcion = original();
     return funcion ? funcion(pass, passlen, salt, saltlen, iter, keylen, out) : 0;
 }
