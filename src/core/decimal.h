@@ -5,10 +5,11 @@
 
 namespace veluma {
 
-// An exact decimal number: a whole number below 2^128 (38 digits and more)
-// times a power of ten. A double becomes a Decimal through its 15-significant-digit text, so
-// 1.005 is 1.005 here and not the binary value just below it; that is what
-// makes rounding come out as a person working on paper expects.
+// An exact decimal number: a whole number below 2^128 (any of 38 digits)
+// times a power of ten. A double becomes a Decimal through its
+// 15-significant-digit text, so 1.005 is 1.005 here and not the binary value
+// just below it; that is what makes rounding come out as a person working on
+// paper expects.
 class Decimal {
 public:
     // Throws veluma::Error (6) for infinity and NaN.
@@ -33,7 +34,8 @@ public:
     // point, without leading zeros: 12.5 with 2 places is "1250", zero is "".
     // Throws veluma::Error (5) when `decimales` is less than decimales().
     std::string digitos(int decimales) const;
-    // ASCII digits after the point, without trailing zeros.
+    // ASCII digits after the point, without trailing zeros; decimales()
+    // counts them without making the text.
     std::string fractionDigits() const;
 
     // The double nearest to this decimal; throws veluma::Error (6) when out of range.
