@@ -31,10 +31,12 @@ QString textoSinCuit() { return QStringLiteral("El ingreso al sistema se debe re
 void abrirBaseDeTrabajo(Sesion& sesion, Mensajes& mensajes)
 {
     const Instalacion& instalacion = sesion.instalacion;
-    if (!QFileInfo::exists(instalacion.rutaBaseTrabajo()))
+    const bool nueva = !QFileInfo::exists(instalacion.rutaBaseTrabajo());
+    if (nueva)
         CrearBase(instalacion.carpetaPrograma(), instalacion.nombreBaseTrabajo());
     clsInicio inicio(instalacion, sesion.clave);
-    inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base);
+    inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base,
+                     nueva ? clsInicio::Reposo::Plana : clsInicio::Reposo::Mezclada);
     verificarVersionEsquema(sesion.base);
     VincularTablasReferencia(sesion.base, instalacion);
     ActualizarEsquema(sesion.base, mensajes);

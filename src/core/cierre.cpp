@@ -1,6 +1,5 @@
 #include "core/cierre.h"
 
-#include "core/clave.h"
 #include "core/database.h"
 #include "core/inicio.h"
 #include "core/instalacion.h"
@@ -50,7 +49,8 @@ void verificarCopia(Database& base)
 
 void exportarCopia(Database& base, const QString& rutaCopia)
 {
-    base.attach(rutaCopia, kAliasCopia, contrasenaBase(), Database::AttachMode::Create);
+    // The copy takes the key the open database already derived: closing derives none.
+    base.attachNew(rutaCopia, kAliasCopia);
     try {
         base.prepare(QStringLiteral("SELECT sqlcipher_export(?)")).bindAll(kAliasCopia).run();
         base.setUserVersion(base.userVersion(), kAliasCopia);

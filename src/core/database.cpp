@@ -2,9 +2,13 @@
 
 #include "core/sql_functions.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <fcntl.h>
 #include <sqlcipher/sqlite3.h>
+#include <unistd.h>
 
 namespace veluma {
 
@@ -68,7 +72,40 @@ void requireFile(const QString& path)
     throw DbError(SQLITE_CANTOPEN, SQLITE_CANTOPEN, description, description);
 }
 
+// How long a connection waits for another process's lock before it reports the database busy.
+constexpr int kBusyTimeoutMs = 5000;
+
+// The engine keeps its file locks on the bytes from 1 GiB on: the pending and
+// reserved bytes and the 510 shared bytes. Any lock there, even a reader's,
+// means another process is inside the file.
+bool lockedByAnotherProcess(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;  // opening it will say what is wrong
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000000;
+    lock.l_len = 2 + 510;
+    const bool locked = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return locked;
+}
+
 }  // namespace
+
+void requireIdleDatabaseFile(const QString& path)
+{
+    requireFile(path);
+    QElapsedTimer waited;
+    waited.start();
+    while (lockedByAnotherProcess(path)) {
+        if (waited.elapsed() >= kBusyTimeoutMs)
+            throwDbError(nullptr, SQLITE_BUSY);
+        QThread::msleep(20);
+    }
+}
 
 DbError::DbError(int code, int extendedCode, const QString& description, const QString& engineMessage)
     : Error(code, description), kind_(kindOf(extendedCode)), extendedCode_(extendedCode), engineMessage_(engineMessage)
@@ -289,7 +326,7 @@ Database Database::open(const QString& path, const QString& password, OpenMode m
     if (rc != SQLITE_OK)
         throwDbError(raw, rc, path);
     sqlite3_extended_result_codes(raw, 1);
-    sqlite3_busy_timeout(raw, 5000);
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     const QByteArray key = password.toUtf8();
     if (sqlite3_key(raw, key.constData(), int(key.size())) != SQLITE_OK)
         throwDbError(raw, SQLITE_ERROR, path);
@@ -300,21 +337,31 @@ Database Database::open(const QString& path, const QString& password, OpenMode m
     return db;
 }
 
-void Database::attach(const QString& path, const QString& alias, const QString& password, AttachMode mode)
+void Database::attach(const QString& path, const QString& alias, const QString& password)
 {
-    if (mode == AttachMode::Existing) {
-        requireFile(path);
-    } else if (!QFileInfo::exists(path)) {
-        // The connection may not create files; an empty file is a new database to the engine.
-        QFile empty(path);
-        if (!empty.open(QIODevice::WriteOnly)) {
-            const QString description = QStringLiteral("No se puede crear el archivo ") + path + QStringLiteral(": ")
-                + empty.errorString();
-            throw DbError(SQLITE_CANTOPEN, SQLITE_CANTOPEN, description, description);
-        }
-    }
+    requireFile(path);
     prepare(QStringLiteral("ATTACH DATABASE ? AS ? KEY ?")).bindAll(path, alias, password).run();
-    // As with open: make a wrong key or a damaged file show now.
+    checkAttached(alias);
+}
+
+void Database::attachNew(const QString& path, const QString& alias)
+{
+    // The connection may not create files; an empty file is a new database to the engine.
+    QFile empty(path);
+    if (!empty.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString description = QStringLiteral("No se puede crear el archivo ") + path + QStringLiteral(": ")
+            + empty.errorString();
+        throw DbError(SQLITE_CANTOPEN, SQLITE_CANTOPEN, description, description);
+    }
+    empty.close();
+    // Without KEY the engine gives the new file the main database's key and
+    // salt. The main database always has one: the engine refuses an empty key.
+    prepare(QStringLiteral("ATTACH DATABASE ? AS ?")).bindAll(path, alias).run();
+    checkAttached(alias);
+}
+
+void Database::checkAttached(const QString& alias)
+{
     prepare(QStringLiteral("SELECT count(*) FROM \"%1\".sqlite_master").arg(alias)).run();
 }
 

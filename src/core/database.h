@@ -120,9 +120,11 @@ public:
 
     // Attaches another keyed file under an alias. The file must exist: the
     // engine would otherwise create an empty one silently.
-    enum class AttachMode { Existing, Create };
-    void attach(const QString& path, const QString& alias, const QString& password,
-                AttachMode mode = AttachMode::Existing);
+    void attach(const QString& path, const QString& alias, const QString& password);
+    // Attaches a new file, created empty, under the main database's key as the
+    // engine already derived it, its salt included: no key is derived for it,
+    // and it later opens with the main database's password.
+    void attachNew(const QString& path, const QString& alias);
     void detach(const QString& alias);
     bool isAttached(const QString& alias) const;
 
@@ -142,10 +144,17 @@ public:
 
 private:
     Database(sqlite3* db, const QString& path);
+    // Reads the attached file once, so a wrong key or a damaged file shows now.
+    void checkAttached(const QString& alias);
 
     sqlite3* db_ = nullptr;
     QString path_;
 };
+
+// Throws the DbError that opening `path` gives for a missing file or a folder,
+// and for a file another process keeps locked past the engine's wait; neither
+// reads nor changes the file.
+void requireIdleDatabaseFile(const QString& path);
 
 // Throws the DbError that describes rc on the connection.
 [[noreturn]] void throwDbError(sqlite3* db, int rc, const QString& context = {});

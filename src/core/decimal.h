@@ -5,10 +5,11 @@
 
 namespace veluma {
 
-// An exact decimal number kept as its digits. A double becomes a Decimal
-// through its 15-significant-digit text, so 1.005 is 1.005 here and not the
-// binary value just below it; that is what makes rounding come out as a
-// person working on paper expects.
+// An exact decimal number: a whole number below 2^128 (any of 38 digits)
+// times a power of ten. A double becomes a Decimal through its
+// 15-significant-digit text, so 1.005 is 1.005 here and not the binary value
+// just below it; that is what makes rounding come out as a person working on
+// paper expects.
 class Decimal {
 public:
     // Throws veluma::Error (6) for infinity and NaN.
@@ -17,19 +18,25 @@ public:
     // Half away from zero: 2.5 gives 3, -2.5 gives -3. Throws for decimals < 0.
     Decimal rounded(int decimals) const;
 
-    // The exact product.
+    // The exact product; throws veluma::Error (6) when its digits do not fit.
     Decimal operator*(const Decimal& other) const;
     // The exact quotient rounded half away from zero to `decimals` places.
-    // Throws veluma::Error (11) when `divisor` is zero.
+    // Throws veluma::Error (11) when `divisor` is zero, (5) for decimals < 0
+    // and (6) when the digits of the rounded quotient do not fit.
     static Decimal quotient(const Decimal& dividend, const Decimal& divisor, int decimals);
 
     // Zero is never negative.
     bool isNegative() const { return negative_; }
-    bool isZero() const { return integer_.empty() && fraction_.empty(); }
-    // ASCII digits without leading zeros: empty when the integer part is zero.
-    const std::string& integerDigits() const { return integer_; }
-    // ASCII digits without trailing zeros.
-    const std::string& fractionDigits() const { return fraction_; }
+    bool isZero() const { return mantissa_ == 0; }
+    // How many digits follow the point, trailing zeros aside: 2 for 1.25, 0 for 100.
+    int decimales() const { return exponent_ < 0 ? -exponent_ : 0; }
+    // The digits of the absolute value with exactly `decimales` places and no
+    // point, without leading zeros: 12.5 with 2 places is "1250", zero is "".
+    // Throws veluma::Error (5) when `decimales` is less than decimales().
+    std::string digitos(int decimales) const;
+    // ASCII digits after the point, without trailing zeros; decimales()
+    // counts them without making the text.
+    std::string fractionDigits() const;
 
     // The double nearest to this decimal; throws veluma::Error (6) when out of range.
     double toDouble() const;
@@ -37,17 +44,16 @@ public:
     QString toString() const;
 
 private:
-    Decimal() = default;
-    // The value digits × 10^-scale.
-    static Decimal fromDigits(bool negative, const std::string& digits, std::size_t scale);
-    std::string allDigits() const { return integer_ + fraction_; }
+    using Mantisa = unsigned __int128;
+
+    // ±mantissa × 10^exponent, without trailing zeros in the mantissa.
+    Decimal(bool negative, Mantisa mantissa, qint64 exponent);
 
     std::string ascii() const;
-    void normalize();
 
     bool negative_ = false;
-    std::string integer_;
-    std::string fraction_;
+    Mantisa mantissa_ = 0;  // without trailing zeros; zero has exponent 0
+    int exponent_ = 0;
 };
 
 }  // namespace veluma

@@ -6,18 +6,17 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <exception>
 #include <sqlcipher/sqlite3.h>
 
 namespace veluma {
 
 namespace {
 
-constexpr int kReintentos = 3;
 constexpr qint64 kZonaMezclada = 400;
 constexpr qint64 kPaso = 10;
 
-// Only a file that reads as no database at all can be a scrambled one;
-// a missing file, a folder or a busy file are reported at once.
+// Only a file that reads as no database at all can be in the other state.
 bool puedeEstarMezclada(const DbError& error)
 {
     return error.kind() == DbErrorKind::NotADatabase || error.kind() == DbErrorKind::Corrupt;
@@ -27,33 +26,45 @@ bool puedeEstarMezclada(const DbError& error)
 
 clsInicio::clsInicio(const Instalacion& instalacion, const QString& clave) : instalacion_(instalacion), clave_(clave) {}
 
-void clsInicio::AbrirBase(const QString& nombreArchivo, Database& base)
+void clsInicio::AbrirBase(const QString& nombreArchivo, Database& base, Reposo reposo)
 {
     const QString ruta = instalacion_.carpetaPrograma() + QLatin1Char('/') + nombreArchivo;
-    int mezclas = 0;
-    for (int intento = 0;; ++intento) {
+    requireIdleDatabaseFile(ruta);
+
+    bool alternada = false;  // scrambling toggled an odd number of times
+    std::exception_ptr fallo;
+    for (int intento = 1; intento <= 2; ++intento) {
+        const bool quiereAlternada = (intento == 1) == (reposo == Reposo::Mezclada);
+        if (quiereAlternada != alternada) {
+            try {
+                EncriptaDesencripta(ruta);
+                alternada = !alternada;
+            } catch (const Error&) {
+                // Could not touch the file: try it as it is, or let the open error say what is wrong.
+                if (fallo)
+                    break;
+                continue;
+            }
+        }
         try {
             Database abierta = Database::open(ruta, contrasenaDeConexion(clave_));
             abierta.checkIntegrity();
             base = std::move(abierta);
-            intentos_ = intento + 1;
+            intentos_ = intento;
             return;
         } catch (const DbError& error) {
-            const bool reintentar = intento < kReintentos && puedeEstarMezclada(error);
-            try {
-                if (reintentar) {
-                    EncriptaDesencripta(ruta);
-                    ++mezclas;
-                    continue;
-                }
-                if (mezclas % 2 == 1)
-                    EncriptaDesencripta(ruta);
-            } catch (const Error&) {
-                // Could not touch the file: the open error says what is wrong.
-            }
-            throw;
+            fallo = std::current_exception();
+            if (!puedeEstarMezclada(error))
+                break;
         }
     }
+    if (alternada) {
+        try {
+            EncriptaDesencripta(ruta);
+        } catch (const Error&) {
+        }
+    }
+    std::rethrow_exception(fallo);
 }
 
 void clsInicio::EncriptaDesencripta(const QString& ruta)

@@ -99,7 +99,10 @@ QString formatearNumero(double valor, const QString& mascara)
         if (c == QLatin1Char(','))
             agrupa = true;
     }
-    QString digitos = QString::fromLatin1(numero.integerDigits());
+    // The digits with exactly `decimales` places: the last ones are the fraction.
+    const std::string todos = numero.digitos(decimales);
+    const qsizetype largoEntero = qMax<qsizetype>(0, qsizetype(todos.size()) - decimales);
+    QString digitos = QString::fromLatin1(todos.data(), largoEntero);
     if (digitos.size() < minimo)
         digitos.prepend(QString(minimo - digitos.size(), QLatin1Char('0')));
 
@@ -123,8 +126,8 @@ QString formatearNumero(double valor, const QString& mascara)
     }
 
     if (punto >= 0) {
-        QString fraccion = QString::fromLatin1(numero.fractionDigits());
-        fraccion += QString(decimales - fraccion.size(), QLatin1Char('0'));
+        QString fraccion = QString::fromLatin1(todos.data() + largoEntero, qsizetype(todos.size()) - largoEntero);
+        fraccion.prepend(QString(decimales - fraccion.size(), QLatin1Char('0')));
         texto += QLatin1Char(',') + fraccion;
     }
     if (numero.isNegative())

@@ -108,14 +108,8 @@ QString FormatearCampo(QVariant& valor, int largo, int decimales)
         valor = 0;
         numero = 0.0;
     }
-    const Decimal redondeado = Decimal(*numero).rounded(decimales);
-    std::string fraccion = redondeado.fractionDigits();
-    fraccion.resize(std::size_t(decimales), '0');
-    const std::string digitos = redondeado.integerDigits() + fraccion;
-    const std::size_t primero = digitos.find_first_not_of('0');
-    const QString significativos =
-        primero == std::string::npos ? QString() : QString::fromLatin1(digitos.substr(primero));
-    return significativos.rightJustified(largo, QLatin1Char('0'));
+    const std::string digitos = Decimal(*numero).rounded(decimales).digitos(decimales);
+    return QString::fromLatin1(digitos.data(), qsizetype(digitos.size())).rightJustified(largo, QLatin1Char('0'));
 }
 
 QString FormatearCuit(QVariant& cuit, int conGuiones)

@@ -1,92 +1,114 @@
+// What start-up finds and sets up: the installation's files, the links to the
+// reference tables and the start-up notice.
+
 #include "core/arranque.h"
 #include "core/clave.h"
 #include "core/config_regional.h"
-#include "core/inicio.h"
-#include "core/instalacion.h"
-#include "core/numeros.h"
-#include "core/sesion.h"
-#include "support/instalacion_temporal.h"
+#include "core/msgini.h"
+#include "core/vinculos.h"
+#include "support/filas.h"
 #include "support/sesion_de_prueba.h"
-#include "support/mensajes_grabados.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veluma;
+using veluma::test::InstalacionTemporal;
+using veluma::test::MensajesGrabados;
+using veluma::test::abrirSesion;
+using veluma::test::filasDeConsulta;
 
 namespace {
 
-TEST(Arranque, UnaSolaCopiaPorMaquina)
+TEST(Arranque, LineaDeComandosArchivosClaveYSeparadores)
 {
-    QTemporaryDir temporal;
-    const QByteArray anterior = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temporal.path()));
-    {
-        InstanciaUnica primera;
-        InstanciaUnica segunda;
-        EXPECT_TRUE(primera.adquirir());
-        EXPECT_FALSE(segunda.adquirir());
-        primera.liberar();
-        EXPECT_TRUE(segunda.adquirir());
-    }
-    qputenv("TMPDIR", anterior);
-}
-
-TEST(Arranque, ElCuitEsLaLineaDeComandosEntera)
-{
-    EXPECT_EQ(cuitDeArgumentos({"30-70845123-9"}), "30-70845123-9");
     EXPECT_EQ(cuitDeArgumentos({"30", "70845123", "9"}), "30 70845123 9");
     EXPECT_EQ(cuitDeArgumentos({}), "");
-    EXPECT_EQ(textoSinCuit(), "El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.");
-    EXPECT_EQ(textoYaEnEjecucion(), "Veluma ya se está ejecutando en esta máquina.");
-}
 
-TEST(Arranque, NombresDeArchivosDeLaInstalacion)
-{
-    EXPECT_EQ(NombreBaseAuxiliar({2, 10, 0}), "Si021000.mdb");
-    EXPECT_EQ(NombreBaseAuxiliar({1, 2, 3}), "Si010203.mdb");
-    const Instalacion instalacion("/opt/kelt/veluma", "veluma", {1, 2, 3});
-    EXPECT_EQ(instalacion.rutaBaseTrabajo(), "/opt/kelt/veluma/veluma.mdb");
-    EXPECT_EQ(instalacion.rutaBaseAuxiliar(), "/opt/kelt/veluma/Si010203.mdb");
+    const Instalacion instalacion("/opt/kelt/veluma", "veluma", {2, 10, 3});
+    EXPECT_EQ(instalacion.rutaBaseAuxiliar(), "/opt/kelt/veluma/Si021003.mdb");
     EXPECT_EQ(instalacion.rutaKelt(), "/opt/kelt/kelt.mdb");
     EXPECT_EQ(instalacion.rutaSistema(), "/opt/kelt/sistema.mdb");
     EXPECT_EQ(instalacion.rutaCompactacion(), "/opt/kelt/veluma/SBaseAux.mdb");
     EXPECT_EQ(instalacion.carpetaTrabajo(), "/opt/kelt/veluma/trabajo/");
     EXPECT_EQ(Instalacion("/opt/kelt/veluma", "veluma", {1, 2, 3}, "/var/trabajo").carpetaTrabajo(), "/var/trabajo/");
+    // The host's files share this password.
     EXPECT_EQ(contrasenaBase(), "poLkaTruVemZ");
     EXPECT_EQ(textoClave(), ";PWD=poLkaTruVemZ");
-}
 
-TEST(Arranque, PrimerInicioCreaLaBaseYLaAbreAlPrimerIntento)
-{
-    veluma::test::InstalacionTemporal instalacion;
-    veluma::test::MensajesGrabados mensajes;
-    Sesion sesion(instalacion.instalacion());
-    veluma::test::abrirSesion(sesion, mensajes);
-    ASSERT_TRUE(sesion.base.isOpen());
-    EXPECT_TRUE(QFile::exists(instalacion.instalacion().rutaBaseTrabajo()));
-    Statement vista = sesion.base.prepare("SELECT count(*) FROM [708DetalledeSalas]");
-    EXPECT_TRUE(vista.next());
-    sesion.base.close();
-
-    Database base;
-    clsInicio inicio(instalacion.instalacion(), textoClave());
-    inicio.AbrirBase("veluma.mdb", base);
-    EXPECT_EQ(inicio.intentosUltimaApertura(), 1);
-    EXPECT_TRUE(mensajes.mensajes.isEmpty());
-}
-
-TEST(Arranque, LosSeparadoresSonComaYPunto)
-{
     ConfigurarSeparadores();
-    const std::optional<double> numero = leerNumero("1234,5");
-    ASSERT_TRUE(numero.has_value());
-    EXPECT_EQ(*numero, 1234.5);
-    EXPECT_EQ(formatearNumero(*numero, "#,###,###,###,##0.00"), "1.234,50");
     EXPECT_EQ(QLocale().toString(1234.5, 'f', 2), "1.234,50");
     EXPECT_EQ(QLocale().toDouble("1.234,5"), 1234.5);
+}
+
+// Each link's stored connect text, and every linked table answers through it.
+void comprobarVinculos(Database& base, const Instalacion& instalacion)
+{
+    QStringList esperadas;
+    for (const QString& tabla : tablasReferencia()) {
+        esperadas += tabla + " ;DATABASE=" + instalacion.rutaBaseAuxiliar() + ";PWD=poLkaTruVemZ;";
+        EXPECT_EQ(filasDeConsulta(base, "SELECT count(*) > 0 FROM \"" + tabla + "\""), QStringList{"1"})
+            << tabla.toStdString();
+    }
+    EXPECT_EQ(filasDeConsulta(base, "SELECT Nombre || ' ' || Conexion FROM MSysVinculos ORDER BY rowid"), esperadas);
+}
+
+TEST(Vinculos, SeGuardanConSuTextoDeConexionYSeRenuevanAlMoverLaCarpeta)
+{
+    InstalacionTemporal instalacion;
+    {
+        Sesion sesion(instalacion.instalacion());
+        MensajesGrabados mensajes;
+        abrirSesion(sesion, mensajes);
+        comprobarVinculos(sesion.base, instalacion.instalacion());
+        EXPECT_TRUE(mensajes.mensajes.isEmpty());
+    }
+    const QString nueva = instalacion.raiz() + QStringLiteral("/otra");
+    ASSERT_TRUE(QDir().rename(instalacion.carpetaPrograma(), nueva));
+    const Instalacion movida(nueva, QStringLiteral("veluma"), versionDelPrograma());
+
+    Sesion sesion(movida);
+    MensajesGrabados mensajes;
+    abrirSesion(sesion, mensajes);
+    comprobarVinculos(sesion.base, movida);
+}
+
+TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
+{
+    InstalacionTemporal instalacion;
+    ASSERT_TRUE(QFile::remove(instalacion.instalacion().rutaBaseAuxiliar()));
+    Sesion sesion(instalacion.instalacion());
+    MensajesGrabados mensajes;
+    try {
+        abrirSesion(sesion, mensajes);
+        FAIL() << "arrancó sin base auxiliar";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.descripcion(), QStringLiteral("No se encuentra el archivo de base de datos ")
+                                           + instalacion.instalacion().rutaBaseAuxiliar() + QLatin1Char('.'));
+    }
+    // The engine must not have made an empty auxiliary database in its place.
+    EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaBaseAuxiliar()));
+}
+
+class AvisoInicio : public veluma::test::SesionDePrueba {};
+
+TEST_F(AvisoInicio, LeeLaPrimeraFilaYNoMostrarMasEscribeEnLaBaseAuxiliar)
+{
+    sesion.base.execute(QStringLiteral("INSERT INTO MsgConfig (NombreAplicativo, Mensaje, Activo) VALUES ('Otro', 'x', 1)"));
+    CMsgIni aviso(sesion.base);
+    ASSERT_TRUE(aviso.configurado());
+    EXPECT_EQ(aviso.NombreAplicativo(), "Veluma");
+    EXPECT_FALSE(aviso.Mensaje().isEmpty());
+    EXPECT_TRUE(aviso.Activo());
+
+    aviso.NoMostrarMas();
+    EXPECT_FALSE(aviso.Activo());
+    EXPECT_FALSE(CMsgIni(sesion.base).Activo());
+    // The auxiliary file itself, not through the link.
+    Database auxiliar = Database::open(instalacion.instalacion().rutaBaseAuxiliar(), contrasenaBase());
+    EXPECT_EQ(filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid"), (QStringList{"0", "1"}));
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
-#include "core/arranque.h"
 #include "core/cierre.h"
 #include "core/clave.h"
 #include "core/inicio.h"
 #include "core/sesion.h"
-#include "core/transaction.h"
 #include "support/archivos.h"
+#include "support/filas.h"
 #include "support/instalacion_temporal.h"
-#include "support/sesion_de_prueba.h"
 #include "support/mensajes_grabados.h"
+#include "support/sesion_de_prueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,96 +22,91 @@ using veluma::test::leerArchivo;
 
 namespace {
 
-class Cierre : public ::testing::Test {
+QByteArray desmezclado(QByteArray contenido)
+{
+    for (int i = 0; i < 400; i += 10)
+        contenido[i] = char(uchar(contenido[i]) ^ clsInicio::kClaveMezcla);
+    return contenido;
+}
+
+class Cierre : public veluma::test::SesionDePrueba {
 protected:
-    void SetUp() override { abrirSesion(); }
-
-    void abrirSesion()
-    {
-        sesion = std::make_unique<Sesion>(instalacion.instalacion());
-        veluma::test::abrirSesion(*sesion, mensajes);
-    }
-
     void cargarDeclaraciones(int cantidad)
     {
-        Transaction lote(sesion->base);
-        for (int i = 0; i < cantidad; ++i) {
-            sesion->base.prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES (?, ?, 0, 618, ?)")
-                .bindAll(QStringLiteral("30-70845123-9"), 200001 + i, QStringLiteral("Inst. d'Ñandú %1").arg(i))
-                .run();
-        }
-        lote.commit();
+        sesion.base
+            .prepare("WITH n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) "
+                     "INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) "
+                     "SELECT '30-70845123-9', 200001 + i, 0, 618, 'Inst. d''Ñandú ' || i FROM n")
+            .bindAll(cantidad)
+            .run();
     }
 
-    // What a new session finds: how many attempts it took and how many declarations.
-    std::pair<int, qint64> reabrir()
+    ResultadoCierre cerrar() { return CerrarBaseTrabajo(sesion.base, sesion.instalacion); }
+
+    // What the next session finds, which must open at the first attempt: the
+    // file rests scrambled whatever happened to the compaction.
+    qint64 declaracionesAlReabrir()
     {
+        EXPECT_FALSE(QFile::exists(rutaCopia()));
         Database base;
         clsInicio inicio(instalacion.instalacion(), textoClave());
         inicio.AbrirBase("veluma.mdb", base);
-        Statement cuenta = base.prepare("SELECT count(*) FROM DDJJ");
-        cuenta.next();
-        return {inicio.intentosUltimaApertura(), *cuenta.integer(0)};
+        EXPECT_EQ(inicio.intentosUltimaApertura(), 1);
+        return veluma::test::filasDeConsulta(base, "SELECT count(*) FROM DDJJ").value(0).toLongLong();
     }
 
     QString ruta() const { return instalacion.instalacion().rutaBaseTrabajo(); }
     QString rutaCopia() const { return instalacion.instalacion().rutaCompactacion(); }
-
-    veluma::test::InstalacionTemporal instalacion;
-    veluma::test::MensajesGrabados mensajes;
-    std::unique_ptr<Sesion> sesion;
 };
 
-TEST_F(Cierre, CompactaMezclaYLaProximaSesionEncuentraTodo)
+TEST_F(Cierre, CompactaConLaMismaClaveMezclaYLaProximaSesionEncuentraTodo)
 {
     cargarDeclaraciones(300);
-    sesion->base.execute("DELETE FROM DDJJ WHERE PERIODO > 200010");
+    sesion.base.execute("DELETE FROM DDJJ WHERE PERIODO > 200010");
+    const QByteArray sal = leerArchivo(ruta()).left(16);
     const qint64 tamanoAntes = QFileInfo(ruta()).size();
 
-    const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
-    EXPECT_TRUE(resultado.compactada);
-    EXPECT_TRUE(resultado.protegida);
-    EXPECT_EQ(resultado.problema, QString());
+    const ResultadoCierre resultado = cerrar();
+    EXPECT_TRUE(resultado.compactada && resultado.protegida);
     EXPECT_EQ(mensajeCierre(resultado), QString());
-    EXPECT_FALSE(sesion->base.isOpen());
-    EXPECT_FALSE(QFile::exists(rutaCopia()));
+    EXPECT_FALSE(sesion.base.isOpen());
     EXPECT_LT(QFileInfo(ruta()).size(), tamanoAntes);
 
-    // Resting scrambled: the unscrambled file is exactly what closing compacted.
-    QByteArray compactada = leerArchivo(ruta());
-    for (int i = 0; i < 400; i += 10)
-        compactada[i] = char(uchar(compactada[i]) ^ clsInicio::kClaveMezcla);
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(10)));
+    // The copy took the key already derived, salt and all, and opens afresh
+    // with the password and only with it.
+    const QByteArray compactada = desmezclado(leerArchivo(ruta()));
+    EXPECT_EQ(compactada.left(16), sal);
+    EXPECT_EQ(declaracionesAlReabrir(), 10);
     EXPECT_EQ(leerArchivo(ruta()), compactada);
+    Database copia = Database::open(ruta(), contrasenaBase());
+    EXPECT_EQ(veluma::test::filasDeConsulta(copia, "PRAGMA integrity_check"), QStringList{"ok"});
+    EXPECT_EQ(veluma::test::filasDeConsulta(copia, "SELECT CAMPO1 FROM DDJJ WHERE PERIODO = 200010"),
+              QStringList{"Inst. d'Ñandú 9"});
+    copia.close();
+    EXPECT_THROW(Database::open(ruta(), "otra clave"), DbError);
 }
 
-TEST_F(Cierre, UnaCopiaViejaSeDescartaAntesDeCompactar)
+TEST_F(Cierre, UnaCopiaViejaSeDescartaYUnaQueNoSePuedeBorrarDejaLaBaseEnSuLugar)
 {
     cargarDeclaraciones(3);
-    QFile vieja(rutaCopia());
-    ASSERT_TRUE(vieja.open(QIODevice::WriteOnly));
-    vieja.write("restos de un cierre anterior");
-    vieja.close();
+    veluma::test::escribirArchivo(rutaCopia(), "restos de un cierre anterior");
+    // Attaching a new copy never takes over a file that is there.
+    EXPECT_THROW(sesion.base.attachNew(rutaCopia(), "copia"), DbError);
+    EXPECT_EQ(leerArchivo(rutaCopia()), "restos de un cierre anterior");
+    EXPECT_TRUE(cerrar().compactada);
+    EXPECT_EQ(declaracionesAlReabrir(), 3);
 
-    const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
-    EXPECT_TRUE(resultado.compactada) << resultado.problema.toStdString();
-    EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(3)));
-}
-
-TEST_F(Cierre, UnaCopiaQueNoSePuedeBorrarDejaLaBaseEnSuLugar)
-{
-    cargarDeclaraciones(3);
+    veluma::test::abrirSesion(sesion, mensajes);
     ASSERT_TRUE(QDir().mkpath(rutaCopia() + "/ocupado"));
-
-    const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
+    const ResultadoCierre resultado = cerrar();
     EXPECT_FALSE(resultado.compactada);
     EXPECT_TRUE(resultado.protegida);
     EXPECT_EQ(mensajeCierre(resultado),
               "No se pudo compactar la base de datos al cerrar: No se puede eliminar el archivo temporal " + rutaCopia()
                   + ", que quedó de un cierre anterior.\r\nSus datos no se perdieron: la base de datos queda en su "
                     "lugar y se abrirá normalmente la próxima vez que inicie el sistema.");
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(3)));
+    QDir(rutaCopia()).removeRecursively();
+    EXPECT_EQ(declaracionesAlReabrir(), 3);
 }
 
 TEST_F(Cierre, ConElDiscoLlenoLaBaseQuedaIntacta)
@@ -127,7 +121,7 @@ TEST_F(Cierre, ConElDiscoLlenoLaBaseQuedaIntacta)
     rlimit limite = anterior;
     limite.rlim_cur = rlim_t(tamano / 3);
     setrlimit(RLIMIT_FSIZE, &limite);
-    const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
+    const ResultadoCierre resultado = cerrar();
     setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, senalAnterior);
 
@@ -136,14 +130,13 @@ TEST_F(Cierre, ConElDiscoLlenoLaBaseQuedaIntacta)
     // The copy was started and failed while writing, not before.
     EXPECT_FALSE(resultado.problema.isEmpty());
     EXPECT_FALSE(resultado.problema.startsWith("No se puede crear")) << resultado.problema.toStdString();
-    EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(2000)));
+    EXPECT_EQ(declaracionesAlReabrir(), 2000);
 }
 
 TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
 {
     cargarDeclaraciones(5);
-    sesion->base.close();
+    sesion.base.close();
     const QString carpeta = instalacion.carpetaPrograma();
     // The process of the test may be root, which ignores permissions: the
     // closing then runs in a child process as an ordinary user.
@@ -175,18 +168,7 @@ TEST_F(Cierre, EnUnaCarpetaDeSoloLecturaLaBaseQuedaIntacta)
     ::chmod(QFile::encodeName(carpeta).constData(), 0755);
     ASSERT_TRUE(WIFEXITED(estado));
     EXPECT_EQ(WEXITSTATUS(estado), 0);
-    EXPECT_FALSE(QFile::exists(rutaCopia()));
-    EXPECT_EQ(reabrir(), std::make_pair(2, qint64(5)));
-}
-
-TEST_F(Cierre, SinBaseAbiertaNoSeTocaNada)
-{
-    sesion->base.close();
-    const QByteArray antes = leerArchivo(ruta());
-    const ResultadoCierre resultado = CerrarBaseTrabajo(sesion->base, sesion->instalacion);
-    EXPECT_FALSE(resultado.compactada);
-    EXPECT_FALSE(resultado.protegida);
-    EXPECT_EQ(leerArchivo(ruta()), antes);
+    EXPECT_EQ(declaracionesAlReabrir(), 5);
 }
 
 }  // namespace

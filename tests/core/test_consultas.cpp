@@ -1,10 +1,8 @@
-#include "core/arranque.h"
-#include "core/clave.h"
-#include "core/sesion.h"
-#include "support/instalacion_temporal.h"
+// The stored queries, read as the printed forms and the records read them, and
+// the SQL functions they are written with.
+
 #include "support/filas.h"
 #include "support/sesion_de_prueba.h"
-#include "support/mensajes_grabados.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +10,29 @@ using namespace veluma;
 
 namespace {
 
-// The stored queries, read as the printed forms and the records read them.
 class Consultas : public veluma::test::SesionDePrueba {
 protected:
     void ejecutar(const QString& sql) { sesion.base.execute(sql); }
 
     QStringList filas(const QString& sql) { return veluma::test::filasDeConsulta(sesion.base, sql); }
+
+    // The one row of a query, its columns joined with "|" and NULL as "NULL",
+    // or the engine's message when the query fails.
+    template <class... Args>
+    QString fila(const QString& sql, const Args&... args)
+    {
+        try {
+            Statement consulta = sesion.base.prepare(sql);
+            consulta.bindAll(args...);
+            QStringList columnas;
+            EXPECT_TRUE(consulta.next()) << sql.toStdString();
+            for (int i = 0; i < consulta.columnCount(); ++i)
+                columnas += consulta.isNull(i) ? QStringLiteral("NULL") : consulta.value(i).toString();
+            return columnas.join(QLatin1Char('|'));
+        } catch (const DbError& error) {
+            return error.engineMessage();
+        }
+    }
 };
 
 TEST_F(Consultas, DetalleDeSalasCalculaPrecioBasicoEImpuesto)
@@ -52,17 +67,20 @@ TEST_F(Consultas, AgrupacionDeIngresosPorRangoDeConcepto)
               QStringList{"1050|201.5|310|10|1571.5|20-12345678-6|200403|0|306|1"});
 }
 
-TEST_F(Consultas, ImpresionYRegistro7AplicanAlicuotaYExenciones)
+TEST_F(Consultas, ImpresionRegistro7YLicenciasAplicanAlicuotaYExenciones)
 {
     // Service type 1 is open television at 8 %.
-    ejecutar("INSERT INTO [617Licencias] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, TipoServicio) "
-             "VALUES ('20-12345678-6', 200403, 0, 306, 7, 1)");
+    ejecutar("INSERT INTO [617Licencias] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, TipoServicio, "
+             "ApellidoNombre, InicioActividades) "
+             "VALUES ('20-12345678-6', 200403, 0, 306, 7, 1, 'Canal Siete', '1999-05-01')");
     ejecutar("INSERT INTO [617LicenciasIngresoConceptos] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, "
              "Concepto, FacturacionBruta) VALUES ('20-12345678-6', 200403, 0, 306, 7, 100, 1000), "
              "('20-12345678-6', 200403, 0, 306, 7, 110, 250)");
     ejecutar("INSERT INTO [617LicenciasTotalLicencias] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, "
              "DescuentosBonificaciones, ExencionesOtorgadas, ImporteExentoIngresar) "
              "VALUES ('20-12345678-6', 200403, 0, 306, 7, 250, 2, 30)");
+    ejecutar("INSERT INTO [617LicenciasDetalle] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, "
+             "NroDecreto, FechaNroDecreto) VALUES ('20-12345678-6', 200403, 0, 306, 7, 1234, '1998-12-30')");
 
     EXPECT_EQ(filas("SELECT Publicidad, Abonos, Programas, OtrosConceptos, FacBruta, DescuentosBonificaciones, "
                     "ImpIngresar, ImporteExentoIngresar, TotalAPagar, CUIT, Periodo, Secuencia, ImpServicio, "
@@ -70,16 +88,52 @@ TEST_F(Consultas, ImpresionYRegistro7AplicanAlicuotaYExenciones)
               QStringList{"1000|250|0|0|1250|250|80|30|50|20-12345678-6|200403|0|306|1981-01-01|2099-12-31"});
     EXPECT_EQ(filas("SELECT * FROM [617Registro7]"),
               QStringList{"20-12345678-6|200403|0|306|1250|250|1000|80|0|30|0|50"});
-}
-
-TEST_F(Consultas, LicenciasConSuDetalle)
-{
-    ejecutar("INSERT INTO [617Licencias] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, ApellidoNombre, "
-             "InicioActividades) VALUES ('20-12345678-6', 200403, 0, 306, 7, 'Canal Siete', '1999-05-01')");
-    ejecutar("INSERT INTO [617LicenciasDetalle] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia, "
-             "NroDecreto, FechaNroDecreto) VALUES ('20-12345678-6', 200403, 0, 306, 7, 1234, '1998-12-30')");
     EXPECT_EQ(filas("SELECT Expr1, Expr5, Expr6, Expr9, Expr14, Expr15 FROM [617ConsultaLicencias]"),
               QStringList{"20-12345678-6|7|Canal Siete|1999-05-01|1234|1998-12-30"});
+}
+
+TEST_F(Consultas, FormatValCDblEIIfComoLosEscribenLasConsultas)
+{
+    const QString formato = QStringLiteral("SELECT Format(?, ?)");
+    EXPECT_EQ(fila(formato, "2004-03-01", "yyyymmdd"), "20040301");
+    EXPECT_EQ(fila(formato, "2004-03-01 10:20:30", "YYYYMMDD"), "20040301");
+    EXPECT_EQ(fila(formato, "01/03/2004", "yyyymmdd"), "NULL");
+    EXPECT_EQ(fila(formato, nullptr, "0.00"), "NULL");
+    EXPECT_EQ(fila(formato, "3", "00"), "03");
+    EXPECT_EQ(fila(formato, " 1234.5", "#,###,###,###,##0.00"), "1.234,50");
+    EXPECT_EQ(fila("SELECT format(?, ?)", 0.5, "###.00"), ",50");
+    EXPECT_EQ(fila(formato, 1, "0.000"), "Máscara de formato desconocida: \"0.000\"");
+    EXPECT_EQ(fila(formato, "1,5", "0.00"), "Format: \"1,5\" no es un número");
+    EXPECT_EQ(fila(formato, 20040301, "yyyymmdd"), "Format: la máscara \"yyyymmdd\" necesita una fecha");
+    EXPECT_EQ(fila(formato, 1, nullptr), "Format: falta la máscara");
+
+    EXPECT_EQ(fila("SELECT Val(?), Val(?) / 2, typeof(Val(?)), Val(?), Val(?)", "10,5", 7, "10", nullptr, "abc"),
+              "10|3.5|real|NULL|0");
+    EXPECT_EQ(fila("SELECT Val(?)", "1e400"), "Desbordamiento");
+    EXPECT_EQ(fila("SELECT CDbl(?), CDbl(?), CDbl(?) / 2, typeof(CDbl(?)), CDbl(?)", "5,0000", "1.234,5", 7, 7, nullptr),
+              "5|1234.5|3.5|real|NULL");
+    EXPECT_EQ(fila("SELECT CDbl(?)", "5.5"), "CDbl: \"5.5\" no es un número");
+    EXPECT_EQ(fila("SELECT CDbl(?)", ""), "CDbl: \"\" no es un número");
+
+    const QString iif = QStringLiteral("SELECT IIf(?, 'si', 'no')");
+    EXPECT_EQ(fila(iif, nullptr) + fila(iif, 0) + fila(iif, 0.0) + fila(iif, "abc"), "nononono");
+    EXPECT_EQ(fila(iif, -1) + fila(iif, 0.5) + fila(iif, "3 salas"), "sisisi");
+    EXPECT_EQ(fila("SELECT IIf(? > 100, ?, ?)", nullptr, 1, 2), "2");
+}
+
+TEST_F(Consultas, LaIntercalacionGeneralOrdenaLosNombresComoUnaPersona)
+{
+    ejecutar("CREATE TEMP TABLE personas (nombre TEXT)");
+    Statement alta = sesion.base.prepare(QStringLiteral("INSERT INTO personas VALUES (?)"));
+    for (const QString& nombre :
+         QStringLiteral("zeta|Ñandú|Benítez|Ángel|álvarez|Nandu|Nuñez|Alvarez|angel|Óscar|Muñoz|ALVAREZ|Nandú|Alvarado")
+             .split(QLatin1Char('|'))) {
+        alta.bindAll(nombre).run();
+        alta.reset();
+    }
+    EXPECT_EQ(filas("SELECT nombre FROM personas ORDER BY nombre COLLATE GENERAL").join(QLatin1Char('|')),
+              QStringLiteral("Alvarado|ALVAREZ|Alvarez|álvarez|angel|Ángel|Benítez|Muñoz|Nandu|Nandú|Ñandú|Nuñez|"
+                             "Óscar|zeta"));
 }
 
 }  // namespace

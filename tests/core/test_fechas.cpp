@@ -13,7 +13,6 @@ using veluma::leerFechaIso;
 TEST(FechasPantalla, ShowAndRead)
 {
     EXPECT_EQ(formatearFecha(QDate(2004, 3, 1)), "01/03/2004");
-    EXPECT_EQ(formatearFecha(QDate(2004, 12, 31)), "31/12/2004");
     EXPECT_EQ(formatearFecha(QDate()), "");
 
     EXPECT_EQ(leerFecha("01/03/2004"), QDate(2004, 3, 1));
@@ -33,16 +32,9 @@ TEST(FechasIso, StoredText)
     EXPECT_TRUE(fechaIso(QDate()).isNull());
     EXPECT_TRUE(fechaHoraIso(QDateTime()).isNull());
 
-    const std::optional<QDateTime> soloFecha = leerFechaIso("2004-03-01");
-    ASSERT_TRUE(soloFecha);
-    EXPECT_EQ(soloFecha->date(), QDate(2004, 3, 1));
-    EXPECT_EQ(soloFecha->time(), QTime(0, 0, 0));
-
-    const std::optional<QDateTime> conHora = leerFechaIso("2004-03-01 10:20:30");
-    ASSERT_TRUE(conHora);
-    EXPECT_EQ(conHora->date(), QDate(2004, 3, 1));
-    EXPECT_EQ(conHora->time(), QTime(10, 20, 30));
-    EXPECT_EQ(fechaHoraIso(*conHora), "2004-03-01 10:20:30");
+    // Read back as stored; a date alone is its midnight.
+    EXPECT_EQ(fechaHoraIso(leerFechaIso("2004-03-01").value_or(QDateTime())), "2004-03-01 00:00:00");
+    EXPECT_EQ(fechaHoraIso(leerFechaIso("2004-12-31 10:20:30").value_or(QDateTime())), "2004-12-31 10:20:30");
 
     for (const char* texto : {"", "2004-3-1", "2004-02-30", "2004-13-01", "2004-03-01T10:20:30",
                               "2004-03-01 24:00:00", "2004-03-01 10:60:00", "2004-03-01 10:20", " 2004-03-01",

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using veluma::Decimal;
@@ -13,42 +14,93 @@ using veluma::leerNumero;
 using veluma::redondear;
 using veluma::Val;
 
-TEST(NumerosDecimal, TakesTheFifteenDigitTextOfTheDouble)
+namespace {
+
+// The error number a call throws, 0 when it throws none.
+int numeroDeError(const std::function<void()>& llamada)
 {
-    EXPECT_EQ(Decimal(1.005).toString(), "1.005");
-    EXPECT_EQ(Decimal(0.1 + 0.2).toString(), "0.3");
-    EXPECT_EQ(Decimal(1e20).toString(), "100000000000000000000");
-    EXPECT_EQ(Decimal(1.5e-7).toString(), "0.00000015");
-    EXPECT_EQ(Decimal(1.5e-7).rounded(7).toString(), "0.0000002");
-    EXPECT_EQ(Decimal(-0.0).toString(), "0");
-    EXPECT_FALSE(Decimal(-0.0).isNegative());
+    try {
+        llamada();
+    } catch (const veluma::Error& error) {
+        return error.numero();
+    }
+    return 0;
+}
 
-    const Decimal d(-1234.5);
-    EXPECT_TRUE(d.isNegative());
-    EXPECT_EQ(d.integerDigits(), "1234");
-    EXPECT_EQ(d.fractionDigits(), "5");
-    EXPECT_EQ(Decimal(0.25).integerDigits(), "");
+TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
+{
+    const QString ceros40(40, QLatin1Char('0'));
+    const std::pair<QString, QString> casos[] = {
+        {Decimal(1.005).toString(), "1.005"},
+        {Decimal(0.1 + 0.2).toString(), "0.3"},
+        {Decimal(1e20).toString(), "100000000000000000000"},
+        {Decimal(1.5e-7).rounded(7).toString(), "0.0000002"},
+        {Decimal(-0.0).toString(), "0"},
+        {Decimal(-0.004).rounded(2).toString(), "0"},
+        {Decimal(-2.5).rounded(0).toString(), "-3"},
+        {Decimal(1e300).toString(), "1" + QString(300, QLatin1Char('0'))},
+        {Decimal(5e-324).toString(), "0." + QString(323, QLatin1Char('0')) + "494065645841247"},
+        {(Decimal(123456789012345.0) * Decimal(-123456789012345.0)).toString(), "-15241578753238669120562399025"},
+        // Past 2^128 only as a power of ten, which the exponent keeps.
+        {(Decimal(1e20) * Decimal(1e20)).toString(), "1" + ceros40},
+        {Decimal::quotient(Decimal(1e20), Decimal(1e-20), 0).toString(), "1" + ceros40},
+        {Decimal::quotient(Decimal(2), Decimal(3), 38).toString(), "0.66666666666666666666666666666666666667"},
+        {Decimal::quotient(Decimal(1), Decimal(8), 2).toString(), "0.13"},
+        {Decimal::quotient(Decimal(-5), Decimal(2), 0).toString(), "-3"},
+        {Decimal::quotient(Decimal(1), Decimal(3e30), 2).toString(), "0"},
+    };
+    for (const auto& [obtenido, esperado] : casos)
+        EXPECT_EQ(obtenido, esperado);
+    EXPECT_FALSE(Decimal(-0.004).rounded(2).isNegative());
+    EXPECT_EQ((Decimal(1e-300) * Decimal(1e-10)).toDouble(), 1e-310);
+    EXPECT_EQ(Decimal::quotient(Decimal(1e300), Decimal(1e-5), 0).toDouble(), 1e305);
 
-    EXPECT_THROW(Decimal(std::numeric_limits<double>::infinity()), veluma::Error);
-    EXPECT_THROW(Decimal(std::nan("")), veluma::Error);
-    EXPECT_THROW(Decimal(1.0).rounded(-1), veluma::Error);
+    // What the fixed-width fields and the masks write.
+    EXPECT_EQ(Decimal(-1234.5).decimales(), 1);
+    EXPECT_EQ(Decimal(1e20).decimales(), 0);
+    EXPECT_EQ(Decimal(12.5).digitos(2), "1250");
+    EXPECT_EQ(Decimal(0.05).digitos(2), "5");
+    EXPECT_EQ(Decimal(0.0).digitos(3), "");
+    EXPECT_EQ(Decimal(0.0625).fractionDigits(), "0625");
+    EXPECT_EQ(Decimal(100.0).fractionDigits(), "");
+}
+
+TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
+{
+    const Decimal enorme = Decimal(123456789012345.0) * Decimal(987654321098765.0);
+    const std::pair<std::function<void()>, int> casos[] = {
+        {[] { (void)Decimal(std::numeric_limits<double>::infinity()); }, 6},
+        {[] { (void)Decimal(std::nan("")); }, 6},
+        {[&] { (void)(enorme * enorme); }, 6},
+        {[] { (void)Decimal::quotient(Decimal(2), Decimal(3), 40); }, 6},
+        {[] { (void)Decimal(std::numeric_limits<double>::max()).toDouble(); }, 6},
+        {[] { (void)(Decimal(1e300) * Decimal(1e10)).toDouble(); }, 6},
+        {[] { (void)Decimal(1.0).rounded(-1); }, 5},
+        {[] { (void)Decimal::quotient(Decimal(1), Decimal(1), -1); }, 5},
+        {[] { (void)Decimal(1.25).digitos(1); }, 5},
+        {[] { (void)Decimal::quotient(Decimal(1), Decimal(0), 2); }, 11},
+        {[] { Val("1e99999999999999999999"); }, 6},
+    };
+    for (std::size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(numeroDeError(casos[i].first), casos[i].second) << "caso " << i;
+    try {
+        Val("1e400");
+        ADD_FAILURE() << "1e400 fits no double";
+    } catch (const veluma::Error& e) {
+        EXPECT_EQ(e.descripcion(), QStringLiteral("Desbordamiento"));
+    }
 }
 
 TEST(NumerosRedondear, HalfAwayFromZeroOnTheDecimal)
 {
-    EXPECT_EQ(redondear(1.005, 2), 1.01);
-    EXPECT_EQ(redondear(0.005 * 100, 0), 1.0);
-    EXPECT_EQ(redondear(-2.5, 0), -3.0);
-    EXPECT_EQ(redondear(2.5, 0), 3.0);
-    EXPECT_EQ(redondear(2.675, 2), 2.68);
-    EXPECT_EQ(redondear(1.0049999, 2), 1.0);
-    EXPECT_EQ(redondear(999.995, 2), 1000.0);
-    EXPECT_EQ(redondear(9.09090909, 4), 9.0909);
-    EXPECT_EQ(redondear(1234567.891, 2), 1234567.89);
-
-    const double cero = redondear(-0.001, 2);
-    EXPECT_EQ(cero, 0.0);
-    EXPECT_FALSE(std::signbit(cero));
+    const std::pair<double, double> casos[] = {
+        {redondear(1.005, 2), 1.01},      {redondear(0.005 * 100, 0), 1.0},  {redondear(-2.5, 0), -3.0},
+        {redondear(2.5, 0), 3.0},         {redondear(2.675, 2), 2.68},       {redondear(1.0049999, 2), 1.0},
+        {redondear(999.995, 2), 1000.0},  {redondear(9.09090909, 4), 9.0909}, {redondear(1234567.891, 2), 1234567.89},
+    };
+    for (const auto& [obtenido, esperado] : casos)
+        EXPECT_EQ(obtenido, esperado);
+    EXPECT_FALSE(std::signbit(redondear(-0.001, 2)));
 }
 
 TEST(NumerosFormatear, EveryMaskInUse)
@@ -59,71 +111,37 @@ TEST(NumerosFormatear, EveryMaskInUse)
         const char* esperado;
     };
     const Caso casos[] = {
-        {1234.5, "#,###,###,###,##0.00", "1.234,50"},
-        {1234567890123.456, "#,###,###,###,##0.00", "1.234.567.890.123,46"},
-        {0.0, "#,###,###,###,##0.00", "0,00"},
-        {9.09090909, "##0.0000", "9,0909"},
-        {0.00005, "##0.0000", "0,0001"},
-        {12345.6, "##0.0000", "12345,6000"},
-        {0.0, "#,###,##0.00", "0,00"},
-        {-1234567.891, "#,###,##0.00", "-1.234.567,89"},
-        {999999.995, "#,###,##0.00", "1.000.000,00"},
-        {1.005, "##0.00", "1,01"},
-        {0.5, "###.00", ",50"},
-        {-0.5, "###.00", "-,50"},
-        {12.345, "###.00", "12,35"},
-        {0.0, "###,###", ""},
-        {0.4, "###,###", ""},
-        {0.5, "###,###", "1"},
-        {1234.0, "###,###", "1.234"},
-        {1234567.0, "###,###", "1.234.567"},
-        {2.725, "0.00", "2,73"},
-        {-0.001, "0.00", "0,00"},
-        {-0.005, "0.00", "-0,01"},
-        {1234.5, "0.00", "1234,50"},
-        {5.0, "0.0000", "5,0000"},
-        {-2.5, "0.0000", "-2,5000"},
-        {7.0, "00", "07"},
-        {123.0, "00", "123"},
-        {2.5, "00", "03"},
-        {7.0, "000", "007"},
-        {1234.0, "000", "1234"},
-        {42.0, "000000", "000042"},
-        {32004.0, "00/0000", "03/2004"},
-        {122004.0, "00/0000", "12/2004"},
-        {1232004.0, "00/0000", "123/2004"},
-        {1234.5, "standard", "1.234,50"},
-        {-0.5, "Standard", "-0,50"},
+        {1234567890123.456, "#,###,###,###,##0.00", "1.234.567.890.123,46"}, {0.0, "#,###,###,###,##0.00", "0,00"},
+        {9.09090909, "##0.0000", "9,0909"},    {0.00005, "##0.0000", "0,0001"},   {12345.6, "##0.0000", "12345,6000"},
+        {0.0, "#,###,##0.00", "0,00"},         {-1234567.891, "#,###,##0.00", "-1.234.567,89"},
+        {999999.995, "#,###,##0.00", "1.000.000,00"},                             {1.005, "##0.00", "1,01"},
+        {0.5, "###.00", ",50"},                {-0.5, "###.00", "-,50"},          {12.345, "###.00", "12,35"},
+        {0.4, "###,###", ""},                  {0.5, "###,###", "1"},             {1234567.0, "###,###", "1.234.567"},
+        {2.725, "0.00", "2,73"},               {-0.001, "0.00", "0,00"},          {-0.005, "0.00", "-0,01"},
+        {1234.5, "0.00", "1234,50"},           {-2.5, "0.0000", "-2,5000"},       {123.0, "00", "123"},
+        {2.5, "00", "03"},                     {7.0, "000", "007"},               {42.0, "000000", "000042"},
+        {32004.0, "00/0000", "03/2004"},       {1232004.0, "00/0000", "123/2004"}, {-0.5, "Standard", "-0,50"},
         {1e15, "STANDARD", "1.000.000.000.000.000,00"},
     };
     for (const Caso& c : casos) {
         EXPECT_EQ(formatearNumero(c.valor, QString::fromLatin1(c.mascara)), QString::fromLatin1(c.esperado))
             << c.valor << " " << c.mascara;
     }
-}
-
-TEST(NumerosFormatear, UnknownMaskIsAProgrammingFault)
-{
+    // Masks are written in the code: an unknown one is a programming fault.
     for (const char* mascara : {"0.000", "#,##0.00", "", "yyyymmdd", "0,00"})
         EXPECT_THROW(formatearNumero(1.0, QString::fromLatin1(mascara)), veluma::Error) << mascara;
 }
 
 TEST(NumerosLeer, WhatTheUserTypes)
 {
-    EXPECT_EQ(leerNumero("1234,5"), 1234.5);
-    EXPECT_EQ(leerNumero("1.234,5"), 1234.5);
-    EXPECT_EQ(leerNumero("1.234.567"), 1234567.0);
-    EXPECT_EQ(leerNumero(" -0,5 "), -0.5);
-    EXPECT_EQ(leerNumero("+12"), 12.0);
-    EXPECT_EQ(leerNumero(",5"), 0.5);
-    EXPECT_EQ(leerNumero("5,"), 5.0);
-    EXPECT_EQ(leerNumero("9,0909"), 9.0909);
-    EXPECT_EQ(leerNumero("0,1"), 0.1);
-    EXPECT_EQ(leerNumero("123456789012,34"), 123456789012.34);
-
-    const std::optional<double> menosCero = leerNumero("-0");
-    ASSERT_TRUE(menosCero);
-    EXPECT_FALSE(std::signbit(*menosCero));
+    const std::pair<const char*, double> casos[] = {
+        {"1234,5", 1234.5}, {"1.234,5", 1234.5}, {"1.234.567", 1234567.0}, {" -0,5 ", -0.5},
+        {"+12", 12.0},      {",5", 0.5},         {"5,", 5.0},              {"9,0909", 9.0909},
+        {"0,1", 0.1},       {"123456789012,34", 123456789012.34},
+    };
+    for (const auto& [texto, valor] : casos)
+        EXPECT_EQ(leerNumero(texto), valor) << texto;
+    EXPECT_FALSE(std::signbit(leerNumero("-0").value_or(-1.0)));
 
     for (const char* texto : {"", "  ", "abc", "1,2,3", "1.23,4", "1.2345", "12a", "1e5", "-", ",", ".5", "1.",
                               "1..234", "- 1", "1 234", "1.234.56", "1" "\xd9\xa3"}) {
@@ -134,33 +152,14 @@ TEST(NumerosLeer, WhatTheUserTypes)
 
 TEST(NumerosVal, LeadingNumberWithPointDecimal)
 {
-    EXPECT_EQ(Val("10,5"), 10.0);
-    EXPECT_EQ(Val("  12.5abc"), 12.5);
-    EXPECT_EQ(Val("\t\r\n 7"), 7.0);
-    EXPECT_EQ(Val("abc"), 0.0);
-    EXPECT_EQ(Val(""), 0.0);
-    EXPECT_EQ(Val("-3"), -3.0);
-    EXPECT_EQ(Val("+4"), 4.0);
-    EXPECT_EQ(Val(".5"), 0.5);
-    EXPECT_EQ(Val("-.5"), -0.5);
-    EXPECT_EQ(Val("1.2.3"), 1.2);
-    EXPECT_EQ(Val("1e3"), 1000.0);
-    EXPECT_EQ(Val("1.5E-2x"), 0.015);
-    EXPECT_EQ(Val("2d2"), 200.0);
-    EXPECT_EQ(Val("1e"), 1.0);
-    EXPECT_EQ(Val("1e+"), 1.0);
-    EXPECT_EQ(Val("."), 0.0);
-    EXPECT_EQ(Val("- 3"), 0.0);
-    EXPECT_EQ(Val("1e-400"), 0.0);
-    EXPECT_EQ(Val("0.1"), 0.1);
+    const std::pair<const char*, double> casos[] = {
+        {"10,5", 10.0}, {"  12.5abc", 12.5}, {"\t\r\n 7", 7.0}, {"abc", 0.0}, {"", 0.0},    {"-3", -3.0},   {"+4", 4.0},
+        {".5", 0.5},    {"-.5", -0.5},       {"1.2.3", 1.2},   {"1e3", 1000.0}, {"1.5E-2x", 0.015}, {"2d2", 200.0},
+        {"1e", 1.0},    {"1e+", 1.0},        {".", 0.0},       {"- 3", 0.0},    {"1e-400", 0.0},  {"0.1", 0.1},
+    };
+    for (const auto& [texto, valor] : casos)
+        EXPECT_EQ(Val(texto), valor) << texto;
     EXPECT_FALSE(std::signbit(Val("-0")));
-
-    try {
-        Val("1e400");
-        ADD_FAILURE() << "1e400 fits no double";
-    } catch (const veluma::Error& e) {
-        EXPECT_EQ(e.numero(), 6);
-        EXPECT_EQ(e.descripcion(), QStringLiteral("Desbordamiento"));
-    }
-    EXPECT_THROW(Val("1e99999999999999999999"), veluma::Error);
 }
+
+}  // namespace

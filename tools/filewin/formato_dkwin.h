@@ -11,7 +11,7 @@ namespace veluma {
 //   "VLDK1\n"                      6 bytes, format mark
 //   length of the original body    4 bytes, big-endian
 //   CRC-32 of the original body    4 bytes, big-endian (zlib's crc32)
-//   the body compressed by zlib    the rest (compress2, level 9)
+//   the body compressed by zlib    the rest (compress2; any level decodes)
 //
 // A file of 20 bytes or fewer is all header and is encoded as just that
 // header plus the empty body's mark, length and CRC.
