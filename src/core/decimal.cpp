@@ -263,15 +263,6 @@ std::string Decimal::digitos(int decimales) const
     return texto;
 }
 
-std::string Decimal::fractionDigits() const
-{
-    if (exponent_ >= 0)
-        return {};
-    std::string texto(std::size_t(-exponent_), '0');
-    agregarDigitos(texto, mantissa_);
-    return texto.substr(texto.size() - std::size_t(-exponent_));
-}
-
 double Decimal::toDouble() const
 {
     // Both factors are exact doubles here, so one operation rounds once, correctly.

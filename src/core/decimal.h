@@ -34,9 +34,6 @@ public:
     // point, without leading zeros: 12.5 with 2 places is "1250", zero is "".
     // Throws veluma::Error (5) when `decimales` is less than decimales().
     std::string digitos(int decimales) const;
-    // ASCII digits after the point, without trailing zeros; decimales()
-    // counts them without making the text.
-    std::string fractionDigits() const;
 
     // The double nearest to this decimal; throws veluma::Error (6) when out of range.
     double toDouble() const;

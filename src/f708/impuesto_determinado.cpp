@@ -177,7 +177,7 @@ LecturaLineaImpuesto leerLineaImpuesto(const QString& precioVenta, const QString
     LecturaLineaImpuesto lectura;
     if (!precioVenta.trimmed().isEmpty()) {
         const std::optional<double> precio = leerNumero(precioVenta);
-        if (!precio || Decimal(*precio).fractionDigits().size() > 2) {
+        if (!precio || Decimal(*precio).decimales() > 2) {
             lectura.problema = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
             return lectura;
         }
@@ -193,7 +193,7 @@ LecturaLineaImpuesto leerLineaImpuesto(const QString& precioVenta, const QString
     }
     if (!entradas.trimmed().isEmpty()) {
         const std::optional<double> cantidad = leerNumero(entradas);
-        if (!cantidad || !Decimal(*cantidad).fractionDigits().empty()) {
+        if (!cantidad || Decimal(*cantidad).decimales() > 0) {
             lectura.problema = QStringLiteral("La cantidad de Entradas vendidas debe ser un número entero.");
             return lectura;
         }

@@ -83,7 +83,7 @@ LecturaPagos leerPagos(const std::array<QString, 4>& cajas)
             continue;
         const std::optional<double> importe = leerNumero(cajas[i]);
         const QString semana = QString::number(i + 1);
-        if (!importe || *importe < 0 || Decimal(*importe).fractionDigits().size() > 4) {
+        if (!importe || *importe < 0 || Decimal(*importe).decimales() > 4) {
             lectura.problema = QStringLiteral("El Pago a Cuenta de la Semana %1 debe ser un importe positivo "
                                               "con hasta cuatro decimales.")
                                    .arg(semana);

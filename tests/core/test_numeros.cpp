@@ -61,8 +61,8 @@ TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
     EXPECT_EQ(Decimal(12.5).digitos(2), "1250");
     EXPECT_EQ(Decimal(0.05).digitos(2), "5");
     EXPECT_EQ(Decimal(0.0).digitos(3), "");
-    EXPECT_EQ(Decimal(0.0625).fractionDigits(), "0625");
-    EXPECT_EQ(Decimal(100.0).fractionDigits(), "");
+    EXPECT_EQ(Decimal(0.0625).decimales(), 4);
+    EXPECT_EQ(Decimal(100.0).decimales(), 0);
 }
 
 TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
