@@ -1,7 +1,8 @@
-// Fields, CUITs and the verification number of the submission records.
+// Fields, CUITs, characters and the verification number of the submission records.
 
 #include "core/instalacion.h"
 #include "generation/codificacion.h"
+#include "generation/windows1252.h"
 #include "support/archivos.h"
 
 #include <QFileInfo>
@@ -24,24 +25,16 @@ TEST(CodificacionCampo, NumerosYTextosConSuAncho)
         int largo, decimales;
         QString campo;
     } casos[] = {
-        {1234.5, 15, 2, "000000000123450"},
-        {7, 6, 0, "000007"},
-        {0.005, 15, 2, "000000000000001"},  // half away from zero on the decimal, not on the binary value
-        {1.005, 6, 2, "000101"},
-        {0.004, 3, 2, "000"},
-        {qlonglong(20123456786), 15, 0, "000020123456786"},
+        {1234.5, 15, 2, "000000000123450"}, {7, 6, 0, "000007"}, {qlonglong(20123456786), 15, 0, "000020123456786"},
+        // Half away from zero on the decimal, not on the binary value.
+        {0.005, 15, 2, "000000000000001"}, {1.005, 6, 2, "000101"}, {0.004, 3, 2, "000"},
         {999999.995, 9, 2, "100000000"},
-        {1234567, 4, 0, "1234567"},  // too large for the width: the whole figure, never cut
-        {123.456, 4, 2, "12346"},
-        {"1234.5", 15, 2, "000000000123450"},
-        {" +.5 ", 3, 1, "005"},
-        {"1e3", 5, 0, "01000"},
+        // Too large for the width: the whole figure, never cut.
+        {1234567, 4, 0, "1234567"}, {123.456, 4, 2, "12346"},
+        {"1234.5", 15, 2, "000000000123450"}, {" +.5 ", 3, 1, "005"}, {"1e3", 5, 0, "01000"},
         // Text fields: left-aligned in `decimales` characters, never cut.
-        {"DJ SIN PLAN", 0, 25, "DJ SIN PLAN              "},
-        {"", 0, 5, "     "},
-        {QVariant(), 0, 3, "   "},
-        {"ABCDEF", 0, 3, "ABCDEF"},
-        {-3, 0, 4, "-3  "},
+        {"DJ SIN PLAN", 0, 25, "DJ SIN PLAN              "}, {"", 0, 5, "     "}, {QVariant(), 0, 3, "   "},
+        {"ABCDEF", 0, 3, "ABCDEF"}, {-3, 0, 4, "-3  "},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(nombre(caso.valor));
@@ -134,10 +127,21 @@ TEST(CodificacionVerificacion, NumeroDeUnaDeclaracion)
         // as zero: 000000000000000 000000002001050 000000000000000 000000000134759.
         {"30-70451826-4", 200105, 0, "abc", "134759", "748783"},
     };
-    for (const auto& caso : casos) {
+    for (const auto& caso : casos)
         EXPECT_EQ(CalcularNVerif(caso.cuit, caso.periodo, caso.secuencia, caso.importe, caso.hora), caso.numero)
             << caso.cuit << " " << caso.importe;
-    }
+}
+
+TEST(CodificacionWindows1252, UnBytePorCaracter)
+{
+    EXPECT_EQ(aWindows1252("AÑéÿ€漢"), QByteArray("A\xD1\xE9\xFF\x80?"));
+    EXPECT_EQ(aWindows1252("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"),
+              QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E\x91\x92\x93\x94\x95\x96\x97"
+                         "\x98\x99\x9A\x9B\x9C\x9E\x9F"));
+    // A C1 control would otherwise read back as one of the specials; one character outside the basic plane is
+    // two QChars and two bytes, so the width of a field does not change.
+    EXPECT_EQ(aWindows1252(QString(QChar(0x81)) + QChar(0x9D)), QByteArray("??"));
+    EXPECT_EQ(aWindows1252("a😀b"), QByteArray("a??b"));
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #include "core/error.h"
-#include "core/instalacion.h"
-#include "filewin.h"
 #include "generation/copia_carpeta.h"
 #include "generation/copia_disquetes.h"
-#include "generation/destino_internet.h"
+#include "generation/generacion.h"
 #include "generation/medios.h"
 #include "mensajes_con_manos.h"
 #include "support/archivos.h"
@@ -26,7 +24,6 @@ namespace {
 
 const QString kInsertar = "Atención...!!!: Por favor inserte el diskette %1 de %2 en el drive a:\\";
 const QString kReemplazar = tituloPrograma() + ": El archivo ya existe en la unidad destino. Desea reemplazarlo?";
-const QString kFinCorrecto = "Información: El proceso finalizó correctamente.";
 
 // Bytes that show where they came from: no two neighbouring blocks alike.
 QByteArray contenido(qint64 largo)
@@ -67,10 +64,9 @@ struct Disquetera {
     QString origen() const { return trabajo.filePath("Genera.dat"); }
     QString enMedio(int medio) const { return unidades.medios(letra).at(medio) + "/F617.dat"; }
 
-    // True when the copy was cancelled, as MVolCopy answers.
-    bool copiar(const QByteArray& datos, qint64 capacidad)
+    // The file at origen(), in volumes of `capacidad` bytes; true when the copy was cancelled, as MVolCopy answers.
+    bool copiar(qint64 capacidad)
     {
-        escribirArchivo(origen(), datos);
         return CopiaDisquetes(unidades, mensajes, avance).MVolCopy(origen(), "F617.dat", letra, capacidad, 123);
     }
 
@@ -126,60 +122,13 @@ Preparacion sinDisquete(std::function<void(Disquetera&)> alPoner)
 }
 
 // Each volume in a medium of its own, as the user swaps them when asked: the header, then as much of the file as
-// fits, copied in blocks of 2,000,000 bytes.
-TEST(CopiaEnDisquetes, CadaVolumenLlevaSuCabeceraYLaParteQueLeCabe)
-{
-    const struct {
-        const char* caso;
-        qint64 largo, capacidad;
-        Preparacion preparar;
-        QStringList mensajes;
-        QList<qint64> avance;
-    } casos[] = {
-        {"chico", 100, 1400000, kNada, kUno, {20, 120}},
-        {"en dos",
-         1400000,
-         1400000,
-         kNada,
-         {kInsertar.arg(1).arg(2), kInsertar.arg(2).arg(2)},
-         {20, 1400000, 1400020, 1400040}},
-        {"grande", 2500000, 3000000, kNada, kUno, {20, 2000020, 2500020}},
-        {"el anterior, si el usuario quiere", 100, 1400000, kAnterior, kUno + kReemplazar, {20, 120}},
-        {"el disquete puesto durante el aviso", 100, 1400000, sinDisquete(ponerlo), kUno + kSinMedio, {20, 120}},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.caso);
-        Disquetera disquetera;
-        disquetera.cambiarMedioAlPedirlo();
-        caso.preparar(disquetera);
-        const QByteArray datos = contenido(caso.largo);
-        EXPECT_FALSE(disquetera.copiar(datos, caso.capacidad));
-
-        const int volumenes = int(disquetera.unidades.medios(disquetera.letra).size());
-        QByteArray copiado;
-        for (int volumen = 1; volumen <= volumenes; ++volumen) {
-            const QByteArray grabado = leerArchivo(disquetera.enMedio(volumen - 1));
-            EXPECT_EQ(grabado.left(20), QStringLiteral("HEAD10 %1 %2 000123\n")
-                                            .arg(volumen, 2, 10, QLatin1Char('0'))
-                                            .arg(volumenes, 2, 10, QLatin1Char('0'))
-                                            .toLatin1());
-            EXPECT_LE(grabado.size(), caso.capacidad);
-            copiado += grabado.mid(20);
-        }
-        EXPECT_EQ(disquetera.mensajes.mensajes, caso.mensajes);
-        EXPECT_TRUE(copiado == datos);
-        EXPECT_EQ(disquetera.avance.maximo, caso.largo + 20 * volumenes);
-        EXPECT_EQ(disquetera.avance.valores, caso.avance);
-        EXPECT_EQ(disquetera.avance.estado, "100%");
-    }
-}
-
-// Each failure is said as it happens, asked again while the user retries, and the copy ends cancelled: nothing
-// of it on the medium in the drive and the progress back at zero.
-TEST(CopiaEnDisquetes, UnaCopiaQueNoTerminaSeCancelaSinDejarNada)
+// fits, copied in blocks of 2,000,000 bytes. A failure is said as it happens and asked again while the user retries;
+// a copy that does not finish ends cancelled, nothing of it on the medium in the drive and the progress at zero.
+TEST(CopiaEnDisquetes, CadaVolumenLlevaSuCabeceraYLaParteQueLeCabeOLaCopiaSeCancelaSinDejarNada)
 {
     const QString lleno = "Atención...!!!: No hay suficiente espacio disponible en la unidad destino.";
     const QString protegido = "Atención...!!!: Disquete protegido contra escritura.";
+    const QString desaparecido = tituloPrograma() + ": Disquetera no disponible.";
     const Preparacion casiLleno = [](Disquetera& d) {
         escribirArchivo(d.unidades.raiz(d.letra) + "/otro", QByteArray(kCapacidadUnidad - 100, 'x'));
     };
@@ -193,147 +142,108 @@ TEST(CopiaEnDisquetes, UnaCopiaQueNoTerminaSeCancelaSinDejarNada)
         };
     };
     const Preparacion sinOrigen = [](Disquetera& d) { QFile::remove(d.origen()); };
-    const QString desaparecido = tituloPrograma() + ": Disquetera no disponible.";
+    const qint64 grande = 2500000;
     const struct {
         const char* caso;
+        qint64 largo, capacidad;
         Preparacion preparar;
         std::deque<bool> respuestas;
         QStringList mensajes;
-        QByteArray queda;  // in the drive under the copy's name; nothing when there is no such file
+        QList<qint64> avance;  // of a copy that ends; none when it is cancelled
+        QByteArray queda;      // after a cancelled copy, under its name in the drive; nothing when there is no file
     } casos[] = {
-        {"el usuario no reemplaza el anterior", kAnterior, {true, false}, kUno + kReemplazar, "anterior"},
-        {"disquete lleno", casiLleno, {true, true, false}, kUno + lleno + lleno, {}},
-        {"protegido contra escritura", protegerlo, {true, true, false}, kUno + protegido + protegido, {}},
+        {"en dos", 1400000, 1400000, kNada, {}, {kInsertar.arg(1).arg(2), kInsertar.arg(2).arg(2)},
+         {20, 1400000, 1400020, 1400040}, {}},
+        {"grande", grande, kCapacidadUnidad, kNada, {}, kUno, {20, 2000020, 2500020}, {}},
+        {"el anterior, si el usuario quiere", 100, 1400000, kAnterior, {}, kUno + kReemplazar, {20, 120}, {}},
+        {"el disquete puesto durante el aviso", 100, 1400000, sinDisquete(ponerlo), {}, kUno + kSinMedio, {20, 120},
+         {}},
+        {"el usuario no reemplaza el anterior", grande, kCapacidadUnidad, kAnterior, {true, false},
+         kUno + kReemplazar, {}, "anterior"},
+        {"disquete lleno", grande, kCapacidadUnidad, casiLleno, {true, true, false}, kUno + lleno + lleno, {}, {}},
+        {"protegido contra escritura", grande, kCapacidadUnidad, protegerlo, {true, true, false},
+         kUno + protegido + protegido, {}, {}},
         // Retrying with the drive still empty does not go on.
-        {"sin disquete", sinDisquete(kNada), {true, true}, kUno + kSinMedio, {}},
-        {"el que llega al reintentar tiene el archivo",
-         otroConElArchivo,
-         {true, true, false},
-         kUno + kSinMedio + kReemplazar,
-         "anterior"},
-        {"el disquete desaparece a la mitad", quitarloALaMitad, {}, kUno + desaparecido, {}},
-        {"sin archivo que copiar", sinOrigen, {false}, {"Atención.: 53: Error de grabación."}, {}},
+        {"sin disquete", grande, kCapacidadUnidad, sinDisquete(kNada), {true, true}, kUno + kSinMedio, {}, {}},
+        {"el que llega al reintentar tiene el archivo", grande, kCapacidadUnidad, otroConElArchivo, {true, true, false},
+         kUno + kSinMedio + kReemplazar, {}, "anterior"},
+        {"el disquete desaparece a la mitad", grande, kCapacidadUnidad, quitarloALaMitad, {}, kUno + desaparecido, {},
+         {}},
+        {"sin archivo que copiar", grande, kCapacidadUnidad, sinOrigen, {false}, {"Atención.: 53: Error de grabación."},
+         {}, {}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         Disquetera disquetera;
-        escribirArchivo(disquetera.origen(), contenido(2500000));
+        disquetera.cambiarMedioAlPedirlo();
+        const QByteArray datos = contenido(caso.largo);
+        escribirArchivo(disquetera.origen(), datos);
         caso.preparar(disquetera);
         disquetera.mensajes.respuestas = caso.respuestas;
-        EXPECT_TRUE(CopiaDisquetes(disquetera.unidades, disquetera.mensajes, disquetera.avance)
-                        .MVolCopy(disquetera.origen(), "F617.dat", disquetera.letra, 3000000, 123));
+        EXPECT_EQ(disquetera.copiar(caso.capacidad), caso.avance.isEmpty());
         EXPECT_EQ(disquetera.mensajes.mensajes, caso.mensajes);
-        EXPECT_EQ(leerArchivo(disquetera.unidades.medios(disquetera.letra).last() + "/F617.dat"), caso.queda);
-        EXPECT_EQ(disquetera.avance.valor, 0);
-        EXPECT_EQ(disquetera.avance.estado, "");
+        if (caso.avance.isEmpty()) {
+            EXPECT_EQ(leerArchivo(disquetera.unidades.medios(disquetera.letra).last() + "/F617.dat"), caso.queda);
+            EXPECT_EQ(disquetera.avance.valor, 0);
+            EXPECT_EQ(disquetera.avance.estado, "");
+            continue;
+        }
+        const int volumenes = int(disquetera.unidades.medios(disquetera.letra).size());
+        QByteArray copiado;
+        for (int volumen = 1; volumen <= volumenes; ++volumen) {
+            const QByteArray grabado = leerArchivo(disquetera.enMedio(volumen - 1));
+            EXPECT_EQ(grabado.left(20), QStringLiteral("HEAD10 %1 %2 000123\n")
+                                            .arg(volumen, 2, 10, QLatin1Char('0'))
+                                            .arg(volumenes, 2, 10, QLatin1Char('0'))
+                                            .toLatin1());
+            EXPECT_LE(grabado.size(), caso.capacidad);
+            copiado += grabado.mid(20);
+        }
+        EXPECT_TRUE(copiado == datos);
+        EXPECT_EQ(disquetera.avance.maximo, caso.largo + 20 * volumenes);
+        EXPECT_EQ(disquetera.avance.valores, caso.avance);
+        EXPECT_EQ(disquetera.avance.estado, "100%");
     }
 }
 
 TEST(CopiaEnDisquetes, LoQueNoEntraEnLaCabeceraSeRechazaAntesDePedirDisquetes)
 {
     Disquetera disquetera;
-    // 100 volumes of one byte each: the header counts up to 99.
-    EXPECT_THROW(disquetera.copiar(contenido(100), 21), Error);
+    escribirArchivo(disquetera.origen(), contenido(100));
+    // 100 volumes of one byte each: the header counts up to 99 volumes, and up to 999999 records.
+    EXPECT_THROW(disquetera.copiar(21), Error);
+    EXPECT_THROW(ccGeneracion::Cabecera(1, 1, 1000000), Error);
     EXPECT_TRUE(disquetera.mensajes.mensajes.isEmpty());
 
-    EXPECT_TRUE(disquetera.copiar(contenido(100), 20));
+    EXPECT_TRUE(disquetera.copiar(20));
     EXPECT_EQ(disquetera.mensajes.mensajes,
               QStringList{tituloPrograma() + ": No hay suficiente espacio disponible en la unidad destino."});
     EXPECT_EQ(archivosEn(disquetera.unidades.raiz(disquetera.letra)), QStringList());
 }
 
-// The CD folder; through the screen, with its messages, in the screen's tests.
-class CopiaEnCarpeta : public ::testing::Test {
-protected:
-    void SetUp() override { escribirArchivo(generado(), datos); }
-
-    QString generado() const { return trabajo.filePath("Genera.dat"); }
-    QString copia() const { return destino.filePath("F617.dat"); }
-
-    const QByteArray datos = contenido(4096);
-    QTemporaryDir trabajo;
-    QTemporaryDir destino;
+// A copy into a folder that goes away while it is written, or that is not there at all, leaves nothing under the
+// final name. The good copies, and what the user is asked, are followed through the destination screen.
+TEST(CopiaEnCarpeta, UnaFallaNoDejaNadaConElNombreFinal)
+{
+    QTemporaryDir trabajo, destino;
+    escribirArchivo(trabajo.filePath("Genera.dat"), contenido(4096));
     veluma::test::MensajesGrabados mensajes;
     AvanceGrabado avance;
-};
-
-TEST_F(CopiaEnCarpeta, CopiaEnBloquesConSuPorcentajeYSoloReemplazaConPermiso)
-{
-    escribirArchivo(copia(), "anterior");
-    mensajes.respuesta = Respuesta::No;
-    EXPECT_EQ(CopyFile(generado(), copia(), mensajes, avance), 0);
-    EXPECT_EQ(mensajes.mensajes, QStringList{kReemplazar});
-    EXPECT_EQ(leerArchivo(copia()), "anterior");
-
-    mensajes.respuesta = Respuesta::Si;
-    EXPECT_EQ(CopyFile(generado(), copia(), mensajes, avance), 4096);
-    EXPECT_TRUE(leerArchivo(copia()) == datos);
-    EXPECT_EQ(archivosEn(destino.path()), QStringList{"F617.dat"});
-    EXPECT_EQ(avance.maximo, 100);
-    EXPECT_EQ(avance.valores, (QList<qint64>{25, 50, 75, 100}));
-    EXPECT_EQ(avance.etiqueta, "Porcentaje completado: 100%");
-}
-
-TEST_F(CopiaEnCarpeta, UnaFallaNoDejaNadaConElNombreFinal)
-{
-    // The folder goes away while the copy is being written.
     const QString carpeta = destino.filePath("pendrive");
     ASSERT_TRUE(QDir().mkpath(carpeta));
     avance.alAvanzar = [&](qint64 valor) {
         if (valor == 50)
             QDir(carpeta).removeRecursively();
     };
-    EXPECT_EQ(CopyFile(generado(), carpeta + "/F617.dat", mensajes, avance), 0);
+    EXPECT_EQ(CopyFile(trabajo.filePath("Genera.dat"), carpeta + "/F617.dat", mensajes, avance), 0);
     ASSERT_EQ(mensajes.mensajes.size(), 1);
     EXPECT_TRUE(mensajes.mensajes.first().startsWith("Información: "));
     EXPECT_FALSE(QFile::exists(carpeta + "/F617.dat"));
 
-    // A folder that is not there at all.
     mensajes.mensajes.clear();
-    EXPECT_EQ(CopyFile(generado(), destino.filePath("no/F617.dat"), mensajes, avance), 0);
+    EXPECT_EQ(CopyFile(trabajo.filePath("Genera.dat"), destino.filePath("no/F617.dat"), mensajes, avance), 0);
     EXPECT_EQ(mensajes.mensajes.size(), 1);
     EXPECT_EQ(archivosEn(destino.path()), QStringList());
-}
-
-TEST_F(CopiaEnCarpeta, ViaEstandardPidePermisoParaReemplazar)
-{
-    const QString copia = destino.filePath("F617_CD.dat");
-    escribirArchivo(copia, "anterior");
-    const QString reemplazar = "Advertencia: El archivo ya existe, desea reemplazarlo";
-    mensajes.respuesta = Respuesta::No;
-    ViaEstandard(destino.path(), "F617_CD.dat", trabajo.path() + "/", mensajes, avance);
-    EXPECT_EQ(mensajes.mensajes, (QStringList{reemplazar, "Información: Generación cancelada por el usuario."}));
-    EXPECT_EQ(leerArchivo(copia), "anterior");
-
-    // Yes is asked once: the old file is gone before the copy.
-    mensajes.mensajes.clear();
-    mensajes.respuesta = Respuesta::Si;
-    ViaEstandard(destino.path(), "F617_CD.dat", trabajo.path() + "/", mensajes, avance);
-    EXPECT_EQ(mensajes.mensajes, (QStringList{reemplazar, kFinCorrecto}));
-    EXPECT_TRUE(leerArchivo(copia) == datos);
-}
-
-// The Internet file when its encoding fails; the good one is followed through the screen.
-TEST(DestinoInternet, SiElCodificadorFallaNoQuedaEntradaNiResultado)
-{
-    QTemporaryDir raiz;
-    const QString trabajo = raiz.filePath("trabajo") + '/';
-    const QString destino = raiz.filePath("internet");
-    // The encoder cannot write its result where a folder stands.
-    for (const QString& carpeta : {destino, raiz.filePath("veluma"), trabajo + "cabent.b64"})
-        ASSERT_TRUE(QDir().mkpath(carpeta));
-    escribirArchivo(trabajo + "cabent.txt", "HEAD10 01 01 000002\n" + contenido(3000));
-    veluma::test::MensajesGrabados mensajes;
-    AvanceGrabado avance;
-    const Instalacion instalacion(raiz.filePath("veluma"), "veluma", Version{1, 0, 0}, trabajo);
-    ViaInternet(destino, "F0617301234.dat", trabajo, EncriptarFileWin(instalacion, trabajo, "cabent.txt", mensajes),
-                mensajes, avance);
-
-    EXPECT_EQ(mensajes.mensajes, (QStringList{"Información: Se produjo un error durante la generación. (FileWin)",
-                                              "Información: Se ha producido un error al generar."}));
-    EXPECT_EQ(archivosEn(trabajo), QStringList{"cabent.b64"});
-    EXPECT_EQ(archivosEn(destino), QStringList());
-    EXPECT_TRUE(leerArchivo(raiz.filePath("veluma/FWError.txt")).contains("cabent.b64"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The check a taxpayer runs on a submission before handing it in, on
-// diskette sets, CD files and Internet files built here by hand.
+// The encodings of a submission (dkwin, for diskettes and CDs; filewin, for the Internet) and the check a taxpayer
+// runs on it before handing it in, on files built here by hand: each kind of damage once, with its message.
 
 #include "filewin.h"
 #include "formato_dkwin.h"
@@ -7,12 +7,15 @@
 #include "support/archivos.h"
 #include "support/ejecucion.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+using veluma::codificarDkwin;
+using veluma::decodificarDkwin;
 using veluma::ResultadoVerificacion;
 using veluma::VerificarPresentacion;
 using veluma::test::leerArchivo;
@@ -22,7 +25,8 @@ QByteArray registro(const char* tipo, qsizetype largo, quint64 numero)
     return QByteArray(tipo) + QByteArray::number(numero).rightJustified(largo - 2, '0', true);
 }
 
-// A header record, `detalles` detail records of varied digits and the trailer.
+// A header record, `detalles` detail records of varied digits, so that they compress but not to nothing, and the
+// trailer.
 QList<QByteArray> declaracion(int detalles, quint32 semilla = 1)
 {
     QList<QByteArray> registros{registro("01", 40, 30704518265)};
@@ -33,13 +37,12 @@ QList<QByteArray> declaracion(int detalles, quint32 semilla = 1)
     return registros;
 }
 
-QByteArray seisDigitos(qsizetype numero) { return QByteArray::number(numero).rightJustified(6, '0'); }
-
-// The header-plus-records file the encoder reads.
-QByteArray contenido(const QList<QByteArray>& registros, const QByteArray& cantidad = {})
+// The header-plus-records file the encoders read.
+QByteArray contenido(const QList<QByteArray>& registros, QByteArray cantidad = {})
 {
-    return "HEAD10 01 01 " + (cantidad.isEmpty() ? seisDigitos(registros.size()) : cantidad) + '\n'
-           + registros.join('\n') + "\r\n";
+    if (cantidad.isEmpty())
+        cantidad = QByteArray::number(registros.size()).rightJustified(6, '0');
+    return "HEAD10 01 01 " + cantidad + '\n' + registros.join('\n') + "\r\n";
 }
 
 QStringList textos(const QList<QByteArray>& registros)
@@ -59,7 +62,7 @@ protected:
     }
 
     // Each in a file of its own, so that several can be made before they are checked.
-    QString cd(const QByteArray& original) { return escribir(siguiente(".dat"), veluma::codificarDkwin(original)); }
+    QString cd(const QByteArray& original) { return escribir(siguiente(".dat"), codificarDkwin(original)); }
     QString internet(const QByteArray& original)
     {
         QString salida;
@@ -68,17 +71,16 @@ protected:
     }
     QString siguiente(const char* extension) { return "F617-" + QString::number(++archivos_) + extension; }
 
-    // The encoded body cut into `partes` volumes, each behind its own header,
-    // written as <prefijo>1.dat, <prefijo>2.dat, ...
+    // The encoded body cut into `partes` volumes, each behind its own header, written as <prefijo>1.dat, ...
     QStringList disquetes(const QByteArray& original, int partes, const QString& prefijo = "Disco")
     {
-        const QByteArray cuerpo = veluma::codificarDkwin(original).mid(veluma::kLargoCabeceraDkwin);
-        const QByteArray registros = original.mid(13, 6);
+        const QByteArray cuerpo = codificarDkwin(original).mid(veluma::kLargoCabeceraDkwin);
         const qsizetype porParte = (cuerpo.size() + partes - 1) / partes;
         QStringList rutas;
         for (int i = 0; i < partes; ++i) {
             const QByteArray cabecera = "HEAD10 " + QByteArray::number(i + 1).rightJustified(2, '0') + ' '
-                                        + QByteArray::number(partes).rightJustified(2, '0') + ' ' + registros + '\n';
+                                        + QByteArray::number(partes).rightJustified(2, '0') + ' ' + original.mid(13, 6)
+                                        + '\n';
             rutas.append(
                 escribir(prefijo + QString::number(i + 1) + ".dat", cabecera + cuerpo.mid(i * porParte, porParte)));
         }
@@ -94,7 +96,7 @@ protected:
     static void esperarProblemas(const QList<Caso>& casos)
     {
         for (const Caso& caso : casos) {
-            SCOPED_TRACE(caso.caso);
+            SCOPED_TRACE(caso.caso + (": " + caso.archivos.join(' ')).toStdString());
             const ResultadoVerificacion resultado = VerificarPresentacion(caso.archivos);
             EXPECT_FALSE(resultado.valido);
             EXPECT_EQ(resultado.problema, caso.problema);
@@ -105,20 +107,49 @@ protected:
     int archivos_ = 0;
 };
 
-TEST_F(VerificacionArchivo, CadaFormaDePresentacion)
+// What filewin cannot read goes to its log; that is followed through the destination screen.
+TEST_F(VerificacionArchivo, FilewinEscribeElB64JuntoALaEntrada)
 {
-    const QList<QByteArray> registros = declaracion(2000);
-    const QByteArray original = contenido(registros);
-    const QStringList tres = disquetes(original, 3);
-    ASSERT_GT(leerArchivo(tres[2]).size(), 1000);  // every volume carries a real part
-    for (const QStringList& archivos :
-         {QStringList{cd(original)}, QStringList{internet(original)}, tres, disquetes(original, 2, "Par")}) {
-        SCOPED_TRACE(archivos.join(' ').toStdString());
-        const ResultadoVerificacion resultado = VerificarPresentacion(archivos);
-        EXPECT_TRUE(resultado.valido);
-        EXPECT_EQ(resultado.problema, "");
-        EXPECT_EQ(resultado.cabecera, "HEAD10 01 01 002002");
-        EXPECT_EQ(resultado.registros, textos(registros));
+    const QByteArray original = contenido(declaracion(300));
+    const QString registroDeErrores = carpeta_.filePath("errores.log");
+    QString salida = "anterior";
+    EXPECT_EQ(filewin(escribir("F6172001.dat", original), salida, registroDeErrores), 0);
+    EXPECT_EQ(salida, carpeta_.filePath("F6172001.b64"));
+    EXPECT_FALSE(QFileInfo::exists(registroDeErrores));
+    // Base64 of the dkwin encoding, in lines of 76 characters ended by CR LF.
+    const QByteArray texto = leerArchivo(salida);
+    EXPECT_EQ(texto.indexOf("\r\n"), 76);
+    EXPECT_EQ(texto.indexOf("\r\n", 78), 76 + 78);
+    EXPECT_TRUE(texto.endsWith("\r\n"));
+    EXPECT_EQ(decodificarDkwin(QByteArray::fromBase64(texto)), std::optional<QByteArray>(original));
+}
+
+// The program and its library: a big file is really compressed, with its header still readable and the mark after
+// it, and comes back whole; what it cannot read or decode leaves no output.
+TEST_F(VerificacionArchivo, DkwinCodificaDecodificaYNoEscribeLoQueNoPuede)
+{
+    const QString dkwin = VELUMA_PROGRAMA_DIR "/dkwin";
+    const QByteArray original = contenido(declaracion(75000));
+    const QString entrada = escribir("Genera.tmp", original), codificado = carpeta_.filePath("Genera.dkw");
+    ASSERT_EQ(veluma::test::ejecutar(dkwin, {"/E", entrada, codificado}).codigo, 0);
+    EXPECT_EQ(leerArchivo(codificado), codificarDkwin(original));
+    EXPECT_LT(leerArchivo(codificado).size(), 2 * 1024 * 1024);  // of 3 MB
+    ASSERT_EQ(veluma::test::ejecutar(dkwin, {"/d", codificado, carpeta_.filePath("Genera.txt")}).codigo, 0);
+    EXPECT_EQ(leerArchivo(carpeta_.filePath("Genera.txt")), original);
+    for (const QByteArray& corto : {original, QByteArray(), QByteArray("HEAD10 01 01")}) {
+        const qsizetype cabecera = qMin<qsizetype>(corto.size(), 20);
+        EXPECT_EQ(codificarDkwin(corto).left(cabecera + 6), corto.left(cabecera) + "VLDK1\n");
+        EXPECT_EQ(decodificarDkwin(codificarDkwin(corto)), std::optional<QByteArray>(corto));
+    }
+
+    QByteArray danado = leerArchivo(codificado);
+    danado[danado.size() / 2] = char(danado[danado.size() / 2] ^ 1);
+    const QString nada = carpeta_.filePath("nada.txt");
+    for (const QStringList& argumentos : {QStringList{"/D", entrada}, QStringList{"/D", escribir("Danado.dkw", danado)},
+                                          QStringList{"/E", carpeta_.filePath("falta.tmp")}}) {
+        SCOPED_TRACE(argumentos.join(' ').toStdString());
+        EXPECT_GT(veluma::test::ejecutar(dkwin, argumentos + QStringList{nada}).codigo, 0);
+        EXPECT_FALSE(QFileInfo::exists(nada));
     }
 }
 
@@ -126,6 +157,7 @@ TEST_F(VerificacionArchivo, DisquetesQueNoFormanElJuego)
 {
     const QByteArray original = contenido(declaracion(2000));
     const QStringList d = disquetes(original, 3);
+    ASSERT_GT(leerArchivo(d[2]).size(), 1000);  // every volume carries a real part
     const QStringList par = disquetes(original, 2, "Par");
     const QStringList otra = disquetes(contenido(declaracion(1999)), 3, "Otra");
     const QStringList igual = disquetes(contenido(declaracion(2000, 2)), 3, "Igual");
@@ -133,13 +165,10 @@ TEST_F(VerificacionArchivo, DisquetesQueNoFormanElJuego)
     const QString ninguno = escribir("Cero.dat", "HEAD10 01 00 002002\n" + leerArchivo(d[0]).mid(20));
     esperarProblemas({
         {"desordenados", {d[1], d[0], d[2]}, "El disquete 1 no corresponde: se esperaba el volumen 01 de 03."},
-        {"el segundo al final", {d[0], d[2], d[1]}, "El disquete 2 no corresponde: se esperaba el volumen 02 de 03."},
         {"falta el último", {d[0], d[1]}, "Falta el disquete 3: se esperaba el volumen 03 de 03."},
-        {"solo el primero", {d[0]}, "Falta el disquete 2: se esperaba el volumen 02 de 03."},
         {"uno de más", {d[0], d[1], d[2], d[2]}, "Sobra el disquete 4: la presentación tiene 3 disquetes."},
         // Same count of records, so only its header tells.
-        {"el 2 de un juego de dos",
-         {d[0], par[1], d[2]},
+        {"el 2 de un juego de dos", {d[0], par[1], d[2]},
          "El disquete 2 no corresponde: se esperaba el volumen 02 de 03."},
         {"de otra declaración",
          {d[0], otra[1], d[2]},
@@ -151,21 +180,29 @@ TEST_F(VerificacionArchivo, DisquetesQueNoFormanElJuego)
     });
 }
 
+// A byte changed anywhere in the mark, the length, the CRC or the data of a dkwin file, the file cut short or not
+// encoded at all, and a damaged or foreign Internet file.
 TEST_F(VerificacionArchivo, ArchivosDanadosONoCodificados)
 {
     const QString danado = "El archivo está dañado: no se puede decodificar.";
     const QByteArray original = contenido(declaracion(50));
-    QByteArray codificado = veluma::codificarDkwin(original);
-    codificado[codificado.size() / 2] = char(codificado[codificado.size() / 2] ^ 0x01);
+    const QByteArray codificado = codificarDkwin(original);
     QByteArray base64 = leerArchivo(internet(original));
     base64[200] = base64[200] == 'A' ? 'B' : 'A';
-    esperarProblemas({
-        {"CD", {escribir("CD.dat", codificado)}, danado},
+    QList<Caso> casos{
+        {"cortado", {escribir("Cortado.dat", codificado.chopped(1))}, danado},
+        {"sin codificar", {escribir("Plano.dat", original)}, danado},
         {"Internet", {escribir("Danado.b64", base64)}, danado},
-        {"CD sin codificar", {escribir("Plano.dat", original)}, danado},
         {"texto", {escribir("Texto.b64", "no es una presentación\r\n")}, danado},
         {"vacío", {escribir("Vacio.b64", QByteArray())}, danado},
-    });
+    };
+    for (const qsizetype posicion : {qsizetype(22), qsizetype(29), qsizetype(31), qsizetype(40),
+                                     codificado.size() / 2, codificado.size() - 1}) {
+        QByteArray cambiado = codificado;
+        cambiado[posicion] = char(cambiado[posicion] ^ 0x10);
+        casos.append({"un byte cambiado", {escribir(siguiente(".dat"), cambiado)}, danado});
+    }
+    esperarProblemas(casos);
 }
 
 TEST_F(VerificacionArchivo, RegistrosQueNoSePuedenPresentar)
@@ -203,8 +240,7 @@ TEST_F(VerificacionArchivo, RegistrosQueNoSePuedenPresentar)
         {"sin cierre", {cd(contenido(siete.mid(0, 6)))}, sinCierre},
         {"sin registros", {cd("HEAD10 01 01 000000\n")}, sinCierre},
         {"vacío", {cd(cambiado(2, [](QByteArray& r) { r.clear(); }))}, "El registro 3 está vacío."},
-        {"tabulador",
-         {cd(cambiado(1, [](QByteArray& r) { r[10] = '\t'; }))},
+        {"tabulador", {cd(cambiado(1, [](QByteArray& r) { r[10] = '\t'; }))},
          "El registro 2 tiene caracteres de control."},
         // Every record ended with CR LF leaves a CR on all but the last.
         {"CR LF en todos", {cd("HEAD10 01 01 000002\n01AB\r\n99\r\n")}, "El registro 1 tiene caracteres de control."},
@@ -221,16 +257,11 @@ TEST_F(VerificacionArchivo, SinArchivosQueLeer)
     EXPECT_TRUE(resultado.problema.startsWith("No se puede leer " + falta + ": ")) << resultado.problema.toStdString();
 }
 
+// What it prints for good files is read in the destination screen's tests.
 TEST_F(VerificacionArchivo, ComandoVerificar)
 {
     const QString verificar = VELUMA_PROGRAMA_DIR "/veluma-verificar";
-    const QByteArray original = contenido(declaracion(2));
-    const veluma::test::Ejecucion buena = veluma::test::ejecutar(verificar, {cd(original)});
-    EXPECT_EQ(buena.codigo, 0);
-    EXPECT_EQ(buena.salida, "Archivo válido: 4 registros.\nHEAD10 01 01 000004\n");
-    EXPECT_EQ(buena.errores, "");
-
-    const veluma::test::Ejecucion mala = veluma::test::ejecutar(verificar, disquetes(original, 2).mid(1));
+    const veluma::test::Ejecucion mala = veluma::test::ejecutar(verificar, {disquetes(contenido(declaracion(2)), 2)[1]});
     EXPECT_EQ(mala.codigo, 1);
     EXPECT_EQ(mala.salida, "");
     EXPECT_EQ(mala.errores, "El disquete 1 no corresponde: se esperaba el volumen 01 de 02.\n");

@@ -15,35 +15,27 @@ namespace veluma::test {
 
 inline const QString kCuit = QStringLiteral("30-70451826-5");
 
-// The templates under tests/data/plantillas.
-inline QString plantillaDePrueba(const QString& nombre)
-{
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../data/plantillas/") + nombre;
-}
-
 // A session whose program folder holds the test templates, with helpers
 // that store declarations and rooms.
 class ReporteDePrueba : public SesionDePrueba {
 protected:
-    // Settings for a template of the program folder, where a test template
-    // of that name is copied first.
+    // Settings for a template of the program folder, where the test template of that name (under
+    // tests/data/plantillas) is copied first.
     ConfiguracionReporte configurar(const QString& plantilla, const QString& seleccion)
     {
-        const QString destino = sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + plantilla;
-        QFile::copy(plantillaDePrueba(plantilla), destino);
+        QFile::copy(QStringLiteral(VELUMA_DATOS_PRUEBA "/plantillas/") + plantilla,
+                    sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + plantilla);
         ConfiguracionReporte configuracion = ConfiguracionReporte::deSesion(sesion, plantilla);
         configuracion.formulaSeleccion = seleccion;
         configuracion.titulo = QStringLiteral("Reporte de prueba");
         return configuracion;
     }
 
-    static QString seleccionDDJJ(const QString& cuit, int periodo, int secuencia, int formulario)
+    static QString seleccionDDJJ(QString cuit, int periodo, int secuencia, int formulario)
     {
-        QString escapado = cuit;
-        escapado.replace(QLatin1Char('\''), QLatin1String("''"));
         return QStringLiteral("{DDJJ.CUIT} = '%1' and {DDJJ.PERIODO} = %2 and {DDJJ.SECUENCIA} = %3 and "
                               "{DDJJ.FORMULARIO} = %4")
-            .arg(escapado)
+            .arg(cuit.replace(QLatin1Char('\''), QLatin1String("''")))
             .arg(periodo)
             .arg(secuencia)
             .arg(formulario);

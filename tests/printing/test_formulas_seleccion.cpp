@@ -18,7 +18,8 @@ TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombre)
     EXPECT_EQ(configuracion.formulas().at(0), "Razon='O'Higgins & Cía.'");
     EXPECT_EQ(configuracion.formulas().at(2), "");
     configuracion.Formula(50, "Periodo='06/2004'");  // a repeated name: the highest index wins
-    const std::map<QString, QString> esperadas{{"Razon", "O'Higgins & Cía."}, {"Periodo", "06/2004"}, {"Lejana", "sigue"}};
+    const std::map<QString, QString> esperadas{
+        {"Razon", "O'Higgins & Cía."}, {"Periodo", "06/2004"}, {"Lejana", "sigue"}};
     EXPECT_EQ(valoresDeFormulas(configuracion.formulas()), esperadas);
 
     EXPECT_THROW(configuracion.Formula(-1, "A='1'"), Error);

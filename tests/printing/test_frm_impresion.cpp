@@ -3,6 +3,7 @@
 #include "reporte_de_prueba.h"
 #include "support/modal.h"
 #include "support/archivos.h"
+#include "support/controles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,14 +64,10 @@ protected:
     }
 
     static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
-    static bool lista(QWidget& pantalla)
-    {
-        return QTest::qWaitFor([&] { return boton(pantalla, "cmdImprimir")->isEnabled(); }, 10000);
-    }
-
+    static bool lista(QWidget& p) { return QTest::qWaitFor([&] { return boton(p, "cmdImprimir")->isEnabled(); }, 10000); }
     static QToolButton* boton(QWidget& pantalla, const char* nombre)
     {
-        return pantalla.findChild<QToolButton*>(QString::fromLatin1(nombre));
+        return veluma::test::hijo<QToolButton>(pantalla, nombre);
     }
 
     // Imprimir, Guardar PDF, Salir: I, P, S when enabled.
@@ -91,8 +88,6 @@ TEST_F(PantallaImpresion, LosBotonesDespiertanAlSegundoYElReporteSeLeeUnaSolaVez
 {
     auto pantalla = abrir();
     EXPECT_EQ(pantalla->windowTitle(), "Reporte de prueba");
-    EXPECT_TRUE(pantalla->isModal());
-
     EXPECT_EQ(habilitados(*pantalla), "---");
     QTest::qWait(frmImpresion::kEsperaBotonesMs / 2);
     EXPECT_EQ(hojas(*pantalla), 1);
@@ -146,43 +141,26 @@ TEST_F(PantallaImpresion, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultad
     }
 }
 
-TEST_F(PantallaImpresion, GuardarPdfEscribeLasHojasQueSeVenOAvisaQueNoPudo)
+// A folder removed once chosen: the PDF cannot be written and the user is told. A PDF saved through this dialog is
+// read back in the typical Form 708 request.
+TEST_F(PantallaImpresion, GuardarPdfAvisaQueNoPudo)
 {
     auto pantalla = abrir();
     ASSERT_TRUE(lista(*pantalla));
     QTemporaryDir salida;
-    // Chooses `nombre` in `carpeta` and gives back the path the dialog returns;
-    // `quitar` removes the folder once chosen, so the writing fails.
-    const auto guardarComo = [&](const QString& carpeta, const QString& nombre, bool quitar) {
-        QString elegida;
-        veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-            EXPECT_TRUE(dialogo->testOption(QFileDialog::DontUseNativeDialog));
-            dialogo->setDirectory(carpeta);
-            // Typed as a user would: selectFile() leaves a focused name field alone.
-            dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(nombre);
-            elegida = dialogo->selectedFiles().value(0);
-            static_cast<QDialog*>(dialogo)->accept();
-            if (quitar)
-                QDir(carpeta).removeRecursively();
-        });
-        boton(*pantalla, "cmdPdf")->click();
-        return elegida;
-    };
-
-    EXPECT_EQ(guardarComo(salida.path(), "listado.pdf", false), salida.filePath("listado.pdf"));
-    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
-    ASSERT_TRUE(QDir(salida.path()).mkdir("quitada"));
-    EXPECT_EQ(guardarComo(salida.filePath("quitada"), "listado.pdf", true), salida.filePath("quitada/listado.pdf"));
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + salida.filePath("quitada")
-                                             + "/listado.pdf: la carpeta " + salida.filePath("quitada") + " no existe."});
-    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{"listado.pdf"});
-
-    const auto pdf = veluma::test::textoDelPdf(salida.filePath("listado.pdf"));
-    if (!pdf)
-        GTEST_SKIP() << "pdftotext no está instalado";
-    EXPECT_TRUE(pdf->contains("Listado en pantalla")) << pdf->toStdString();
-    EXPECT_TRUE(pdf->contains("PRIMERA"));
-    EXPECT_EQ(pdf->count(QLatin1Char('\f')), hojas(*pantalla));
+    const QString carpeta = salida.filePath("quitada");
+    ASSERT_TRUE(QDir().mkdir(carpeta));
+    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+        dialogo->setDirectory(carpeta);
+        // Typed as a user would: selectFile() leaves a focused name field alone.
+        dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("listado.pdf");
+        static_cast<QDialog*>(dialogo)->accept();
+        QDir(carpeta).removeRecursively();
+    });
+    boton(*pantalla, "cmdPdf")->click();
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
+                                             + "/listado.pdf: la carpeta " + carpeta + " no existe."});
+    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList());
 }
 
 TEST_F(PantallaImpresion, SinPlantillaAvisaElErrorYSoloDejaSalir)
@@ -194,6 +172,4 @@ TEST_F(PantallaImpresion, SinPlantillaAvisaElErrorYSoloDejaSalir)
                                              + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt."});
     EXPECT_EQ(habilitados(*pantalla), "--S");
     EXPECT_EQ(hojas(*pantalla), 0);
-    boton(*pantalla, "cmdSalir")->click();
-    EXPECT_FALSE(pantalla->isVisible());
 }

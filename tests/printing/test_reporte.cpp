@@ -1,19 +1,15 @@
 #include "core/clave.h"
 #include "core/error.h"
 #include "core/esquema.h"
-#include "printing/documento/pdf.h"
-#include "printing/documento/reporte_armado.h"
 #include "printing/reporte.h"
 #include "reporte_de_prueba.h"
 #include "support/archivos.h"
 #include "support/filas.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace veluma;
 using veluma::test::kCuit;
-using veluma::test::textoDelPdf;
 
 namespace {
 
@@ -34,7 +30,9 @@ protected:
 
 }  // namespace
 
-TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionLlegaAlPdf)
+// Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
+// saves it.
+TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracion)
 {
     const QString cuit = QStringLiteral("30-7045'826-5");
     declaracion(cuit, 200405, 0, 618, "INSTITUTO-77");
@@ -42,22 +40,12 @@ TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionLlegaAlPdf)
     declaracion(cuit, 200405, 1, 618, "RECTIFICATIVA");
     declaracion(kCuit, 200405, 0, 618, "OTRO-CUIT");
     ConfiguracionReporte configuracion = configurar("ListadoDDJJ.rpt", seleccionDDJJ(cuit, 200405, 0, 618));
-    configuracion.PonerFormulas({{"Titulo", "Listado de prueba"}, {"Razon", "O'Higgins & Cía <SA>"}});
+    configuracion.PonerFormulas({{"Razon", "O'Higgins & Cía <SA>"}});
     const QString texto = html(configuracion);
     EXPECT_TRUE(texto.contains("O&apos;Higgins &amp; Cía &lt;SA&gt;")) << texto.toStdString();
-
-    QTemporaryDir salida;
-    guardarPdf(ReporteArmado(texto, configuracion.titulo), salida.filePath("listado.pdf"));
-    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{"listado.pdf"});
-    const auto pdf = textoDelPdf(salida.filePath("listado.pdf"));
-    if (!pdf)
-        GTEST_SKIP() << "pdftotext no está instalado";
-    for (const char* visto : {"Listado de prueba", "Contribuyente: O'Higgins & Cía <SA>", "30-7045'826-5", "200405",
-                              "INSTITUTO-77"})
-        EXPECT_TRUE(pdf->contains(QString::fromUtf8(visto))) << visto << "\n" << pdf->toStdString();
+    EXPECT_TRUE(texto.contains("INSTITUTO-77"));
     for (const char* ajeno : {"OTRO-PERIODO", "RECTIFICATIVA", "OTRO-CUIT"})
-        EXPECT_FALSE(pdf->contains(QString::fromUtf8(ajeno))) << ajeno;
-    EXPECT_EQ(pdf->count(QLatin1Char('\f')), 1);
+        EXPECT_FALSE(texto.contains(QString::fromUtf8(ajeno))) << ajeno;
 }
 
 // The rooms carry the declaration's key but not its form: the key picks the
@@ -88,29 +76,8 @@ TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
                  "COD_SALA, CANT_ENTRADAS_POR_PRECIO_VENTA) VALUES (?, 200405, 0, 1, 1100.0, 1, 1000)")
         .bindAll(kCuit)
         .run();
-    EXPECT_TRUE(html(configurar("DetalleSalas708.rpt", seleccionDDJJ(kCuit, 200405, 0, 708)))
-                    .contains("<td>Sala Norte</td><td>1.100,00</td><td>1000</td><td>1000,0000</td><td>100.000,00</td>"));
-}
-
-TEST_F(Reporte, UnReporteLargoOcupaVariasHojasYLasMismasEnElPdf)
-{
-    declaracion(kCuit, 200405, 0, 708, "10");
-    for (int codigo = 1; codigo <= 150; ++codigo)
-        sala(kCuit, 200405, 0, codigo, QStringLiteral("Sala número %1").arg(codigo));
-    const ReporteArmado reporte = armarReporte(configurar("Salas708.rpt", seleccionDDJJ(kCuit, 200405, 0, 708)), sesion.base);
-    EXPECT_GE(paginas(reporte), 3);
-
-    QTemporaryDir salida;
-    guardarPdf(reporte, salida.filePath("largo.pdf"));
-    const auto pdf = textoDelPdf(salida.filePath("largo.pdf"));
-    if (!pdf)
-        GTEST_SKIP() << "pdftotext no está instalado";
-    EXPECT_EQ(pdf->count(QLatin1Char('\f')), paginas(reporte));
-    // pdftotext sets a row's cells on one line or on several.
-    for (int codigo : {1, 75, 150})
-        EXPECT_TRUE(pdf->contains(QRegularExpression(QStringLiteral("\\b%1\\s+Sala número %1\\s+Calle %1\\s")
-                                                         .arg(codigo))))
-            << codigo;
+    const QString celdas = "<td>Sala Norte</td><td>1.100,00</td><td>1000</td><td>1000,0000</td><td>100.000,00</td>";
+    EXPECT_TRUE(html(configurar("DetalleSalas708.rpt", seleccionDDJJ(kCuit, 200405, 0, 708))).contains(celdas));
 }
 
 TEST_F(Reporte, OtroArchivoDeDatosSeAbreConLaClaveDeLaConexion)
@@ -136,11 +103,11 @@ TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
     const QString carpeta = sesion.instalacion.carpetaPrograma() + '/';
     const struct {
         const char* plantilla;
-        const char* texto;  // written into the program folder; nothing for a test template or none at all
+        const char* texto;  // written into the program folder; nothing for a test template (a missing one fails on
+                            // the print screen)
         const char* seleccion;
         QString error;
     } casos[] = {
-        {"NoEsta.rpt", nullptr, "", "53: No se encuentra el archivo del reporte " + carpeta + "NoEsta.rpt."},
         {"SinOrigen.rpt", "<html><body>{{Razon}}</body></html>", "",
          "5: El reporte " + carpeta
              + "SinOrigen.rpt no indica en su primera línea de dónde lee sus datos "

@@ -2,14 +2,11 @@
 #include "core/database.h"
 #include "core/inicio.h"
 #include "support/archivos.h"
+#include "support/ejecucion.h"
 #include "support/filas.h"
 #include "support/instalacion_temporal.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
@@ -23,33 +20,41 @@ namespace {
 
 const QString kBienvenida = "Veluma: Bienvenido";
 
-// The program as the host starts it, without anybody at the screen.
+// The program as the host starts it, without anybody at the screen, its single-instance lock in the test's own
+// temporary folder.
 class Programa : public ::testing::Test {
 protected:
-    std::unique_ptr<QProcess> iniciar(const QStringList& argumentos)
+    Programa() : tmpdir_(qgetenv("TMPDIR")), runtime_(qgetenv("XDG_RUNTIME_DIR"))
+    {
+        for (const char* variable : {"TMPDIR", "XDG_RUNTIME_DIR"})
+            qputenv(variable, QFile::encodeName(temporal.path()));
+        qputenv("VELUMA_NO_INTERACTIVO", "1");
+        qputenv("ASAN_OPTIONS", "detect_leaks=0");
+    }
+    ~Programa() override
+    {
+        qputenv("TMPDIR", tmpdir_);
+        qputenv("XDG_RUNTIME_DIR", runtime_);
+    }
+
+    // Started and left running.
+    std::unique_ptr<QProcess> iniciar()
     {
         auto proceso = std::make_unique<QProcess>();
-        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        entorno.insert("VELUMA_NO_INTERACTIVO", "1");
-        entorno.insert("QT_QPA_PLATFORM", "offscreen");
-        entorno.insert("TMPDIR", temporal.path());
-        entorno.insert("XDG_RUNTIME_DIR", temporal.path());
-        entorno.insert("ASAN_OPTIONS", "detect_leaks=0");
-        proceso->setProcessEnvironment(entorno);
-        proceso->start(instalacion.rutaEjecutable(), argumentos);
+        proceso->start(instalacion.rutaEjecutable(), {instalacion.cuits().first()});
         EXPECT_TRUE(proceso->waitForStarted(10000));
         return proceso;
     }
-
-    // The lines the program wrote as messages, "Título: texto".
-    static QStringList mensajes(QProcess& proceso)
+    // Run to its end: its exit code, and the lines it wrote as messages, "Título: texto", but the welcome notice.
+    std::pair<int, QStringList> ejecutar(const QStringList& argumentos)
     {
+        const veluma::test::Ejecucion ejecucion = veluma::test::ejecutar(instalacion.rutaEjecutable(), argumentos);
         QStringList lineas;
-        for (const QString& linea : QString::fromUtf8(proceso.readAllStandardError()).split('\n')) {
-            if (linea.startsWith("Veluma: ") || linea.startsWith("Información: ") || linea.startsWith("Atención: "))
+        for (const QString& linea : QString::fromUtf8(ejecucion.errores).split('\n'))
+            if (!linea.startsWith(kBienvenida)
+                && (linea.startsWith("Veluma: ") || linea.startsWith("Información: ") || linea.startsWith("Atención: ")))
                 lineas += linea;
-        }
-        return lineas;
+        return {ejecucion.codigo, lineas};
     }
 
     // Until the program writes a line that starts with `linea` (for the welcome notice, the last thing before
@@ -66,7 +71,6 @@ protected:
         }
         return salida;
     }
-
     static int terminar(QProcess& proceso)
     {
         proceso.terminate();  // SIGTERM, as when the desktop session ends
@@ -76,20 +80,20 @@ protected:
 
     QString rutaBase() const { return instalacion.instalacion().rutaBaseTrabajo(); }
 
-    veluma::test::InstalacionTemporal instalacion{true};
     QTemporaryDir temporal;
+    veluma::test::InstalacionTemporal instalacion{true};
+
+private:
+    QByteArray tmpdir_, runtime_;
 };
 
 TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeInicio)
 {
-    auto primera = iniciar({instalacion.cuits().first()});
+    auto primera = iniciar();
     const QString salida = esperarLinea(*primera);
     ASSERT_TRUE(salida.contains(kBienvenida)) << salida.toStdString();
-
-    auto segunda = iniciar({instalacion.cuits().first()});
-    ASSERT_TRUE(segunda->waitForFinished(30000));
-    EXPECT_EQ(segunda->exitCode(), 1);
-    EXPECT_EQ(mensajes(*segunda), QStringList{"Información: Veluma ya se está ejecutando en esta máquina."});
+    EXPECT_EQ(ejecutar({instalacion.cuits().first()}),
+              std::make_pair(1, QStringList{"Información: Veluma ya se está ejecutando en esta máquina."}));
     EXPECT_EQ(primera->state(), QProcess::Running);
 
     EXPECT_EQ(terminar(*primera), 0);
@@ -103,23 +107,17 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeIn
     Database desmezclada = Database::open(copia, contrasenaBase());
     EXPECT_EQ(veluma::test::filasDeConsulta(desmezclada, "SELECT count(*) FROM DDJJ"), QStringList{"0"});
     if (const QString cliente = QStandardPaths::findExecutable("sqlcipher"); !cliente.isEmpty()) {
-        QProcess sqlcipher;
-        sqlcipher.start(cliente, {copia});
-        ASSERT_TRUE(sqlcipher.waitForStarted());
-        sqlcipher.write("PRAGMA key = 'poLkaTruVemZ';\n.tables\n.quit\n");
-        sqlcipher.closeWriteChannel();
-        ASSERT_TRUE(sqlcipher.waitForFinished(30000));
-        const QString tablas = QString::fromUtf8(sqlcipher.readAllStandardOutput());
+        const auto tablas = veluma::test::ejecutar(cliente, {copia, "PRAGMA key = 'poLkaTruVemZ';", ".tables"});
+        EXPECT_EQ(tablas.codigo, 0);
         for (const char* tabla : {"617CompSocietaria", "618Ingresos", "708Salas", "DDJJ"})
-            EXPECT_TRUE(tablas.contains(tabla)) << tabla << "\n" << tablas.toStdString();
+            EXPECT_TRUE(tablas.salida.contains(tabla)) << tabla << "\n" << tablas.salida.constData();
     }
 
     // Again, now without a start-up notice to show.
     Database::open(instalacion.instalacion().rutaBaseAuxiliar(), contrasenaBase()).execute("DELETE FROM MsgConfig");
-    auto otraVez = iniciar({instalacion.cuits().first()});
-    const QString falta =
-        "Atención: No se encontró la configuración del aviso de inicio (la tabla MsgConfig de la base "
-        "auxiliar está vacía). El sistema continúa sin mostrar el aviso.";
+    auto otraVez = iniciar();
+    const QString falta = "Atención: No se encontró la configuración del aviso de inicio (la tabla MsgConfig de la "
+                          "base auxiliar está vacía). El sistema continúa sin mostrar el aviso.";
     EXPECT_TRUE(esperarLinea(*otraVez, falta).contains(falta));
     EXPECT_EQ(otraVez->state(), QProcess::Running);
     EXPECT_EQ(terminar(*otraVez), 0);
@@ -133,39 +131,29 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
     QByteArray basura(4096, '\0');
     for (int i = 0; i < basura.size(); ++i)
         basura[i] = char((i * 37 + 11) % 251);
-    struct Caso {
+    const struct {
         const char* caso;
         std::function<void()> preparar;
         QStringList argumentos;
-        QString mensaje;  // besides the welcome notice
+        QString mensaje;
         bool creaLaBase;
-    };
-    const Caso casos[] = {
+    } casos[] = {
         {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.", false},
-        {"contribuyente desconocido",
-         [] {},
-         {"20-00000000-1' OR ''='"},
+        {"contribuyente desconocido", [] {}, {"20-00000000-1' OR ''='"},
          "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
          "20-00000000-1' OR ''=' no está registrado en la base de contribuyentes.",
          true},
-        {"base que no abre",
-         [&] { veluma::test::escribirArchivo(rutaBase(), basura); },
-         {instalacion.cuits().first()},
+        {"base que no abre", [&] { veluma::test::escribirArchivo(rutaBase(), basura); }, {instalacion.cuits().first()},
          "Veluma: Ha ocurrido el error 26 con la siguiente descripción : \\r\\nEl archivo no es una base de datos "
          "válida o su clave no corresponde.",
          false},
     };
-    for (const Caso& caso : casos) {
+    for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         caso.preparar();
         QStringList archivos = archivosEn(instalacion.carpetaPrograma());
         const QByteArray base = leerArchivo(rutaBase());
-        auto proceso = iniciar(caso.argumentos);
-        ASSERT_TRUE(proceso->waitForFinished(60000));
-        EXPECT_EQ(proceso->exitCode(), 1);
-        QStringList vistos = mensajes(*proceso);
-        vistos.removeIf([](const QString& linea) { return linea.startsWith(kBienvenida); });
-        EXPECT_EQ(vistos, QStringList{caso.mensaje});
+        EXPECT_EQ(ejecutar(caso.argumentos), std::make_pair(1, QStringList{caso.mensaje}));
         if (caso.creaLaBase) {
             archivos << QFileInfo(rutaBase()).fileName();
             archivos.sort();

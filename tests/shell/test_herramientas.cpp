@@ -9,20 +9,13 @@
 #include "shell/frm_acerca.h"
 #include "shell/frm_configuracion_backup.h"
 #include "shell/visor_ayuda.h"
-#include "support/archivos.h"
 #include "support/controles.h"
-#include "support/modal.h"
+#include "support/programas.h"
 #include "support/sesion_de_prueba.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace veluma;
 using veluma::test::archivosEn;
@@ -33,15 +26,6 @@ using veluma::test::leerArchivo;
 namespace {
 
 const QDate kHoy(2026, 12, 6);
-
-// Fixes the program's clock for one test.
-struct RelojFijo {
-    explicit RelojFijo(const QDateTime& momento)
-    {
-        fijarReloj([momento] { return momento; });
-    }
-    ~RelojFijo() { fijarReloj({}); }
-};
 
 TEST(Iconos, CadaClaveDaSuPropiaImagenVisible)
 {
@@ -65,159 +49,63 @@ TEST(Calculadora, AbreLaPrimeraDelPathOAvisaQueNoHay)
     EXPECT_EQ(mensajes.mensajes, QStringList{"Error: La calculadora de Windows no está disponible."});
 
     mensajes.mensajes.clear();
-    QTemporaryDir carpeta;
-    for (const QString nombre : {"calc-de-prueba", "otra-calc"}) {
-        const QString ruta = carpeta.filePath(nombre);
-        escribirArchivo(ruta, "#!/bin/sh\ntouch \"" + QFile::encodeName(ruta) + ".corrio\"\n");
-        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(carpeta.path()) + ':' + path);
-    const bool abierta = abrirCalculadora(mensajes, {"calculadora-que-no-existe", "calc-de-prueba", "otra-calc"});
-    qputenv("PATH", path);
-
-    EXPECT_TRUE(abierta);
+    veluma::test::ProgramasDePrueba programas;
+    programas.crear("calc-de-prueba");
+    programas.crear("otra-calc");
+    EXPECT_TRUE(abrirCalculadora(mensajes, {"calculadora-que-no-existe", "calc-de-prueba", "otra-calc"}));
     EXPECT_TRUE(mensajes.mensajes.isEmpty());
-    const QDeadlineTimer limite(10000);
-    while (!QFile::exists(carpeta.filePath("calc-de-prueba.corrio")) && !limite.hasExpired())
-        QTest::qWait(20);
-    EXPECT_TRUE(QFile::exists(carpeta.filePath("calc-de-prueba.corrio")));
-    EXPECT_FALSE(QFile::exists(carpeta.filePath("otra-calc.corrio")));
+    EXPECT_EQ(programas.argumentos("calc-de-prueba"), "\n");
+    EXPECT_FALSE(programas.corrio("otra-calc"));
 }
 
-// An installation whose working database is a file of known bytes; the copies go to <tmp>/copias.
-class Respaldos : public ::testing::Test {
+// A working session on a fixed day; its backups go to <tmp>/copias once that is configured.
+class Respaldos : public veluma::test::SesionDePrueba {
 protected:
-    void SetUp() override { escribirBase(); }
+    Respaldos() { fijarReloj([] { return QDateTime(kHoy, QTime(18, 0)); }); }
+    ~Respaldos() override { fijarReloj({}); }
 
-    void escribirBase()
+    // The working database closed and replaced by known bytes, more than one block of the copy.
+    void baseConocida()
     {
-        QByteArray bytes(5 * 1024 * 1024 / 2, 'a');  // more than one block of the copy
+        sesion.base.close();
+        QByteArray bytes(5 * 1024 * 1024 / 2, 'a');
         bytes[0] = 'S';
         bytes[bytes.size() - 1] = 'Z';
         escribirArchivo(base(), bytes);
     }
-
-    ResultadoRespaldo respaldar(int dias = 7) { return RealizarRespaldo(instalacion(), {carpeta(), dias}, kHoy); }
     QString fallo(const QString& motivo) const
     {
         return "No se pudo realizar el respaldo diario en " + carpeta() + ": " + motivo + ".";
     }
-    const Instalacion& instalacion() const { return temporal.instalacion(); }
-    QString base() const { return instalacion().rutaBaseTrabajo(); }
-    QString carpeta() const { return temporal.raiz() + "/copias"; }
-    QString ini() const { return instalacion().carpetaPrograma() + "/veluma.ini"; }
-
-    veluma::test::InstalacionTemporal temporal;
-};
-
-// Saving and reading back with the screen is checked with the screen.
-TEST_F(Respaldos, LaConfiguracionInvalidaDaLaDeSiempreYGuardarRespetaLoAjeno)
-{
-    for (const QByteArray dias : {"0", "366", "siete", ""}) {
-        SCOPED_TRACE(dias.constData());
-        escribirArchivo(ini(), "[Respaldo]\nCarpeta=\nDias=" + dias + "\n");
-        const ConfiguracionRespaldo leida = leerConfiguracionRespaldo(instalacion());
-        EXPECT_EQ(leida.carpeta, instalacion().carpetaPrograma() + "/respaldos");
-        EXPECT_EQ(leida.dias, 7);
-    }
-
-    escribirArchivo(ini(), "[Otro]\nClave=queda\n");
-    guardarConfiguracionRespaldo(instalacion(), {"/media/Copias de Ñandú, 2026", 365});
-    const ConfiguracionRespaldo leida = leerConfiguracionRespaldo(instalacion());
-    EXPECT_EQ(leida.carpeta, "/media/Copias de Ñandú, 2026");
-    EXPECT_EQ(leida.dias, 365);
-    EXPECT_TRUE(leerArchivo(ini()).contains("[Otro]\nClave=queda"));
-    EXPECT_EQ(archivosEn(instalacion().carpetaPrograma()).filter("veluma.ini"), QStringList{"veluma.ini"});
-}
-
-TEST_F(Respaldos, UnaConfiguracionQueNoSePuedeGuardarSeInforma)
-{
-    ASSERT_TRUE(QDir().mkpath(ini() + "/ocupado"));
-    try {
-        guardarConfiguracionRespaldo(instalacion(), {carpeta(), 10});
-        ADD_FAILURE() << "se guardó";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.descripcion(), "No se pudo guardar la configuración de los respaldos en " + ini() + ".");
-    }
-    EXPECT_EQ(leerConfiguracionRespaldo(instalacion()).dias, 7);
-}
-
-// Today's copy replaces the one already taken today; the older ones beyond the days to keep go.
-TEST_F(Respaldos, CopiaLosBytesYConservaLosUltimosDiasSinTocarOtrosArchivos)
-{
-    const QStringList ajenos{"notas.txt", "otro-20200101.mdb", "veluma-20200101.mdb.txt", "veluma-2020010.mdb",
-                             "veluma-20201340.mdb"};
-    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20200102.mdb"));
-    for (const QString& nombre : ajenos
-                                     + QStringList{"veluma-20200101.mdb", "veluma-20261203.mdb", "veluma-20261204.mdb",
-                                                   "veluma-20261206.mdb", "veluma-20261207.mdb"})
-        escribirArchivo(carpeta() + "/" + nombre, nombre.toUtf8());
-
-    const ResultadoRespaldo resultado = respaldar(3);
-    EXPECT_EQ(resultado.problema, QString());
-    EXPECT_EQ(resultado.archivo, carpeta() + "/veluma-20261206.mdb");
-    EXPECT_EQ(leerArchivo(resultado.archivo), leerArchivo(base()));
-    QStringList quedan =
-        ajenos
-        + QStringList{"veluma-20200102.mdb", "veluma-20261204.mdb", "veluma-20261206.mdb", "veluma-20261207.mdb"};
-    quedan.sort();
-    EXPECT_EQ(archivosEn(carpeta()), quedan);
-
-    QList<QDate> fechas;
-    for (const Respaldo& respaldo : respaldosEn(instalacion(), carpeta()))
-        fechas += respaldo.fecha;
-    EXPECT_EQ(fechas, (QList<QDate>{{2026, 12, 7}, kHoy, {2026, 12, 4}}));
-}
-
-TEST_F(Respaldos, UnFalloNoTocaNada)
-{
-    QFile::remove(base());
-    const ResultadoRespaldo sinBase = respaldar();
-    EXPECT_EQ(sinBase.problema, fallo("no se encuentra la base de datos " + base()));
-    EXPECT_EQ(sinBase.archivo, QString());
-    EXPECT_FALSE(QFileInfo::exists(carpeta()));
-
-    escribirBase();
-    escribirArchivo(carpeta(), "no es una carpeta");
-    EXPECT_EQ(respaldar().problema, fallo("existe un archivo con ese nombre"));
-    EXPECT_EQ(leerArchivo(carpeta()), "no es una carpeta");
-
-    // Today's name taken by a folder: the copy cannot be put in place, and no old copy is removed.
-    QFile::remove(carpeta());
-    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20261206.mdb/dentro"));
-    escribirArchivo(carpeta() + "/veluma-20200101.mdb", "viejo");
-    const ResultadoRespaldo resultado = respaldar();
-    const QString reemplazar = "no se pudo reemplazar " + carpeta() + "/veluma-20261206.mdb (";
-    EXPECT_TRUE(resultado.problema.startsWith(fallo(reemplazar).chopped(1))) << resultado.problema.toStdString();
-    EXPECT_EQ(archivosEn(carpeta()), (QStringList{"veluma-20200101.mdb", "veluma-20261206.mdb"}));
-}
-
-// A working session on a fixed day; its backups go to <tmp>/copias once that is configured. The closing takes the
-// day's backup with the saved configuration.
-class SesionConRespaldos : public veluma::test::SesionDePrueba {
-protected:
     void cerrar() { cerrarSesion(sesion, mensajes, " VELUMA", QIcon()); }
-    QString carpeta() const { return instalacion.raiz() + "/copias"; }
-    QString rutaBase() const { return sesion.instalacion.rutaBaseTrabajo(); }
 
-    RelojFijo reloj{QDateTime(kHoy, QTime(18, 0))};
+    QString base() const { return sesion.instalacion.rutaBaseTrabajo(); }
+    QString carpeta() const { return instalacion.raiz() + "/copias"; }
+    QString ini() const { return sesion.instalacion.carpetaPrograma() + "/veluma.ini"; }
 };
 
-TEST_F(SesionConRespaldos, AceptarGuardaYCancelarNo)
+// The screen shows what is saved, the usual values in place of what cannot be read; Aceptar saves beside the
+// file's other settings, Cancelar does not, and what cannot be saved is said with the screen still open.
+TEST_F(Respaldos, LaPantallaGuardaConAceptarYNoConCancelar)
 {
     const Instalacion& datos = sesion.instalacion;
-    const QString ini = datos.carpetaPrograma() + "/veluma.ini";
-    {
+    for (const QByteArray dias : {"0", "366", "siete", ""}) {
+        SCOPED_TRACE(dias.constData());
+        escribirArchivo(ini(), "[Otro]\nClave=queda\n[Respaldo]\nCarpeta=\nDias=" + dias + "\n");
         frmConfiguracionBackup pantalla(datos, mensajes);
         EXPECT_EQ(hijo<QLineEdit>(pantalla, "txtCarpeta")->text(), datos.carpetaPrograma() + "/respaldos");
-        EXPECT_EQ(hijo<QSpinBox>(pantalla, "txtDias")->text(), "7 días");
-        hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
+        EXPECT_EQ(hijo<QSpinBox>(pantalla, "txtDias")->value(), 7);
+    }
+    const QByteArray guardado = leerArchivo(ini());
+    {
+        frmConfiguracionBackup pantalla(datos, mensajes);
         pantalla.show();
+        hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
         hijo<QPushButton>(pantalla, "cmdCancelar")->click();
         EXPECT_EQ(pantalla.result(), QDialog::Rejected);
-        EXPECT_FALSE(QFileInfo::exists(ini));
+        EXPECT_EQ(leerArchivo(ini()), guardado);
     }
+    const QString nombre = "/media/Copias de Ñandú, 2026";
     {
         frmConfiguracionBackup pantalla(datos, mensajes);
         pantalla.show();
@@ -225,52 +113,92 @@ TEST_F(SesionConRespaldos, AceptarGuardaYCancelarNo)
         hijo<QPushButton>(pantalla, "cmdAceptar")->click();
         EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: Debe indicar la carpeta de los respaldos."});
         EXPECT_TRUE(pantalla.isVisible());
-        EXPECT_FALSE(QFileInfo::exists(ini));
+        EXPECT_EQ(leerArchivo(ini()), guardado);
 
-        hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
-        hijo<QSpinBox>(pantalla, "txtDias")->setValue(30);
+        hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(nombre);
+        hijo<QSpinBox>(pantalla, "txtDias")->setValue(365);
         hijo<QPushButton>(pantalla, "cmdAceptar")->click();
         EXPECT_EQ(pantalla.result(), QDialog::Accepted);
     }
-    const ConfiguracionRespaldo guardada = leerConfiguracionRespaldo(datos);
-    EXPECT_EQ(guardada.carpeta, carpeta());
-    EXPECT_EQ(guardada.dias, 30);
+    EXPECT_TRUE(leerArchivo(ini()).contains("[Otro]\nClave=queda"));
     frmConfiguracionBackup otraVez(datos, mensajes);
-    EXPECT_EQ(hijo<QSpinBox>(otraVez, "txtDias")->value(), 30);
-}
-
-TEST_F(SesionConRespaldos, RespaldarAhoraCopiaYListaLosRespaldos)
-{
-    ASSERT_TRUE(QDir().mkpath(carpeta()));
-    escribirArchivo(carpeta() + "/veluma-20261201.mdb", "anterior");
-    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
-    pantalla.show();
-    auto* lista = hijo<QListWidget>(pantalla, "lstRespaldos");
-    auto textos = [lista] {
-        QStringList lineas;
-        for (int fila = 0; fila < lista->count(); ++fila)
-            lineas += lista->item(fila)->text();
-        return lineas;
-    };
-    EXPECT_EQ(textos(), QStringList());
-    hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
-    EXPECT_EQ(textos(), QStringList{"01/12/2026   veluma-20261201.mdb"});
-
-    hijo<QPushButton>(pantalla, "cmdRespaldar")->click();
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{"Información: El respaldo se realizó en " + carpeta() + "/veluma-20261206.mdb."});
-    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(rutaBase()));
-    EXPECT_EQ(textos(), (QStringList{"06/12/2026   veluma-20261206.mdb", "01/12/2026   veluma-20261201.mdb"}));
+    EXPECT_EQ(hijo<QLineEdit>(otraVez, "txtCarpeta")->text(), nombre);
+    EXPECT_EQ(hijo<QSpinBox>(otraVez, "txtDias")->value(), 365);
 
     mensajes.mensajes.clear();
-    hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta() + "/veluma-20261201.mdb");
+    QFile::remove(ini());
+    ASSERT_TRUE(QDir().mkpath(ini() + "/ocupado"));
+    otraVez.show();
+    hijo<QPushButton>(otraVez, "cmdAceptar")->click();
+    ASSERT_EQ(mensajes.mensajes.size(), 1);
+    EXPECT_TRUE(mensajes.mensajes[0].endsWith("No se pudo guardar la configuración de los respaldos en " + ini() + "."))
+        << mensajes.mensajes[0].toStdString();
+    EXPECT_TRUE(otraVez.isVisible());
+}
+
+// "Respaldar ahora" backs up to the folder and days on screen: today's copy replaces the one already taken today,
+// the older ones beyond the days to keep go, other files stay, and the list shows what is left, newest first.
+TEST_F(Respaldos, RespaldarAhoraCopiaConservaLosUltimosDiasYLosLista)
+{
+    baseConocida();
+    QStringList quedan{"notas.txt", "otro-20200101.mdb", "veluma-20200101.mdb.txt", "veluma-2020010.mdb",
+                       "veluma-20201340.mdb", "veluma-20200102.mdb"};
+    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20200102.mdb"));
+    for (const QString& nombre : quedan.mid(0, 5) + QStringList{"veluma-20200101.mdb", "veluma-20261203.mdb",
+                                                                "veluma-20261204.mdb", "veluma-20261206.mdb",
+                                                                "veluma-20261207.mdb"})
+        escribirArchivo(carpeta() + "/" + nombre, nombre.toUtf8());
+    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
+    pantalla.show();
+    hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
+    hijo<QSpinBox>(pantalla, "txtDias")->setValue(3);
     hijo<QPushButton>(pantalla, "cmdRespaldar")->click();
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo realizar el respaldo diario en " + carpeta()
-                                             + "/veluma-20261201.mdb: existe un archivo con ese nombre."});
+
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Información: El respaldo se realizó en " + carpeta() + "/veluma-20261206.mdb."});
+    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(base()));
+    quedan << "veluma-20261204.mdb" << "veluma-20261206.mdb" << "veluma-20261207.mdb";
+    quedan.sort();
+    EXPECT_EQ(archivosEn(carpeta()), quedan);
+    QStringList lista;
+    for (int fila = 0; fila < hijo<QListWidget>(pantalla, "lstRespaldos")->count(); ++fila)
+        lista += hijo<QListWidget>(pantalla, "lstRespaldos")->item(fila)->text();
+    EXPECT_EQ(lista, (QStringList{"07/12/2026   veluma-20261207.mdb", "06/12/2026   veluma-20261206.mdb",
+                                  "04/12/2026   veluma-20261204.mdb"}));
+}
+
+// What stops a backup is said, and the folder is left as it was.
+TEST_F(Respaldos, UnRespaldoQueFallaNoTocaNada)
+{
+    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
+    pantalla.show();
+    hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
+    const auto respaldar = [&] {
+        mensajes.mensajes.clear();
+        hijo<QPushButton>(pantalla, "cmdRespaldar")->click();
+        return mensajes.mensajes.join('|');
+    };
+    baseConocida();
+    QFile::remove(base());
+    EXPECT_EQ(respaldar(), "Atención: " + fallo("no se encuentra la base de datos " + base()));
+    EXPECT_FALSE(QFileInfo::exists(carpeta()));
+
+    baseConocida();
+    escribirArchivo(carpeta(), "no es una carpeta");
+    EXPECT_EQ(respaldar(), "Atención: " + fallo("existe un archivo con ese nombre"));
+    EXPECT_EQ(leerArchivo(carpeta()), "no es una carpeta");
+
+    // Today's name taken by a folder: the copy cannot be put in place, and no old copy is removed.
+    QFile::remove(carpeta());
+    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20261206.mdb/dentro"));
+    escribirArchivo(carpeta() + "/veluma-20200101.mdb", "viejo");
+    const QString reemplazar = "no se pudo reemplazar " + carpeta() + "/veluma-20261206.mdb (";
+    EXPECT_TRUE(respaldar().startsWith("Atención: " + fallo(reemplazar).chopped(1)));
+    EXPECT_EQ(archivosEn(carpeta()), (QStringList{"veluma-20200101.mdb", "veluma-20261206.mdb"}));
 }
 
 // The program's F1 handler opens each screen's own section, not the main window's.
-TEST_F(SesionConRespaldos, F1AbreLaAyudaDeCadaPantalla)
+TEST_F(Respaldos, F1AbreLaAyudaDeCadaPantalla)
 {
     QWidget principal;
     AyudaContextual ayuda(sesion.instalacion.rutaAyuda(), mensajes, kAyudaPrincipal, &principal);
@@ -290,42 +218,31 @@ TEST_F(SesionConRespaldos, F1AbreLaAyudaDeCadaPantalla)
     EXPECT_EQ(mensajes.mensajes, QStringList());
 }
 
-TEST_F(SesionConRespaldos, AlCerrarDejaElRespaldoDelDiaYRota)
+// The closing takes the day's backup with the saved configuration, of the file as it rests (scrambled), even when
+// it could not be compacted. Which copies it keeps is checked above.
+TEST_F(Respaldos, AlCerrarDejaElRespaldoDelDiaAunSinCompactar)
 {
     guardarConfiguracionRespaldo(sesion.instalacion, {carpeta(), 2});
-    ASSERT_TRUE(QDir().mkpath(carpeta()));
-    escribirArchivo(carpeta() + "/veluma-20261204.mdb", "vencido");
-    escribirArchivo(carpeta() + "/veluma-20261205.mdb", "de ayer");
-    cerrar();
-    EXPECT_EQ(mensajes.mensajes, QStringList());
-    EXPECT_FALSE(sesion.base.isOpen());
-    EXPECT_EQ(archivosEn(carpeta()), (QStringList{"veluma-20261205.mdb", "veluma-20261206.mdb"}));
-    // The copy is the file at rest: compacted and scrambled.
-    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(rutaBase()));
-}
-
-TEST_F(SesionConRespaldos, AlCerrarSinCompactarIgualRespaldaLaBaseComoQueda)
-{
     ASSERT_TRUE(QDir().mkpath(sesion.instalacion.rutaCompactacion() + "/ocupado"));
     cerrar();
     ASSERT_EQ(mensajes.mensajes.size(), 1);
     EXPECT_TRUE(mensajes.mensajes[0].startsWith("Atención: No se pudo compactar la base de datos al cerrar: "));
-    EXPECT_EQ(leerArchivo(sesion.instalacion.carpetaPrograma() + "/respaldos/veluma-20261206.mdb"),
-              leerArchivo(rutaBase()));
+    EXPECT_FALSE(sesion.base.isOpen());
+    EXPECT_EQ(archivosEn(carpeta()), QStringList{"veluma-20261206.mdb"});
+    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(base()));
 }
 
-TEST_F(SesionConRespaldos, AlCerrarUnRespaldoQueFallaSeInformaYElCierreTermina)
+TEST_F(Respaldos, AlCerrarUnRespaldoQueFallaSeInformaYElCierreTermina)
 {
     guardarConfiguracionRespaldo(sesion.instalacion, {carpeta(), 7});
     escribirArchivo(carpeta(), "no es una carpeta");
     cerrar();
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo realizar el respaldo diario en " + carpeta()
-                                             + ": existe un archivo con ese nombre."});
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: " + fallo("existe un archivo con ese nombre")});
     EXPECT_FALSE(sesion.base.isOpen());
     EXPECT_EQ(leerArchivo(carpeta()), "no es una carpeta");
 }
 
-TEST_F(SesionConRespaldos, AlCerrarUnaBaseQueNoSeAbrioNoSeRespalda)
+TEST_F(Respaldos, AlCerrarUnaBaseQueNoSeAbrioNoSeRespalda)
 {
     sesion.base.close();
     cerrar();

@@ -9,7 +9,6 @@
 #include "shell/visor_ayuda.h"
 #include "support/controles.h"
 #include "support/filas.h"
-#include "support/mensajes_grabados.h"
 #include "support/modal.h"
 #include "support/sesion_de_prueba.h"
 
@@ -27,59 +26,42 @@ using veluma::test::hijo;
 
 namespace {
 
-class Pantallas : public veluma::test::SesionDePrueba {
-protected:
-    void SetUp() override
-    {
-        SesionDePrueba::SetUp();
-        sesion.rutaAyuda = sesion.instalacion.rutaAyuda();
-    }
+using AvisoDeInicio = veluma::test::SesionDePrueba;
 
-    // Read from the auxiliary file itself, not through the session's link.
-    QStringList activoEnArchivo()
-    {
-        Database auxiliar = Database::open(sesion.instalacion.rutaBaseAuxiliar(), contrasenaBase());
-        return veluma::test::filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid LIMIT 1");
-    }
-};
-
-TEST_F(Pantallas, AvisoDeInicioMuestraElMensajeYGuardaLaCasilla)
+// The notice shows the configured text; "Ver ayuda" opens the help at its section; the box, when ticked, is saved
+// in the auxiliary file itself, read here without the session's link.
+TEST_F(AvisoDeInicio, MuestraElMensajeAbreLaAyudaYGuardaLaCasilla)
 {
     for (const bool noMostrar : {false, true}) {
         SCOPED_TRACE(noMostrar);
         CMsgIni configuracion(sesion.base);
-        frmInicioMensaje aviso(configuracion, sesion.rutaAyuda, mensajes);
-        EXPECT_EQ(hijo<QLabel>(aviso, "lblMensaje")->text(), configuracion.Mensaje());
+        frmInicioMensaje aviso(configuracion, sesion.instalacion.rutaAyuda(), mensajes);
+        aviso.setModal(true);  // as start-up shows it
         aviso.show();
+        EXPECT_EQ(hijo<QLabel>(aviso, "lblMensaje")->text(), configuracion.Mensaje());
         EXPECT_FALSE(hijo<QCheckBox>(aviso, "chkNoMostrar")->isChecked());
+        if (!noMostrar) {
+            QTest::mouseClick(hijo<QPushButton>(aviso, "btnAyuda"), Qt::LeftButton);
+            auto* visor = aviso.findChild<VisorAyuda*>();
+            ASSERT_NE(visor, nullptr);
+            EXPECT_TRUE(visor->isVisible());
+            EXPECT_TRUE(visor->fuenteActual().endsWith("VELUMA.html#contexto1")) << visor->fuenteActual().toStdString();
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
         hijo<QCheckBox>(aviso, "chkNoMostrar")->setChecked(noMostrar);
         QTest::mouseClick(hijo<QPushButton>(aviso, "btnInicio"), Qt::LeftButton);
         EXPECT_EQ(aviso.result(), QDialog::Accepted);
-        EXPECT_EQ(activoEnArchivo(), QStringList{noMostrar ? "0" : "1"});
-        EXPECT_EQ(configuracion.Activo(), !noMostrar);
+        Database auxiliar = Database::open(sesion.instalacion.rutaBaseAuxiliar(), contrasenaBase());
+        EXPECT_EQ(veluma::test::filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid LIMIT 1"),
+                  QStringList{noMostrar ? "0" : "1"});
     }
-}
-
-TEST_F(Pantallas, VerAyudaAbreLaAyudaEnElContextoUno)
-{
-    CMsgIni configuracion(sesion.base);
-    frmInicioMensaje aviso(configuracion, sesion.rutaAyuda, mensajes);
-    aviso.setModal(true);  // as start-up shows it
-    aviso.show();
-    QTest::mouseClick(hijo<QPushButton>(aviso, "btnAyuda"), Qt::LeftButton);
-    auto* visor = aviso.findChild<VisorAyuda*>();
-    ASSERT_NE(visor, nullptr);
-    EXPECT_TRUE(visor->isVisible());
-    EXPECT_TRUE(visor->fuenteActual().endsWith("VELUMA.html#contexto1")) << visor->fuenteActual().toStdString();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
     VisorAyuda::mostrar(sesion.instalacion.carpetaPrograma() + "/no-esta.html", 1, mensajes);
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se encuentra el archivo de ayuda "
                                              + sesion.instalacion.carpetaPrograma() + "/no-esta.html."});
 }
 
 // The message's text is checked where printing shows it.
-TEST_F(Pantallas, MensajeYPresentacionSeCierranSolosYLaPresentacionConEnter)
+TEST(Pantallas, MensajeYPresentacionSeCierranSolosYLaPresentacionConEnter)
 {
     frmMensaje mensaje("Información", "Impresión finalizada.");
     QSignalSpy cerrado(&mensaje, &QDialog::finished);
@@ -98,7 +80,7 @@ TEST_F(Pantallas, MensajeYPresentacionSeCierranSolosYLaPresentacionConEnter)
     EXPECT_FALSE(conEnter.isVisible());
 }
 
-TEST_F(Pantallas, PantallaDeCierreEsperaDosSegundosYNoSeDejaInterrumpir)
+TEST(Pantallas, PantallaDeCierreEsperaDosSegundosYNoSeDejaInterrumpir)
 {
     int cierres = 0;
     frmCerrando cerrando(" VELUMA", QIcon(), [&] { ++cierres; });
@@ -125,30 +107,28 @@ TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
         QString botones;
         int respuesta;
     };
-    const auto siNo = [](bool si) { return si ? 1 : 0; };
-    const auto aviso = [](const std::function<void()>& mostrar) { return [mostrar] { return mostrar(), -1; }; };
     const QString sino = "&Sí|&No";
     const Caso casos[] = {
-        {"información", aviso([&] { dialogo.MensajeInformacion("Dato guardado."); }), Qt::Key_Return, "Información",
-         QMessageBox::Information, "Aceptar", -1},
-        {"atención", aviso([&] { dialogo.MensajeAtencion("Falta el mes."); }), Qt::Key_Escape, "Atención",
+        {"información", [&] { return dialogo.MensajeInformacion("Dato guardado."), -1; }, Qt::Key_Return,
+         "Información", QMessageBox::Information, "Aceptar", -1},
+        {"atención", [&] { return dialogo.MensajeAtencion("Falta el mes."), -1; }, Qt::Key_Escape, "Atención",
          QMessageBox::Warning, "Aceptar", -1},
-        {"advertencia con Enter", [&] { return siNo(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+        {"advertencia con Enter", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
          Qt::Key_Return, "Advertencia", QMessageBox::Warning, sino, 1},
-        {"advertencia con Esc", [&] { return siNo(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+        {"advertencia con Esc", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
          Qt::Key_Escape, "Advertencia", QMessageBox::Warning, sino, 0},
         {"pregunta que propone No",
-         [&] { return siNo(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::No) == Respuesta::Si); }, Qt::Key_Return,
+         [&] { return int(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::No) == Respuesta::Si); }, Qt::Key_Return,
          "Veluma", QMessageBox::Question, sino, 0},
         {"pregunta que propone Sí",
-         [&] { return siNo(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::Si) == Respuesta::Si); }, Qt::Key_Return,
+         [&] { return int(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::Si) == Respuesta::Si); }, Qt::Key_Return,
          "Veluma", QMessageBox::Question, sino, 1},
-        {"reintentar", [&] { return siNo(dialogo.PreguntaReintentarCancelar("Disco lleno.", "Atención...!!!")); },
+        {"reintentar", [&] { return int(dialogo.PreguntaReintentarCancelar("Disco lleno.", "Atención...!!!")); },
          Qt::Key_Escape, "Atención...!!!", QMessageBox::Warning, "&Reintentar|Cancelar", 0},
-        {"error", aviso([&] { dialogo.MensajeError("Disco lleno", 13); }), Qt::Key_Return, "Veluma",
+        {"error", [&] { return dialogo.MensajeError("Disco lleno", 13), -1; }, Qt::Key_Return, "Veluma",
          QMessageBox::Critical, "Aceptar", -1},
-        {"simple", aviso([&] { dialogo.MensajeSimple("Ingrese por el módulo T.E.Vo."); }), Qt::Key_Return, "Veluma",
-         QMessageBox::NoIcon, "Aceptar", -1},
+        {"simple", [&] { return dialogo.MensajeSimple("Ingrese por el módulo T.E.Vo."), -1; }, Qt::Key_Return,
+         "Veluma", QMessageBox::NoIcon, "Aceptar", -1},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.caso);
