@@ -46,6 +46,14 @@ void leerLineas(Database& base, Liquidacion708& liquidacion)
     std::unordered_map<double, double> preciosBasicos;
     std::unordered_map<ClaveImpuesto, double, HashImpuesto> impuestos;
 
+    // Counted first so the lines take one allocation: growing by doubling
+    // costs more than the count's index scan.
+    Statement cuenta = base.prepare(QStringLiteral(
+        "SELECT COUNT(*) FROM [708ImpuestoDeterminado] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
+    ligarClave(cuenta, liquidacion.clave);
+    if (cuenta.next())
+        liquidacion.lineas.reserve(std::size_t(cuenta.integer(0).value_or(0)));
+
     Statement consulta = base.prepare(QStringLiteral(
         "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
         "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? ORDER BY COD_SALA, NRO_SEMANA, PRECIO_VENTA"));

@@ -4,7 +4,9 @@
 #include "generation/codificacion.h"
 #include "generation/windows1252.h"
 
-#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace veluma {
 
@@ -17,7 +19,7 @@ EscritorRegistros::EscritorRegistros(const Instalacion& instalacion, const QStri
         return;
     }
     ruta_ = carpeta + archivo;
-    archivo_.setFileName(ruta_);
+    archivo_.setFileName(ruta_ + QStringLiteral(".part"));
     if (!archivo_.open(QIODevice::WriteOnly)) {
         anotarMotivo(QStringLiteral("No se pudo crear el archivo ") + ruta_ + QStringLiteral(": ")
                      + archivo_.errorString() + QStringLiteral("\n"));
@@ -56,9 +58,18 @@ bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDe
 
 bool EscritorRegistros::cerrar()
 {
-    if (motivo_.isEmpty() && !archivo_.commit()) {
-        anotarMotivo(QStringLiteral("No se pudo guardar el archivo ") + ruta_ + QStringLiteral(": ")
-                     + archivo_.errorString() + QStringLiteral("\n"));
+    if (motivo_.isEmpty()) {
+        archivo_.close();
+        QString fallo;
+        if (archivo_.error() != QFileDevice::NoError)
+            fallo = archivo_.errorString();
+        // rename() replaces the earlier file in one step, which QFile::rename does not.
+        else if (std::rename(QFile::encodeName(archivo_.fileName()).constData(), QFile::encodeName(ruta_).constData())
+                 != 0)
+            fallo = QString::fromLocal8Bit(std::strerror(errno));
+        if (!fallo.isEmpty())
+            anotarMotivo(QStringLiteral("No se pudo guardar el archivo ") + ruta_ + QStringLiteral(": ") + fallo
+                         + QStringLiteral("\n"));
     }
     if (!motivo_.isEmpty())
         return false;
@@ -75,10 +86,11 @@ void EscritorRegistros::anotarMotivo(const QString& motivo)
 
 void EscritorRegistros::descartar()
 {
-    if (archivo_.isOpen())
-        archivo_.cancelWriting();
-    if (!ruta_.isEmpty())
+    archivo_.close();
+    if (!ruta_.isEmpty()) {
+        archivo_.remove();
         QFile::remove(ruta_);
+    }
 }
 
 void informarFalloGeneracion(Mensajes& mensajes, const QString& motivo)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSaveFile>
+#include <QFile>
 #include <QString>
 
 namespace veluma {
@@ -9,10 +9,11 @@ class Instalacion;
 class Mensajes;
 
 // How every record builder writes its working file: one fixed-width record
-// per line, Windows-1252, the trailer last. The file replaces the earlier one
-// only on a successful cerrar(); a writer that fails, or is destroyed before
-// cerrar(), leaves no working file at all, so no earlier declaration's
-// records can be taken for this one.
+// per line, Windows-1252, the trailer last. The records go to a side file that
+// replaces the earlier one only on a successful cerrar(); a writer that fails,
+// or is destroyed before cerrar(), leaves no working file at all, so no
+// earlier declaration's records can be taken for this one. The working file
+// is not synced to disk: it lives for one generation, which a crash repeats.
 //
 // After the first failure every call answers false and motivo() keeps why.
 class EscritorRegistros {
@@ -42,7 +43,7 @@ private:
     void descartar();
 
     QString ruta_;
-    QSaveFile archivo_;
+    QFile archivo_;  // the side file, beside ruta_
     qint32 cantidad_ = 0;
     QString motivo_;
     bool cerrado_ = false;
