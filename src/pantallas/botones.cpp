@@ -86,7 +86,7 @@ void pintarBarra(QWidget& barra)
     barra.setAutoFillBackground(true);
 }
 
-QWidget* crearBarra(QWidget& pantalla, std::initializer_list<QToolButton*> botones, QToolButton* salir)
+QWidget* crearBarra(QWidget& pantalla, const std::vector<QToolButton*>& botones, QToolButton* salir)
 {
     auto* barra = new QWidget(&pantalla);
     barra->setObjectName(QStringLiteral("picBarra"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <initializer_list>
+#include <vector>
 #include <optional>
 
 class QAbstractButton;
@@ -47,7 +47,7 @@ void pintarBarra(QWidget& barra);
 
 // The screen's toolbar strip `picBarra`: `botones` from the left, `salir`
 // alone at the right end.
-QWidget* crearBarra(QWidget& pantalla, std::initializer_list<QToolButton*> botones, QToolButton* salir);
+QWidget* crearBarra(QWidget& pantalla, const std::vector<QToolButton*>& botones, QToolButton* salir);
 
 // Gives the screen's strip its background and every button the screen's
 // help context, its conventional tooltip and picture; then installs the

@@ -12,6 +12,7 @@
 #include "declarations/registro_formularios.h"
 #include "declarations/secciones.h"
 #include "declarations/validacion_ddjj.h"
+#include "pantallas/abm.h"
 #include "pantallas/botones.h"
 #include "pantallas/listas.h"
 #include "pantallas/nodos_arbol.h"
@@ -119,14 +120,7 @@ void frmDDJJ::crearControles()
     datos->addWidget(fraCampo1_, 3, 0, 1, 2);
 
     modelo_ = new ModeloDDJJ(this);
-    GridDDJJ_ = new QTableView(this);
-    GridDDJJ_->setObjectName(QStringLiteral("GridDDJJ"));
-    GridDDJJ_->setModel(modelo_);
-    GridDDJJ_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridDDJJ_->setSelectionMode(QAbstractItemView::SingleSelection);
-    GridDDJJ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GridDDJJ_->verticalHeader()->hide();
-    GridDDJJ_->horizontalHeader()->setStretchLastSection(true);
+    GridDDJJ_ = crearGrilla(this, QStringLiteral("GridDDJJ"), modelo_);
     GridDDJJ_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     TreDDJJ_ = new QTreeWidget(this);

@@ -7,6 +7,7 @@
 #include "f708/alicuota_708.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/pantallas/modelo_impuesto.h"
+#include "pantallas/abm.h"
 #include "pantallas/botones.h"
 #include "pantallas/edicion.h"
 #include "pantallas/listas.h"
@@ -14,7 +15,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -58,27 +58,10 @@ frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& m
 
 void frm708ImpuestoDeterminado::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
-    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
-    cmdEliminarABM_ =
-        crearBoton(this, Boton::EliminarABM, QStringLiteral("&Eliminar"), QStringLiteral("CmdEliminarABM"));
-    cmdEliminarTodos_ =
-        crearBoton(this, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"), QStringLiteral("CmdEliminarTodos"));
-    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
-    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(
-        *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+    botones_ = crearBotonesABM(*this);
 
     modelo_ = new ModeloImpuesto(this);
-    Grilla_ = new QTableView(this);
-    Grilla_->setObjectName(QStringLiteral("Grilla"));
-    Grilla_->setModel(modelo_);
-    Grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grilla_->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grilla_->verticalHeader()->hide();
-    Grilla_->horizontalHeader()->setStretchLastSection(true);
+    Grilla_ = crearGrilla(this, QStringLiteral("Grilla"), modelo_);
     Grilla_->setColumnWidth(0, 120);
     Grilla_->setMinimumWidth(260);
 
@@ -114,17 +97,17 @@ void frm708ImpuestoDeterminado::crearControles()
     cuerpo->addLayout(derecha);
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
+    principal->addWidget(botones_.barra);
     principal->addLayout(cuerpo, 1);
     resize(640, 400);
 
-    connect(cmdNuevo_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdNuevo_Click);
-    connect(cmdModificar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdModificar_Click);
-    connect(cmdEliminarABM_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdeliminarabm_click);
-    connect(cmdEliminarTodos_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdEliminarTodos_Click);
-    connect(cmdAceptar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdAceptar_Click);
-    connect(cmdCancelar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdCancelar_Click);
-    connect(cmdSalir_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(botones_.nuevo, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdNuevo_Click);
+    connect(botones_.modificar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdModificar_Click);
+    connect(botones_.eliminar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdeliminarabm_click);
+    connect(botones_.eliminarTodos, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdEliminarTodos_Click);
+    connect(botones_.aceptar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdAceptar_Click);
+    connect(botones_.cancelar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdCancelar_Click);
+    connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
     connect(txtPrecioVenta_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
     connect(txtCantEntradas_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
     connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

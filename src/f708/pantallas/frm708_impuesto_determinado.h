@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/clave_ddjj.h"
+#include "pantallas/abm.h"
 #include "pantallas/edicion.h"
 #include "pantallas/pantalla_entrada.h"
 
 class QGroupBox;
 class QLineEdit;
 class QTableView;
-class QToolButton;
 
 namespace veluma {
 
@@ -67,13 +67,7 @@ private:
     QLineEdit* txtImpuestoDeterminado_;
     QLineEdit* txtTotalImpuestoSemana_;
     QLineEdit* TotalImpuestoMes_;
-    QToolButton* cmdNuevo_;
-    QToolButton* cmdModificar_;
-    QToolButton* cmdEliminarABM_;
-    QToolButton* cmdEliminarTodos_;
-    QToolButton* cmdAceptar_;
-    QToolButton* cmdCancelar_;
-    QToolButton* cmdSalir_;
+    BotonesABM botones_;
 };
 
 }  // namespace veluma

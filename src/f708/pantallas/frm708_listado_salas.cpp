@@ -9,6 +9,7 @@
 #include "f708/pantallas/modelo_salas.h"
 #include "f708/reportes_708.h"
 #include "f708/salas.h"
+#include "pantallas/abm.h"
 #include "pantallas/botones.h"
 #include "pantallas/listas.h"
 #include "pantallas/nodos_arbol.h"
@@ -85,20 +86,9 @@ frm708ListadoSalas::frm708ListadoSalas(Sesion& sesion, Mensajes& mensajes, QWidg
 
 void frm708ListadoSalas::crearControles()
 {
-    cmdNuevo_ = crearBoton(this, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
-    cmdModificar_ = crearBoton(this, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
-    cmdEliminarABM_ =
-        crearBoton(this, Boton::EliminarABM, QStringLiteral("&Eliminar"), QStringLiteral("CmdEliminarABM"));
-    cmdEliminarTodos_ =
-        crearBoton(this, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"), QStringLiteral("CmdEliminarTodos"));
     cmdImprimir_ = crearBoton(this, Boton::Imprimir, QStringLiteral("&Imprimir"));
     cmdImprimir_->setToolTip(QStringLiteral("Imprimir el detalle de las salas"));
-    cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
-    cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
-    cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
-    auto* picBarra = crearBarra(
-        *this, {cmdNuevo_, cmdModificar_, cmdEliminarABM_, cmdEliminarTodos_, cmdImprimir_, cmdAceptar_, cmdCancelar_},
-        cmdSalir_);
+    botones_ = crearBotonesABM(*this, {cmdImprimir_});
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
@@ -114,15 +104,8 @@ void frm708ListadoSalas::crearControles()
     datos->addRow(QStringLiteral("Código INCAA:"), txtCodINCAA_);
 
     modelo_ = new ModeloSalas(this);
-    Grilla_ = new QTableView(this);
-    Grilla_->setObjectName(QStringLiteral("Grilla"));
-    Grilla_->setModel(modelo_);
-    Grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grilla_->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grilla_->verticalHeader()->hide();
+    Grilla_ = crearGrilla(this, QStringLiteral("Grilla"), modelo_);
     Grilla_->horizontalHeader()->setSectionsClickable(true);
-    Grilla_->horizontalHeader()->setStretchLastSection(true);
     Grilla_->setColumnWidth(0, 220);
 
     FrArbol_ = new QGroupBox(QStringLiteral("Entradas por Periodo"), this);
@@ -147,19 +130,19 @@ void frm708ListadoSalas::crearControles()
     cuerpo->addWidget(FrArbol_);
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
+    principal->addWidget(botones_.barra);
     principal->addLayout(cuerpo, 1);
     setWindowTitle(QStringLiteral("Salas"));
     resize(760, 460);
 
-    connect(cmdNuevo_, &QToolButton::clicked, this, &frm708ListadoSalas::CmdNuevo_Click);
-    connect(cmdModificar_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdModificar_Click);
-    connect(cmdEliminarABM_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdeliminarabm_click);
-    connect(cmdEliminarTodos_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdEliminarTodos_Click);
+    connect(botones_.nuevo, &QToolButton::clicked, this, &frm708ListadoSalas::CmdNuevo_Click);
+    connect(botones_.modificar, &QToolButton::clicked, this, &frm708ListadoSalas::cmdModificar_Click);
+    connect(botones_.eliminar, &QToolButton::clicked, this, &frm708ListadoSalas::cmdeliminarabm_click);
+    connect(botones_.eliminarTodos, &QToolButton::clicked, this, &frm708ListadoSalas::cmdEliminarTodos_Click);
     connect(cmdImprimir_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdImprimir_Click);
-    connect(cmdAceptar_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdAceptar_Click);
-    connect(cmdCancelar_, &QToolButton::clicked, this, &frm708ListadoSalas::CmdCancelar_Click);
-    connect(cmdSalir_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(botones_.aceptar, &QToolButton::clicked, this, &frm708ListadoSalas::cmdAceptar_Click);
+    connect(botones_.cancelar, &QToolButton::clicked, this, &frm708ListadoSalas::CmdCancelar_Click);
+    connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
     connect(Grilla_->horizontalHeader(), &QHeaderView::sectionClicked, this, &frm708ListadoSalas::Grilla_HeadClick);
     connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { RefrescarDatos(); });
     connect(arbol_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* nodo) { arbol_DblClick(nodo); });

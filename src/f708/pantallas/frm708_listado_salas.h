@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/clave_ddjj.h"
+#include "pantallas/abm.h"
 #include "pantallas/edicion.h"
 #include "pantallas/pantalla_entrada.h"
 
@@ -70,14 +71,8 @@ private:
     QLineEdit* txtCodINCAA_;
     QGroupBox* FrArbol_;
     QTreeWidget* arbol_;
-    QToolButton* cmdNuevo_;
-    QToolButton* cmdModificar_;
-    QToolButton* cmdEliminarABM_;
-    QToolButton* cmdEliminarTodos_;
+    BotonesABM botones_;
     QToolButton* cmdImprimir_;
-    QToolButton* cmdAceptar_;
-    QToolButton* cmdCancelar_;
-    QToolButton* cmdSalir_;
 };
 
 }  // namespace veluma
