@@ -11,6 +11,9 @@ const QByteArray kMarca = QByteArrayLiteral("VLDK1\n");
 constexpr int kLargoPrefijo = 6 + 4 + 4;
 // On a Form 708 file of 50,000 ticket lines level 6 takes a tenth of level 9's time and is no larger.
 constexpr int kNivelCompresion = Z_DEFAULT_COMPRESSION;
+// Deflate never expands more than 1032 to 1: a length beyond that is a damaged
+// field, refused before anything is allocated for it.
+constexpr qint64 kExpansionMaxima = 1032;
 
 quint32 crc(const QByteArray& datos)
 {
@@ -53,16 +56,18 @@ std::optional<QByteArray> decodificarDkwin(const QByteArray& codificado)
     const char* prefijo = codificado.constData() + inicio + kMarca.size();
     const quint32 largo = qFromBigEndian<quint32>(prefijo);
     const quint32 crcEsperado = qFromBigEndian<quint32>(prefijo + 4);
-    if (largo > 0x7FFFFFF0u)
+    const QByteArray comprimido = codificado.mid(inicio + kLargoPrefijo);
+    if (largo > 0x7FFFFFF0u || qint64(largo) > qint64(comprimido.size()) * kExpansionMaxima)
         return std::nullopt;
 
     QByteArray cuerpo(int(largo), Qt::Uninitialized);
     uLongf largoCuerpo = largo;
-    const QByteArray comprimido = codificado.mid(inicio + kLargoPrefijo);
-    if (uncompress(reinterpret_cast<Bytef*>(cuerpo.data()), &largoCuerpo,
-                   reinterpret_cast<const Bytef*>(comprimido.constData()), uLong(comprimido.size()))
+    uLong consumido = uLong(comprimido.size());
+    // Bytes after the compressed body are not part of any file we wrote.
+    if (uncompress2(reinterpret_cast<Bytef*>(cuerpo.data()), &largoCuerpo,
+                    reinterpret_cast<const Bytef*>(comprimido.constData()), &consumido)
             != Z_OK
-        || largoCuerpo != largo || crc(cuerpo) != crcEsperado)
+        || consumido != uLong(comprimido.size()) || largoCuerpo != largo || crc(cuerpo) != crcEsperado)
         return std::nullopt;
     return codificado.left(inicio) + cuerpo;
 }
