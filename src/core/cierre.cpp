@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <cstdio>
 #include <sqlcipher/sqlite3.h>
 
@@ -106,21 +107,24 @@ ResultadoCierre CerrarBaseTrabajo(Database& base, const Instalacion& instalacion
         clsInicio::EncriptaDesencripta(instalacion.rutaBaseTrabajo());
         resultado.protegida = true;
     } catch (const Error& error) {
-        if (resultado.problema.isEmpty())
-            resultado.problema = error.descripcion();
+        resultado.problemaProteccion = error.descripcion();
     }
     return resultado;
 }
 
 QString mensajeCierre(const ResultadoCierre& resultado)
 {
-    if (resultado.problema.isEmpty())
+    if (resultado.correcto())
         return QString();
-    const QString causa = resultado.compactada ? QStringLiteral("No se pudo proteger el archivo de la base de datos al cerrar: ")
-                                               : QStringLiteral("No se pudo compactar la base de datos al cerrar: ");
-    return causa + resultado.problema
-        + QStringLiteral("\r\nSus datos no se perdieron: la base de datos queda en su lugar y se abrirá "
-                         "normalmente la próxima vez que inicie el sistema.");
+    QStringList fallos;
+    if (!resultado.problema.isEmpty())
+        fallos += QStringLiteral("No se pudo compactar la base de datos al cerrar: ") + resultado.problema;
+    if (!resultado.problemaProteccion.isEmpty())
+        fallos += QStringLiteral("No se pudo proteger el archivo de la base de datos al cerrar: ")
+                  + resultado.problemaProteccion;
+    return fallos.join(QStringLiteral("\r\n"))
+           + QStringLiteral("\r\nSus datos no se perdieron: la base de datos queda en su lugar y se abrirá "
+                            "normalmente la próxima vez que inicie el sistema.");
 }
 
 }  // namespace veluma

@@ -10,7 +10,10 @@ class Instalacion;
 struct ResultadoCierre {
     bool compactada = false;  // the compacted copy took the database's place
     bool protegida = false;   // the file rests scrambled
-    QString problema;         // what went wrong; empty when all went well
+    QString problema;            // why it could not be compacted; empty when it was
+    QString problemaProteccion;  // why it could not be scrambled; empty when it was
+
+    bool correcto() const { return problema.isEmpty() && problemaProteccion.isEmpty(); }
 };
 
 // Copies the open working database, compacted, into the temporary file of
@@ -23,8 +26,8 @@ void CompactoBaseDatos(Database& base, const Instalacion& instalacion);
 // Never throws and never loses the database; says what went wrong.
 ResultadoCierre CerrarBaseTrabajo(Database& base, const Instalacion& instalacion);
 
-// What the user is told after a closing that did not go as planned; empty
-// when it did.
+// What the user is told after a closing that did not go as planned, every
+// failure of it; empty when it went well.
 QString mensajeCierre(const ResultadoCierre& resultado);
 
 }  // namespace veluma

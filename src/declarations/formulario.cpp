@@ -11,6 +11,11 @@ std::unique_ptr<Liquidacion> Formulario::liquidar(Sesion&) const
     throw Error(kErrorArgumentoNoValido, textoSinPresentacion(numero()));
 }
 
+QString Liquidacion::motivoSinPresentacion() const
+{
+    return QStringLiteral("La declaración jurada no tiene impuesto determinado: no hay nada que presentar.");
+}
+
 QString textoSinPresentacion(int formulario)
 {
     return QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")

@@ -25,6 +25,8 @@ public:
     // Whether there is something to declare: the form may be printed and
     // its file generated.
     virtual bool admitePresentacion() const = 0;
+    // Why not, in the user's words, when it does not.
+    virtual QString motivoSinPresentacion() const;
     // The builder of the declaration's submission records, with these figures.
     virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const = 0;
     // The printed form, with these figures.

@@ -15,32 +15,36 @@ namespace {
 
 // The day's copy of the database as it rests. A database this session never
 // opened is in an unknown state and must not replace a good copy of the day.
-void respaldarAlCerrar(const Instalacion& instalacion, bool usadaEnLaSesion, Mensajes& mensajes)
+bool respaldarAlCerrar(const Instalacion& instalacion, bool usadaEnLaSesion, Mensajes& mensajes)
 {
     if (!usadaEnLaSesion || !QFileInfo::exists(instalacion.rutaBaseTrabajo()))
-        return;
+        return true;
     const ResultadoRespaldo respaldo =
         RealizarRespaldo(instalacion, leerConfiguracionRespaldo(instalacion), ahora().date());
     if (!respaldo.problema.isEmpty())
         mensajes.MensajeAtencion(respaldo.problema);
+    return respaldo.problema.isEmpty();
 }
 
 }  // namespace
 
-void cerrarSesion(Sesion& sesion, Mensajes& mensajes, const QString& tituloPrincipal, const QIcon& icono,
+bool cerrarSesion(Sesion& sesion, Mensajes& mensajes, const QString& tituloPrincipal, const QIcon& icono,
                   QWidget* parent)
 {
+    bool correcto = false;
     frmCerrando pantalla(
         tituloPrincipal, icono,
         [&] {
             const bool usada = sesion.base.isOpen();
-            const QString aviso = mensajeCierre(CerrarBaseTrabajo(sesion.base, sesion.instalacion));
-            if (!aviso.isEmpty())
-                mensajes.MensajeAtencion(aviso);
-            respaldarAlCerrar(sesion.instalacion, usada, mensajes);
+            const ResultadoCierre cierre = CerrarBaseTrabajo(sesion.base, sesion.instalacion);
+            if (!cierre.correcto())
+                mensajes.MensajeAtencion(mensajeCierre(cierre));
+            const bool respaldada = respaldarAlCerrar(sesion.instalacion, usada, mensajes);
+            correcto = cierre.correcto() && respaldada;
         },
         parent);
     pantalla.exec();
+    return correcto;
 }
 
 }  // namespace veluma

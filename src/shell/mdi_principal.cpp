@@ -178,8 +178,7 @@ void mdiPrincipal::closeEvent(QCloseEvent* evento)
     if (cerrada_)
         return;
     cerrada_ = true;
-    cerrarSesion(sesion_, mensajes_, windowTitle(), windowIcon(), this);
-    emit sesionCerrada();
+    emit sesionCerrada(cerrarSesion(sesion_, mensajes_, windowTitle(), windowIcon(), this));
 }
 
 }  // namespace veluma

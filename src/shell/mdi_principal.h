@@ -28,8 +28,8 @@ public:
     frmDDJJ* administrador() const;
 
 signals:
-    // The closing sequence has run; the program ends now.
-    void sesionCerrada();
+    // The closing sequence has run, well or not; the program ends now.
+    void sesionCerrada(bool correcto);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

@@ -1,5 +1,6 @@
 #include "shell/programa.h"
 
+#include "core/cierre.h"
 #include "core/clave.h"
 #include "core/config_regional.h"
 #include "core/mensajes.h"
@@ -47,11 +48,24 @@ int Programa::Main()
     try {
         return arrancar();
     } catch (const FinDelPrograma&) {
-        return 1;
     } catch (const Error& error) {
         mensajes_->MensajeError(error.descripcion(), error.numero());
-        return 1;
+    } catch (const std::exception& error) {
+        mensajes_->MensajeError(QString::fromUtf8(error.what()), 0);
     }
+    cerrarTrasFallo();
+    return 1;
+}
+
+// A start-up or a session that fails must not leave the database as it is
+// while open: it rests scrambled whatever went wrong.
+void Programa::cerrarTrasFallo()
+{
+    if (!sesion_)
+        return;
+    const ResultadoCierre cierre = CerrarBaseTrabajo(sesion_->base, sesion_->instalacion);
+    if (!cierre.correcto())
+        mensajes_->MensajeAtencion(mensajeCierre(cierre));
 }
 
 int Programa::arrancar()
@@ -82,7 +96,8 @@ int Programa::arrancar()
     registrarPantallas();
 
     principal_ = std::make_unique<mdiPrincipal>(*sesion_, *mensajes_);
-    connect(principal_.get(), &mdiPrincipal::sesionCerrada, this, [this] { terminar(0); });
+    connect(principal_.get(), &mdiPrincipal::sesionCerrada, this,
+            [this](bool correcto) { terminar(correcto ? 0 : 1); });
     principal_->show();
     return exec();
 }
@@ -114,9 +129,8 @@ void Programa::alPedirTerminacion()
         return;
     }
     // Still starting: nothing but the database to close.
-    if (sesion_)
-        cerrarSesion(*sesion_, *mensajes_, mdiPrincipal::titulo(), iconoPrograma());
-    terminar(0);
+    const bool correcto = !sesion_ || cerrarSesion(*sesion_, *mensajes_, mdiPrincipal::titulo(), iconoPrograma());
+    terminar(correcto ? 0 : 1);
 }
 
 // Ends at once, as the closing sequence requires: screens still open are
@@ -141,6 +155,7 @@ bool Programa::notify(QObject* receptor, QEvent* evento)
     } catch (const std::exception& error) {
         mensajes_->MensajeError(QString::fromUtf8(error.what()), 0);
     }
+    cerrarTrasFallo();
     terminar(1);
 }
 

@@ -29,6 +29,7 @@ private:
     int arrancar();
     void mostrarAvisoInicio();
     void alPedirTerminacion();
+    void cerrarTrasFallo();
     [[noreturn]] void terminar(int codigo);
 
     std::unique_ptr<Mensajes> mensajes_;

@@ -107,6 +107,11 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
 
     // One settlement for the file and the printed form.
     const std::unique_ptr<Liquidacion> liquidacion = formulario.liquidar(sesion);
+    // The balance screen never offers a file or a form for such a declaration.
+    if (!liquidacion->admitePresentacion()) {
+        mensajes.MensajeInformacion(liquidacion->motivoSinPresentacion());
+        return;
+    }
     resultado.archivo = generarEnCarpeta(sesion, *liquidacion, QDir(opciones.destino).absolutePath(), mensajes);
     if (resultado.archivo.isEmpty())
         return;
