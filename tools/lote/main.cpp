@@ -6,12 +6,14 @@
 // --pdf it also prints the declaration's form into that file. Messages are
 // written as "Título: texto" lines on standard error and every question
 // takes its default answer. Exit code 0 when the file was written, 1 when it
-// was not (or printing or closing failed), 2 for a wrong command line.
+// was not (or printing or closing failed), 2 for a wrong command line. Ended by
+// a signal, it closes the database and releases its lock before it ends so.
 
 #include "core/consola.h"
 #include "core/mensajes.h"
 #include "formularios_instalados.h"
 #include "lote.h"
+#include "terminacion.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -50,7 +52,13 @@ int main(int argc, char** argv)
     aplicacion->setApplicationName(tituloPrograma());
 
     MensajesConsola mensajes;
+    lote::postergarTerminacion();
     const lote::ResultadoLote resultado = lote::ejecutarLote(*lectura.opciones, mensajes);
+    if (lote::senalPendiente() != 0) {
+        mensajes.MensajeInformacion(QStringLiteral("El proceso fue interrumpido; la base de datos quedó cerrada."));
+        std::fflush(stderr);
+        lote::terminarPorSenalPendiente();
+    }
     if (!resultado.archivo.isEmpty())
         escribirLinea(stdout, resultado.archivo);
     return resultado.codigo;
