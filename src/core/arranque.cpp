@@ -5,6 +5,7 @@
 #include "core/esquema.h"
 #include "core/inicio.h"
 #include "core/sesion.h"
+#include "core/sincronizacion.h"
 #include "core/vinculos.h"
 
 #include <QDir>
@@ -34,6 +35,8 @@ void abrirBaseDeTrabajo(Sesion& sesion, Mensajes& mensajes)
     const bool nueva = !QFileInfo::exists(instalacion.rutaBaseTrabajo());
     if (nueva)
         CrearBase(instalacion.carpetaPrograma(), instalacion.nombreBaseTrabajo());
+    // Files of earlier versions were readable by everybody.
+    soloDelPropietario(instalacion.rutaBaseTrabajo());
     clsInicio inicio(instalacion, sesion.clave);
     inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base,
                      nueva ? clsInicio::Reposo::Plana : clsInicio::Reposo::Mezclada);

@@ -76,6 +76,7 @@ void CompactoBaseDatos(Database& base, const Instalacion& instalacion)
     try {
         exportarCopia(base, rutaCopia);
         base.close();
+        soloDelPropietario(rutaCopia);
         if (!sincronizarArchivo(rutaCopia))
             throw Error(SQLITE_IOERR, QStringLiteral("No se pudo asegurar en el disco la copia ") + rutaCopia + QLatin1Char('.'));
         if (std::rename(QFile::encodeName(rutaCopia).constData(), QFile::encodeName(ruta).constData()) != 0)

@@ -1,6 +1,7 @@
 #include "core/sincronizacion.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,6 +23,14 @@ bool sincronizarCarpeta(const QString& carpeta)
     const bool hecho = ::fsync(descriptor) == 0;
     ::close(descriptor);
     return hecho;
+}
+
+bool soloDelPropietario(const QString& ruta)
+{
+    QFileDevice::Permissions permisos = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (QFileInfo(ruta).isDir())
+        permisos |= QFileDevice::ExeOwner;
+    return QFile::setPermissions(ruta, permisos);
 }
 
 }  // namespace veluma

@@ -12,4 +12,7 @@ bool sincronizarArchivo(const QString& ruta);
 // Makes a rename inside the folder durable.
 bool sincronizarCarpeta(const QString& carpeta);
 
+// Declarations are private: the file or folder is left to its owner alone.
+bool soloDelPropietario(const QString& ruta);
+
 }  // namespace veluma

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/instalacion.h"
 #include "core/numeros.h"
+#include "core/sincronizacion.h"
 #include "generation/numero_verificacion.h"
 
 #include <QDir>
@@ -158,6 +159,8 @@ QString DirectorioWindows(const Instalacion& instalacion)
     QString carpeta = instalacion.carpetaTrabajo();
     if (!QDir().mkpath(carpeta))
         return {};
+    // It holds the records of the declarations being generated.
+    soloDelPropietario(carpeta);
     AgregarBarra(carpeta);
     return carpeta;
 }
