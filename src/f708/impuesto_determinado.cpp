@@ -4,13 +4,14 @@
 #include "core/numeros.h"
 #include "core/sql_texto.h"
 
-#include <limits>
 
 namespace veluma {
 
 namespace {
 
 constexpr double kPrecioMaximo = 999999999.99;
+// The submission record holds the tickets of a line in six digits.
+constexpr qint64 kEntradasMaximas = 999999;
 
 // Sums the rounded tax of each line the statement returns, in its order.
 double sumarLineas(Statement& consulta, double alicuota)
@@ -28,7 +29,7 @@ QString textoPrecioCero() { return QStringLiteral("El Precio de Venta debe ser m
 QString textoEntradasCero() { return QStringLiteral("La cantidad de Entradas vendidas debe ser mayor a cero."); }
 QString textoEntradasExcesivas()
 {
-    return QStringLiteral("La cantidad de Entradas vendidas no puede superar 2.147.483.647.");
+    return QStringLiteral("La cantidad de Entradas vendidas no puede superar 999.999.");
 }
 
 }  // namespace
@@ -167,7 +168,7 @@ QString cls708ImpuestoDeterminado::ValidarDatos() const
         return textoPrecioCero();
     if (!(EntradasVendidas > 0))
         return textoEntradasCero();
-    if (EntradasVendidas > std::numeric_limits<qint32>::max())
+    if (EntradasVendidas > kEntradasMaximas)
         return textoEntradasExcesivas();
     return {};
 }
