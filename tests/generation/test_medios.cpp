@@ -3,22 +3,12 @@
 #include "generation/copia_disquetes.h"
 #include "generation/generacion.h"
 #include "generation/medios.h"
-#include "mensajes_con_manos.h"
-#include "support/archivos.h"
-#include "support/mensajes_grabados.h"
-#include "support/unidades_simuladas.h"
+#include "generacion_de_prueba.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
 
 using namespace veluma;
-using veluma::test::archivosEn;
-using veluma::test::escribirArchivo;
-using veluma::test::leerArchivo;
-using veluma::test::UnidadesSimuladas;
+using namespace veluma::test;
 
 namespace {
 
@@ -45,13 +35,12 @@ public:
             alAvanzar(v);
     }
     void ponerEstado(const QString& texto) override { estado = texto; }
-    void ponerEtiqueta(const QString& texto) override { etiqueta = texto; }
+    void ponerEtiqueta(const QString&) override {}
 
     qint64 maximo = -1;
     qint64 valor = -1;
     QList<qint64> valores;
     QString estado = "sin tocar";
-    QString etiqueta;
     std::function<void(qint64)> alAvanzar;  // what happens to the volume as the copy goes
 };
 
@@ -70,18 +59,9 @@ struct Disquetera {
         return CopiaDisquetes(unidades, mensajes, avance).MVolCopy(origen(), "F617.dat", letra, capacidad, 123);
     }
 
-    // Each new volume asked for gets a fresh medium, as the user swaps them.
-    void cambiarMedioAlPedirlo()
-    {
-        mensajes.alPreguntar = [this](const QString& texto) {
-            if (texto.startsWith("Por favor inserte") && !texto.contains(" 1 de "))
-                unidades.cambiarMedio(letra);
-        };
-    }
-
     QTemporaryDir trabajo;
     UnidadesSimuladas unidades;
-    veluma::test::MensajesConManos mensajes;
+    MensajesConManos mensajes;
     AvanceGrabado avance;
     QChar letra;
 };
@@ -175,7 +155,7 @@ TEST(CopiaEnDisquetes, CadaVolumenLlevaSuCabeceraYLaParteQueLeCabeOLaCopiaSeCanc
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         Disquetera disquetera;
-        disquetera.cambiarMedioAlPedirlo();
+        cambiarMedioAlPedirlo(disquetera.mensajes, disquetera.unidades, disquetera.letra);
         const QByteArray datos = contenido(caso.largo);
         escribirArchivo(disquetera.origen(), datos);
         caso.preparar(disquetera);
@@ -227,7 +207,7 @@ TEST(CopiaEnCarpeta, UnaFallaNoDejaNadaConElNombreFinal)
 {
     QTemporaryDir trabajo, destino;
     escribirArchivo(trabajo.filePath("Genera.dat"), contenido(4096));
-    veluma::test::MensajesGrabados mensajes;
+    MensajesGrabados mensajes;
     AvanceGrabado avance;
     const QString carpeta = destino.filePath("pendrive");
     ASSERT_TRUE(QDir().mkpath(carpeta));
