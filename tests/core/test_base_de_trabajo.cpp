@@ -174,8 +174,8 @@ TEST_F(BaseDeTrabajo, LoQueNoAbreSeInformaYElArchivoQuedaComoEstaba)
             EXPECT_TRUE(error.kind() == caso.tipo
                         || (caso.tipo == DbErrorKind::Corrupt && error.kind() == DbErrorKind::NotADatabase))
                 << caso.nombre;
-            if (!caso.descripcion.isEmpty())
-                EXPECT_EQ(error.descripcion(), caso.descripcion) << caso.nombre;
+            EXPECT_EQ(error.descripcion(), caso.descripcion.isEmpty() ? error.descripcion() : caso.descripcion)
+                << caso.nombre;
         }
     }
     EXPECT_FALSE(QFileInfo::exists(ruta()));

@@ -172,8 +172,9 @@ TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
         EXPECT_EQ(titulo, caso.titulo);
         EXPECT_EQ(icono, caso.icono);
         EXPECT_EQ(botones, caso.botones);
-        if (caso.icono == QMessageBox::Critical)
+        if (caso.icono == QMessageBox::Critical) {
             EXPECT_EQ(texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");
+        }
     }
 }
 
