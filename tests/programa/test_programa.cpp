@@ -27,6 +27,8 @@ protected:
     {
         for (const char* variable : {"TMPDIR", "XDG_RUNTIME_DIR"})
             qputenv(variable, QFile::encodeName(temporal.path()));
+        qputenv("VELUMA_NO_INTERACTIVO", "1");
+        qputenv("ASAN_OPTIONS", "detect_leaks=0");
     }
     ~Programa() override
     {
