@@ -1,24 +1,21 @@
-// What start-up finds and sets up: the installation's files, the links to the
-// reference tables and the start-up notice.
+// What start-up finds and sets up: the installation's files, the links to the reference tables, and the working
+// database as CrearBase makes it and as ActualizarEsquema brings it up to date.
 
+#include "core/actualizacion.h"
 #include "core/arranque.h"
 #include "core/clave.h"
 #include "core/config_regional.h"
-#include "core/msgini.h"
+#include "core/consultas.h"
+#include "core/esquema.h"
 #include "core/vinculos.h"
+#include "support/archivos.h"
 #include "support/filas.h"
 #include "support/sesion_de_prueba.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 using namespace veluma;
-using veluma::test::InstalacionTemporal;
-using veluma::test::MensajesGrabados;
-using veluma::test::abrirSesion;
-using veluma::test::filasDeConsulta;
+using namespace veluma::test;
 
 namespace {
 
@@ -34,9 +31,6 @@ TEST(Arranque, LineaDeComandosArchivosClaveYSeparadores)
     EXPECT_EQ(instalacion.rutaCompactacion(), "/opt/kelt/veluma/SBaseAux.mdb");
     EXPECT_EQ(instalacion.carpetaTrabajo(), "/opt/kelt/veluma/trabajo/");
     EXPECT_EQ(Instalacion("/opt/kelt/veluma", "veluma", {1, 2, 3}, "/var/trabajo").carpetaTrabajo(), "/var/trabajo/");
-    // The host's files share this password.
-    EXPECT_EQ(contrasenaBase(), "poLkaTruVemZ");
-    EXPECT_EQ(textoClave(), ";PWD=poLkaTruVemZ");
 
     ConfigurarSeparadores();
     EXPECT_EQ(QLocale().toString(1234.5, 'f', 2), "1.234,50");
@@ -92,23 +86,153 @@ TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaBaseAuxiliar()));
 }
 
-class AvisoInicio : public veluma::test::SesionDePrueba {};
+class Esquema : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CrearBase(instalacion.carpetaPrograma(), QStringLiteral("veluma.mdb"));
+        base = Database::open(ruta(), contrasenaBase());
+    }
 
-TEST_F(AvisoInicio, LeeLaPrimeraFilaYNoMostrarMasEscribeEnLaBaseAuxiliar)
+    QString ruta() const { return instalacion.instalacion().rutaBaseTrabajo(); }
+
+    InstalacionTemporal instalacion;
+    MensajesGrabados mensajes;
+    Database base;
+};
+
+TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuRegla)
 {
-    sesion.base.execute(QStringLiteral("INSERT INTO MsgConfig (NombreAplicativo, Mensaje, Activo) VALUES ('Otro', 'x', 1)"));
-    CMsgIni aviso(sesion.base);
-    ASSERT_TRUE(aviso.configurado());
-    EXPECT_EQ(aviso.NombreAplicativo(), "Veluma");
-    EXPECT_FALSE(aviso.Mensaje().isEmpty());
-    EXPECT_TRUE(aviso.Activo());
+    const QString ddjj = QStringLiteral("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1, HORA) "
+                                        "VALUES (?, ?, ?, 708, ?, ?)");
+    base.prepare(ddjj).bindAll(QStringLiteral("30-70845123-9"), 200403, 0, QStringLiteral("10"), nullptr).run();
+    base.prepare(ddjj).bindAll(QStringLiteral("30-70845123-9"), 200403, 0, QStringLiteral("12"), nullptr).run();
 
-    aviso.NoMostrarMas();
-    EXPECT_FALSE(aviso.Activo());
-    EXPECT_FALSE(CMsgIni(sesion.base).Activo());
-    // The auxiliary file itself, not through the link.
-    Database auxiliar = Database::open(instalacion.instalacion().rutaBaseAuxiliar(), contrasenaBase());
-    EXPECT_EQ(filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid"), (QStringList{"0", "1"}));
+    struct Caso {
+        QString sql;
+        QVariantList valores;
+        DbErrorKind tipo;
+        const char* regla;  // empty: a NOT NULL refusal or a duplicate
+    };
+    const Caso casos[] = {
+        {ddjj, {"30-70845123-9", 200403, 0, "10", {}}, DbErrorKind::DuplicateKey, ""},
+        {ddjj, {"30-70845123-99", 200403, 0, "10", {}}, DbErrorKind::Constraint, "CUIT:longitud"},
+        {ddjj, {"20123456786", 200403, 0, "", {}}, DbErrorKind::Constraint, "CAMPO1:vacío"},
+        {ddjj, {"20123456786", "marzo", 0, "10", {}}, DbErrorKind::Constraint, "PERIODO:tipo"},
+        {ddjj, {"20123456786", 200403, 40000, "10", {}}, DbErrorKind::Constraint, "SECUENCIA:rango"},
+        {ddjj, {"20123456786", 200403, 0, "10", "2004-02-30 10:00:00"}, DbErrorKind::Constraint, "HORA:fecha"},
+        {"INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO) VALUES ('20123456786', 200403, 0, 708)", {},
+         DbErrorKind::Constraint, "CAMPO1:vacío"},
+        {"INSERT INTO [708Salas] (CUIT, COD_SALA) VALUES ('20123456786', NULL)", {}, DbErrorKind::Constraint, ""},
+        {"INSERT INTO [618Ingresos] (CodInstituto, TipoIngreso) VALUES ('I1', 256)", {}, DbErrorKind::Constraint,
+         "TipoIngreso:rango"},
+        {"INSERT INTO [618Ingresos] (CodInstituto, NetoCobrado) VALUES ('I1', 'mucho')", {}, DbErrorKind::Constraint,
+         "NetoCobrado:tipo"},
+        {"INSERT INTO [617Licencias] (CodigoLicencia, InicioActividades) VALUES (1, 'ayer')", {},
+         DbErrorKind::Constraint, "InicioActividades:fecha"},
+        {"INSERT INTO [617CompSocietaria] (CUIT, CodigoSocio, NombreApellido) VALUES ('20-12345678-6', 2, ?)",
+         {QString(10000, QLatin1Char('x'))}, DbErrorKind::Constraint, "NombreApellido:longitud"},
+    };
+    for (const Caso& caso : casos) {
+        Statement alta = base.prepare(caso.sql);
+        for (int i = 0; i < caso.valores.size(); ++i)
+            alta.bind(i + 1, caso.valores[i]);
+        try {
+            alta.run();
+            ADD_FAILURE() << "el almacén aceptó: " << caso.sql.toStdString();
+        } catch (const DbError& error) {
+            EXPECT_EQ(error.kind(), caso.tipo) << caso.sql.toStdString();
+            EXPECT_EQ(error.ruleName(), QString::fromUtf8(caso.regla)) << caso.sql.toStdString();
+        }
+    }
+    EXPECT_EQ(filasDeConsulta(base, "SELECT (SELECT count(*) FROM DDJJ), (SELECT count(*) FROM [708Salas]) + "
+                                    "(SELECT count(*) FROM [618Ingresos]) + (SELECT count(*) FROM [617Licencias]) + "
+                                    "(SELECT count(*) FROM [617CompSocietaria])"),
+              QStringList{"2|0"});
+}
+
+TEST_F(Esquema, TextosDificilesYValoresPorDefecto)
+{
+    const QString nombre = QStringLiteral("D'Alessandro \"Ñandú\"\t\x01 Cía.; DROP TABLE DDJJ --");
+    Statement alta =
+        base.prepare("INSERT INTO [617CompSocietaria] (CUIT, CodigoSocio, NombreApellido) VALUES (?, ?, ?)");
+    alta.bindAll(QStringLiteral("20-12345678-6"), 1, nombre).run();
+    // A default QString is an empty text, not a NULL.
+    alta.reset();
+    alta.bindAll(QStringLiteral("20-12345678-6"), 3, QString()).run();
+    base.execute("INSERT INTO [617Licencias] (CUIT, Periodo, Secuencia, ImpServicio, CodigoLicencia) "
+                 "VALUES ('20123456786', 200403, 0, 306, 1)");
+
+    EXPECT_EQ(filasDeConsulta(base, "SELECT NombreApellido, typeof(NombreApellido) FROM [617CompSocietaria] "
+                                    "ORDER BY CodigoSocio"),
+              (QStringList{nombre + "|text", "|text"}));
+    EXPECT_EQ(filasDeConsulta(base, "SELECT ApellidoNombre, TipoServicio, InicioActividades FROM [617Licencias]"),
+              QStringList{"|0|NULL"});
+}
+
+TEST_F(Esquema, LaBaseEstaCifradaYCrearBaseNoPisaNiDejaRestos)
+{
+    base.close();
+    const QByteArray antes = leerArchivo(ruta());
+    EXPECT_FALSE(antes.startsWith("SQLite format 3"));
+
+    EXPECT_THROW(CrearBase(instalacion.carpetaPrograma(), QStringLiteral("veluma.mdb")), Error);
+    EXPECT_EQ(leerArchivo(ruta()), antes);
+    EXPECT_THROW(CrearBase(instalacion.raiz() + "/no-existe", QStringLiteral("veluma.mdb")), Error);
+    EXPECT_FALSE(QFile::exists(instalacion.raiz() + "/no-existe/veluma.mdb"));
+}
+
+TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpresion)
+{
+    eliminarIndice(base, "708Salas", "Secundario1");
+    crearIndice(base, "708Salas", {"Secundario", {"COD_INCAA"}, false});
+    guardarConsulta(base, kConsultaImpresionDDJJ, QStringLiteral("SELECT 1 AS Viejo"));
+    const QString guardada = "SELECT SQL FROM MSysConsultas WHERE Nombre = '" + kConsultaImpresionDDJJ + "'";
+    // Run again on an up-to-date file it changes nothing; a lost query comes back.
+    for (int vez = 0; vez < 2; ++vez) {
+        ActualizarEsquema(base, mensajes);
+        EXPECT_EQ(indicesDeTabla(base, "708Salas"), (QStringList{"PrimaryKey", "Secundario1"}));
+        EXPECT_EQ(filasDeConsulta(base, guardada), QStringList{sqlImpresionDDJJ()});
+        base.execute("DELETE FROM MSysConsultas WHERE Nombre = '" + kConsultaImpresionDDJJ + "'");
+    }
+    EXPECT_TRUE(mensajes.mensajes.isEmpty());
+}
+
+TEST_F(Esquema, LosPasosSeAplicanUnaVezEnOrdenYUnFalloNoDejaNadaAMedias)
+{
+    base.setUserVersion(1);
+    QStringList aplicados;
+    const auto paso = [&](int version) {
+        return PasoActualizacion{version, [&aplicados, version](Database& b) {
+                                     aplicados += QString::number(version);
+                                     b.execute(QStringLiteral("CREATE TABLE Nueva%1 (x INTEGER)").arg(version));
+                                     if (version == 4)
+                                         throw Error(1, "falla a mitad de camino");
+                                 }};
+    };
+    aplicarPasos(base, {paso(1), paso(2), paso(3)}, 3);
+    aplicarPasos(base, {paso(1), paso(2), paso(3)}, 3);
+    EXPECT_THROW(aplicarPasos(base, {paso(4)}, 4), Error);
+    EXPECT_EQ(aplicados, (QStringList{"2", "3", "4"}));
+    EXPECT_EQ(base.userVersion(), 3);
+    EXPECT_EQ(filasDeConsulta(base, "SELECT name FROM sqlite_master WHERE name LIKE 'Nueva%' ORDER BY name"),
+              (QStringList{"Nueva2", "Nueva3"}));
+}
+
+TEST_F(Esquema, UnaBaseDeUnaVersionPosteriorSeRechazaSinTocarla)
+{
+    base.setUserVersion(kVersionEsquema + 1);
+    base.close();
+    const QByteArray antes = leerArchivo(ruta());
+    Sesion sesion(instalacion.instalacion());
+    try {
+        abrirSesion(sesion, mensajes);
+        FAIL() << "abrió una base de una versión posterior";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.descripcion().startsWith("La base de datos fue actualizada por una versión más reciente"));
+    }
+    sesion.base.close();
+    EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
 }  // namespace

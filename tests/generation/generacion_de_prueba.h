@@ -3,17 +3,58 @@
 #include "f708/liquidacion_708.h"
 #include "generation/generar_disquete.h"
 #include "generation/pantallas/frm_generar.h"
-#include "mensajes_con_manos.h"
 #include "support/archivos.h"
 #include "support/controles.h"
 #include "support/declaracion_708.h"
+#include "support/mensajes_grabados.h"
 #include "support/sesion_de_prueba.h"
 #include "support/unidades_simuladas.h"
 
 #include <QLabel>
 #include <QTabWidget>
+#include <functional>
 
 namespace veluma::test {
+
+// Does what the user does while a question is on screen (swap the medium…) before answering it.
+class MensajesConManos : public MensajesGrabados {
+public:
+    bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override
+    {
+        actuar(texto);
+        return MensajesGrabados::PreguntaAceptarCancelar(texto, titulo);
+    }
+    bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override
+    {
+        actuar(texto);
+        return MensajesGrabados::PreguntaReintentarCancelar(texto, titulo);
+    }
+
+    std::function<void(const QString&)> alPreguntar;
+
+private:
+    void actuar(const QString& texto)
+    {
+        // A copy that keeps asking would never end: say Cancel and fail instead.
+        if (++preguntas_ > 20) {
+            ADD_FAILURE() << "demasiadas preguntas: " << texto.toStdString();
+            respuestas.assign(1, false);
+        }
+        if (alPreguntar)
+            alPreguntar(texto);
+    }
+
+    int preguntas_ = 0;
+};
+
+// Each new volume asked for gets a fresh medium in the drive, as the user swaps the diskettes.
+inline void cambiarMedioAlPedirlo(MensajesConManos& usuario, UnidadesSimuladas& unidades, QChar letra)
+{
+    usuario.alPreguntar = [&unidades, letra](const QString& texto) {
+        if (texto.startsWith("Por favor inserte") && !texto.contains(" 1 de "))
+            unidades.cambiarMedio(letra);
+    };
+}
 
 inline const QString kFinCorrecto = QStringLiteral("Información: El proceso finalizó correctamente.");
 
@@ -30,10 +71,7 @@ protected:
         disquetera = unidades.agregar("USB DISK", 3000);
         unidades.agregar("OTRO", 3000);
         disco = unidades.agregar("DISCO", 100000000, false);
-        usuario.alPreguntar = [this](const QString& texto) {
-            if (texto.startsWith("Por favor inserte") && !texto.contains(" 1 de "))
-                unidades.cambiarMedio(disquetera);
-        };
+        cambiarMedioAlPedirlo(usuario, unidades, disquetera);
         const auto mostrar = [this](const DatosGeneracion& generados) { datos = generados; };
         ASSERT_TRUE(clsGenerarDisquete(sesion, usuario, mostrar).GenerarDisquete(liquidacion));
         EXPECT_EQ(datos.bytesPorDisquete, 1400000.0f);

@@ -1,31 +1,182 @@
+// The shell's screens and tools: notices, messages, icons, calculator, backups and help.
+
+#include "core/clave.h"
 #include "core/contextos_ayuda.h"
+#include "core/database.h"
 #include "core/error.h"
+#include "core/msgini.h"
 #include "core/reloj.h"
 #include "core/respaldos.h"
+#include "pantallas/frm_mensaje.h"
 #include "pantallas/iconos.h"
 #include "shell/ayuda_contextual.h"
 #include "shell/calculadora.h"
 #include "shell/cierre_sesion.h"
 #include "shell/frm_acerca.h"
+#include "shell/frm_cerrando.h"
 #include "shell/frm_configuracion_backup.h"
+#include "shell/frm_inicio_mensaje.h"
+#include "shell/frm_splash.h"
+#include "shell/mensajes_dialogo.h"
 #include "shell/visor_ayuda.h"
 #include "support/controles.h"
+#include "support/filas.h"
+#include "support/modal.h"
 #include "support/programas.h"
 #include "support/sesion_de_prueba.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
 
 using namespace veluma;
-using veluma::test::archivosEn;
-using veluma::test::escribirArchivo;
-using veluma::test::hijo;
-using veluma::test::leerArchivo;
+using namespace veluma::test;
 
 namespace {
 
-const QDate kHoy(2026, 12, 6);
+using AvisoDeInicio = SesionDePrueba;
+
+// The notice shows the text of the first configured row; "Ver ayuda" opens the help at its section; the box, when
+// ticked, is saved in that row of the auxiliary file itself, read here without the session's link.
+TEST_F(AvisoDeInicio, MuestraElMensajeAbreLaAyudaYGuardaLaCasilla)
+{
+    sesion.base.execute("INSERT INTO MsgConfig (NombreAplicativo, Mensaje, Activo) VALUES ('Otro', 'x', 1)");
+    for (const bool noMostrar : {false, true}) {
+        SCOPED_TRACE(noMostrar);
+        CMsgIni configuracion(sesion.base);
+        ASSERT_TRUE(configuracion.configurado() && configuracion.Activo());
+        EXPECT_EQ(configuracion.NombreAplicativo(), "Veluma");
+        EXPECT_FALSE(configuracion.Mensaje().isEmpty());
+        frmInicioMensaje aviso(configuracion, sesion.instalacion.rutaAyuda(), mensajes);
+        aviso.setModal(true);  // as start-up shows it
+        aviso.show();
+        EXPECT_EQ(hijo<QLabel>(aviso, "lblMensaje")->text(), configuracion.Mensaje());
+        EXPECT_FALSE(hijo<QCheckBox>(aviso, "chkNoMostrar")->isChecked());
+        if (!noMostrar) {
+            QTest::mouseClick(hijo<QPushButton>(aviso, "btnAyuda"), Qt::LeftButton);
+            auto* visor = aviso.findChild<VisorAyuda*>();
+            ASSERT_NE(visor, nullptr);
+            EXPECT_TRUE(visor->isVisible());
+            EXPECT_TRUE(visor->fuenteActual().endsWith("VELUMA.html#contexto1")) << visor->fuenteActual().toStdString();
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
+        hijo<QCheckBox>(aviso, "chkNoMostrar")->setChecked(noMostrar);
+        QTest::mouseClick(hijo<QPushButton>(aviso, "btnInicio"), Qt::LeftButton);
+        EXPECT_EQ(aviso.result(), QDialog::Accepted);
+        EXPECT_EQ(configuracion.Activo(), !noMostrar);
+        Database auxiliar = Database::open(sesion.instalacion.rutaBaseAuxiliar(), contrasenaBase());
+        EXPECT_EQ(filasDeConsulta(auxiliar, "SELECT Activo FROM MsgConfig ORDER BY rowid"),
+                  (QStringList{noMostrar ? "0" : "1", "1"}));
+    }
+    EXPECT_FALSE(CMsgIni(sesion.base).Activo());
+    VisorAyuda::mostrar(sesion.instalacion.carpetaPrograma() + "/no-esta.html", 1, mensajes);
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se encuentra el archivo de ayuda "
+                                             + sesion.instalacion.carpetaPrograma() + "/no-esta.html."});
+}
+
+// The message's text is checked where printing shows it; the closing screen waits two seconds and cannot be
+// interrupted.
+TEST(Pantallas, MensajePresentacionYCierreSeCierranSolosYLaPresentacionConEnter)
+{
+    frmMensaje mensaje("Información", "Impresión finalizada.");
+    QSignalSpy cerrado(&mensaje, &QDialog::finished);
+    mensaje.show();
+    EXPECT_TRUE(cerrado.wait(frmMensaje::kDuracionMs + 3000));
+
+    frmSplash presentacion;
+    QSignalSpy fin(&presentacion, &QDialog::finished);
+    presentacion.show();
+    EXPECT_TRUE(fin.wait(frmSplash::kDuracionMs + 3000));
+
+    frmSplash conEnter;
+    conEnter.show();
+    QTest::keyClick(&conEnter, Qt::Key_Return);
+    EXPECT_EQ(conEnter.result(), QDialog::Accepted);
+    EXPECT_FALSE(conEnter.isVisible());
+
+    int cierres = 0;
+    frmCerrando cerrando(" VELUMA", QIcon(), [&] { ++cierres; });
+    QSignalSpy finCierre(&cerrando, &QDialog::finished);
+    cerrando.show();
+    cerrando.close();
+    QTest::keyClick(&cerrando, Qt::Key_Escape);
+    EXPECT_TRUE(cerrando.isVisible());
+    EXPECT_EQ(cierres, 0);
+    EXPECT_TRUE(finCierre.wait(frmCerrando::kDemoraMs + 3000));
+    EXPECT_EQ(cierres, 1);
+}
+
+// Title, icon and buttons of each kind of message, and what Enter (the default button) and Esc answer.
+TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
+{
+    MensajesDialogo dialogo;
+    struct Caso {
+        const char* caso;
+        std::function<int()> mostrar;  // 1 for yes, 0 for no, -1 when nothing is asked
+        Qt::Key tecla;
+        QString titulo;
+        QMessageBox::Icon icono;
+        QString botones;
+        int respuesta;
+    };
+    const QString sino = "&Sí|&No";
+    const Caso casos[] = {
+        {"información", [&] { return dialogo.MensajeInformacion("Dato guardado."), -1; }, Qt::Key_Return,
+         "Información", QMessageBox::Information, "Aceptar", -1},
+        {"atención", [&] { return dialogo.MensajeAtencion("Falta el mes."), -1; }, Qt::Key_Escape, "Atención",
+         QMessageBox::Warning, "Aceptar", -1},
+        {"advertencia con Enter", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+         Qt::Key_Return, "Advertencia", QMessageBox::Warning, sino, 1},
+        {"advertencia con Esc", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
+         Qt::Key_Escape, "Advertencia", QMessageBox::Warning, sino, 0},
+        {"pregunta que propone No",
+         [&] { return int(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::No) == Respuesta::Si); }, Qt::Key_Return,
+         "Veluma", QMessageBox::Question, sino, 0},
+        {"pregunta que propone Sí",
+         [&] { return int(dialogo.PreguntaSiNo("¿Reemplazar?", Respuesta::Si) == Respuesta::Si); }, Qt::Key_Return,
+         "Veluma", QMessageBox::Question, sino, 1},
+        {"reintentar", [&] { return int(dialogo.PreguntaReintentarCancelar("Disco lleno.", "Atención...!!!")); },
+         Qt::Key_Escape, "Atención...!!!", QMessageBox::Warning, "&Reintentar|Cancelar", 0},
+        {"error", [&] { return dialogo.MensajeError("Disco lleno", 13), -1; }, Qt::Key_Return, "Veluma",
+         QMessageBox::Critical, "Aceptar", -1},
+        {"simple", [&] { return dialogo.MensajeSimple("Ingrese por el módulo T.E.Vo."), -1; }, Qt::Key_Return,
+         "Veluma", QMessageBox::NoIcon, "Aceptar", -1},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        QString titulo, texto, botones;
+        QMessageBox::Icon icono = QMessageBox::NoIcon;
+        alAparecerModalDe<QMessageBox>([&](QMessageBox* caja) {
+            titulo = caja->windowTitle();
+            texto = caja->text();
+            icono = caja->icon();
+            QStringList nombres;
+            for (QAbstractButton* boton : caja->buttons())
+                nombres += boton->text();
+            botones = nombres.join('|');
+            QTest::keyClick(caja, caso.tecla);
+            // A key that does not close the box would leave the test waiting.
+            QTimer::singleShot(200, caja, [caja] {
+                ADD_FAILURE() << "la tecla no cerró el mensaje";
+                caja->done(0);
+            });
+        });
+        EXPECT_EQ(caso.mostrar(), caso.respuesta);
+        EXPECT_EQ(titulo, caso.titulo);
+        EXPECT_EQ(icono, caso.icono);
+        EXPECT_EQ(botones, caso.botones);
+        if (caso.icono == QMessageBox::Critical) {
+            EXPECT_EQ(texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");
+        }
+    }
+}
 
 TEST(Iconos, CadaClaveDaSuPropiaImagenVisible)
 {
@@ -44,12 +195,12 @@ TEST(Iconos, CadaClaveDaSuPropiaImagenVisible)
 
 TEST(Calculadora, AbreLaPrimeraDelPathOAvisaQueNoHay)
 {
-    veluma::test::MensajesGrabados mensajes;
+    MensajesGrabados mensajes;
     EXPECT_FALSE(abrirCalculadora(mensajes, {"calculadora-que-no-existe"}));
     EXPECT_EQ(mensajes.mensajes, QStringList{"Error: La calculadora de Windows no está disponible."});
 
     mensajes.mensajes.clear();
-    veluma::test::ProgramasDePrueba programas;
+    ProgramasDePrueba programas;
     programas.crear("calc-de-prueba");
     programas.crear("otra-calc");
     EXPECT_TRUE(abrirCalculadora(mensajes, {"calculadora-que-no-existe", "calc-de-prueba", "otra-calc"}));
@@ -59,9 +210,9 @@ TEST(Calculadora, AbreLaPrimeraDelPathOAvisaQueNoHay)
 }
 
 // A working session on a fixed day; its backups go to <tmp>/copias once that is configured.
-class Respaldos : public veluma::test::SesionDePrueba {
+class Respaldos : public SesionDePrueba {
 protected:
-    Respaldos() { fijarReloj([] { return QDateTime(kHoy, QTime(18, 0)); }); }
+    Respaldos() { fijarReloj([] { return QDateTime(QDate(2026, 12, 6), QTime(18, 0)); }); }
     ~Respaldos() override { fijarReloj({}); }
 
     // The working database closed and replaced by known bytes, more than one block of the copy.
@@ -97,6 +248,7 @@ TEST_F(Respaldos, LaPantallaGuardaConAceptarYNoConCancelar)
         EXPECT_EQ(hijo<QSpinBox>(pantalla, "txtDias")->value(), 7);
     }
     const QByteArray guardado = leerArchivo(ini());
+    const QString nombre = "/media/Copias de Ñandú, 2026";
     {
         frmConfiguracionBackup pantalla(datos, mensajes);
         pantalla.show();
@@ -104,10 +256,7 @@ TEST_F(Respaldos, LaPantallaGuardaConAceptarYNoConCancelar)
         hijo<QPushButton>(pantalla, "cmdCancelar")->click();
         EXPECT_EQ(pantalla.result(), QDialog::Rejected);
         EXPECT_EQ(leerArchivo(ini()), guardado);
-    }
-    const QString nombre = "/media/Copias de Ñandú, 2026";
-    {
-        frmConfiguracionBackup pantalla(datos, mensajes);
+
         pantalla.show();
         hijo<QLineEdit>(pantalla, "txtCarpeta")->setText("   ");
         hijo<QPushButton>(pantalla, "cmdAceptar")->click();
@@ -218,10 +367,17 @@ TEST_F(Respaldos, F1AbreLaAyudaDeCadaPantalla)
     EXPECT_EQ(mensajes.mensajes, QStringList());
 }
 
-// The closing takes the day's backup with the saved configuration, of the file as it rests (scrambled), even when
-// it could not be compacted. Which copies it keeps is checked above.
-TEST_F(Respaldos, AlCerrarDejaElRespaldoDelDiaAunSinCompactar)
+// A database that was not opened is not backed up. Then the closing takes the day's backup with the saved
+// configuration, of the file as it rests (scrambled), even when it could not be compacted; a backup that fails is
+// said and the closing ends all the same. Which copies it keeps is checked above.
+TEST_F(Respaldos, AlCerrarDejaElRespaldoDelDiaOInformaPorQueNo)
 {
+    sesion.base.close();
+    cerrar();
+    EXPECT_EQ(mensajes.mensajes, QStringList());
+    EXPECT_FALSE(QFileInfo::exists(sesion.instalacion.carpetaPrograma() + "/respaldos"));
+
+    abrirSesion(sesion, mensajes);
     guardarConfiguracionRespaldo(sesion.instalacion, {carpeta(), 2});
     ASSERT_TRUE(QDir().mkpath(sesion.instalacion.rutaCompactacion() + "/ocupado"));
     cerrar();
@@ -230,24 +386,16 @@ TEST_F(Respaldos, AlCerrarDejaElRespaldoDelDiaAunSinCompactar)
     EXPECT_FALSE(sesion.base.isOpen());
     EXPECT_EQ(archivosEn(carpeta()), QStringList{"veluma-20261206.mdb"});
     EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(base()));
-}
 
-TEST_F(Respaldos, AlCerrarUnRespaldoQueFallaSeInformaYElCierreTermina)
-{
-    guardarConfiguracionRespaldo(sesion.instalacion, {carpeta(), 7});
+    QDir(sesion.instalacion.rutaCompactacion()).removeRecursively();
+    QDir(carpeta()).removeRecursively();
     escribirArchivo(carpeta(), "no es una carpeta");
+    abrirSesion(sesion, mensajes);
+    mensajes.mensajes.clear();
     cerrar();
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: " + fallo("existe un archivo con ese nombre")});
     EXPECT_FALSE(sesion.base.isOpen());
     EXPECT_EQ(leerArchivo(carpeta()), "no es una carpeta");
-}
-
-TEST_F(Respaldos, AlCerrarUnaBaseQueNoSeAbrioNoSeRespalda)
-{
-    sesion.base.close();
-    cerrar();
-    EXPECT_EQ(mensajes.mensajes, QStringList());
-    EXPECT_FALSE(QFileInfo::exists(sesion.instalacion.carpetaPrograma() + "/respaldos"));
 }
 
 }  // namespace

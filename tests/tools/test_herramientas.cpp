@@ -1,29 +1,76 @@
-// The auxiliary database built from data/referencia, and the tool that builds it.
+// The tools that make an installation: the demo installation (host databases and program copy), whose build the
+// tests' temporary installation shares, so every test that starts the copied program also checks the copy; and
+// the auxiliary database built from data/referencia.
 
 #include "core/clave.h"
 #include "core/database.h"
+#include "core/error.h"
 #include "core/instalacion.h"
+#include "instalacion_demo.h"
 #include "support/archivos.h"
 #include "support/ejecucion.h"
 #include "support/filas.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace veluma::test;
-using veluma::Database;
+using namespace veluma;
+using namespace test;
+
+// Installed again over an earlier installation, the program's files are replaced and what the host and the user
+// keep is not: the working database, and a host database that is there (only a missing one is made).
+TEST(Demo, OtraInstalacionSoloReemplazaLosArchivosDelPrograma)
+{
+    QTemporaryDir carpeta;
+    const QString programa = VELUMA_PROGRAMA_DIR;
+    // Their names, addresses and activities are checked where the taxpayer is read.
+    const QStringList cuits{"30-70451826-5", "30715482033", "30-69587412-6", "30708251638"};
+    EXPECT_EQ(demo::crearInstalacionDemo(carpeta.path(), programa), cuits);
+    const Instalacion instalacion = demo::instalacionDemo(carpeta.path());
+    {
+        // The host table keeps the taxpayers in the order the program lists them.
+        Database kelt = Database::open(instalacion.rutaKelt(), contrasenaBase());
+        EXPECT_EQ(filasDeConsulta(kelt, "SELECT cuit FROM contribs ORDER BY rowid"), cuits);
+        // Changed, so that a rebuilt file would not come out identical.
+        kelt.execute("DELETE FROM contribs WHERE ncontrib <> 1045");
+    }
+    Database::open(instalacion.rutaBaseTrabajo(), contrasenaBase(), Database::OpenMode::Create)
+        .execute("CREATE TABLE DDJJ (CUIT TEXT, Periodo INTEGER); INSERT INTO DDJJ VALUES ('30-70451826-5', 200405);");
+    const QByteArray kelt = leerArchivo(instalacion.rutaKelt());
+    const QByteArray trabajo = leerArchivo(instalacion.rutaBaseTrabajo());
+    escribirArchivo(instalacion.rutaAyuda(), "ayuda de la version anterior");
+    ASSERT_TRUE(QFile::remove(instalacion.rutaSistema()));
+
+    EXPECT_EQ(demo::crearInstalacionDemo(carpeta.path(), programa), cuits);
+    EXPECT_EQ(leerArchivo(instalacion.rutaBaseTrabajo()), trabajo);
+    EXPECT_EQ(leerArchivo(instalacion.rutaKelt()), kelt);
+    EXPECT_TRUE(QFile::exists(instalacion.rutaSistema()));
+    EXPECT_EQ(leerArchivo(instalacion.rutaAyuda()), leerArchivo(programa + "/VELUMA.html"));
+}
+
+TEST(Demo, UnArchivoFaltanteNoCopiaNada)
+{
+    QTemporaryDir carpeta;
+    const QString origen = carpeta.filePath("origen");
+    ASSERT_TRUE(QDir().mkpath(origen));
+    const Instalacion destino(carpeta.filePath("destino"), "veluma", versionDelPrograma());
+    // Only the last file of the list is missing.
+    escribirArchivo(origen + "/veluma", "ejecutable");
+    escribirArchivo(origen + '/' + NombreBaseAuxiliar(versionDelPrograma()), "base");
+
+    EXPECT_THROW(demo::copiarPrograma(origen, destino), Error);
+    EXPECT_EQ(archivosEn(destino.carpetaPrograma()), QStringList());
+}
 
 // Rows only the Form 617 calculation needs; the tree, the exemptions and the notice are checked where they are read.
 TEST(ReferenciaBase, LosDatosQueElCalculoNecesita)
 {
     QTemporaryDir carpeta;
     const QString copia = carpeta.filePath("aux.mdb");
-    ASSERT_TRUE(QFile::copy(VELUMA_PROGRAMA_DIR "/" + veluma::NombreBaseAuxiliar(veluma::versionDelPrograma()), copia));
-    Database db = Database::open(copia, veluma::contrasenaBase());
+    ASSERT_TRUE(QFile::copy(VELUMA_PROGRAMA_DIR "/" + NombreBaseAuxiliar(versionDelPrograma()), copia));
+    Database db = Database::open(copia, contrasenaBase());
 
     // 100 to 118 once each, and something beyond them.
     EXPECT_EQ(filasDeConsulta(db,
@@ -56,7 +103,7 @@ TEST(ReferenciaHerramienta, UnArchivoMalFormadoNoDejaSalidaNiTocaLaAnterior)
     escribirArchivo(tabla, buena);
     ASSERT_EQ(ejecutarCon(anterior), 0);
     {
-        Database db = Database::open(anterior, veluma::contrasenaBase());
+        Database db = Database::open(anterior, contrasenaBase());
         EXPECT_EQ(filasDeConsulta(db, "SELECT typeof(Codigo), Codigo, Desde, Activo FROM Tabla"),
                   QStringList{"integer|1|2024-02-29|1"});
     }
@@ -74,12 +121,9 @@ TEST(ReferenciaHerramienta, UnArchivoMalFormadoNoDejaSalidaNiTocaLaAnterior)
     for (const char* fila : filasMalas) {
         SCOPED_TRACE(fila);
         escribirArchivo(tabla, buena + fila);
-        const int sinAnterior = ejecutarCon(carpeta.filePath("nueva/aux.mdb"));
-        EXPECT_GT(sinAnterior, 0);
+        EXPECT_GT(ejecutarCon(carpeta.filePath("nueva/aux.mdb")), 0);
         EXPECT_EQ(archivosEn(carpeta.filePath("nueva")), QStringList());
-
-        const int conAnterior = ejecutarCon(anterior);
-        EXPECT_GT(conAnterior, 0);
+        EXPECT_GT(ejecutarCon(anterior), 0);
         EXPECT_EQ(leerArchivo(anterior), bytes);
         EXPECT_EQ(archivosEn(carpeta.filePath("anterior")), QStringList{"aux.mdb"});
     }
