@@ -281,33 +281,56 @@ TEST_F(BaseDeTrabajo, ConElDiscoLlenoElCierreDejaLaBaseIntacta)
     EXPECT_EQ(declaracionesAlReabrir(), 2000);
 }
 
+// The folder turns read-only during the session; then the file too, and the message says both failures.
 TEST_F(BaseDeTrabajo, EnUnaCarpetaDeSoloLecturaElCierreDejaLaBaseIntacta)
 {
     cargarDeclaraciones(5);
     sesion.base.close();
     const QByteArray carpeta = QFile::encodeName(instalacion.carpetaPrograma());
+    const QByteArray archivo = QFile::encodeName(ruta());
     // The process of the test may be root, which ignores permissions: the closing then runs in a child process as
-    // an ordinary user.
+    // an ordinary user, who owns the database.
     ::chmod(QFile::encodeName(instalacion.raiz()).constData(), 0755);
-    ::chmod(QFile::encodeName(ruta()).constData(), 0666);
     ::chmod(QFile::encodeName(instalacion.instalacion().rutaBaseAuxiliar()).constData(), 0666);
-    ::chmod(carpeta.constData(), 0555);
-    const pid_t hijo = enOtroProceso([&] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            return 3;
-        Sesion cierre(instalacion.instalacion());
-        MensajesGrabados sinUso;
-        abrirSesion(cierre, sinUso);
-        const ResultadoCierre resultado = CerrarBaseTrabajo(cierre.base, cierre.instalacion);
-        return !resultado.compactada && resultado.protegida
-                       && resultado.problema.startsWith(QStringLiteral("No se puede crear el archivo "))
-                   ? 0
-                   : 2;
-    });
-    const int codigo = codigoDeSalida(hijo);
+    for (const bool archivoTambien : {false, true}) {
+        SCOPED_TRACE(archivoTambien);
+        ::chmod(carpeta.constData(), 0755);
+        ::chmod(archivo.constData(), 0666);
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(archivo.constData(), 65534, 65534), 0);
+        }
+        const pid_t hijo = enOtroProceso([&] {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 3;
+            Sesion cierre(instalacion.instalacion());
+            MensajesGrabados sinUso;
+            abrirSesion(cierre, sinUso);
+            ::chmod(carpeta.constData(), 0555);
+            if (archivoTambien)
+                ::chmod(archivo.constData(), 0444);
+            const ResultadoCierre resultado = CerrarBaseTrabajo(cierre.base, cierre.instalacion);
+            const QString mensaje = mensajeCierre(resultado);
+            const bool compactacion = resultado.problema.startsWith(QStringLiteral("No se puede crear el archivo "))
+                                      && mensaje.startsWith(QStringLiteral("No se pudo compactar la base de datos al "
+                                                                           "cerrar: No se puede crear el archivo "));
+            const bool proteccion =
+                resultado.problemaProteccion.startsWith(QStringLiteral("No se puede abrir el archivo ") + ruta())
+                && mensaje.contains(QStringLiteral("\r\nNo se pudo proteger el archivo de la base de datos al "
+                                                   "cerrar: No se puede abrir el archivo ")
+                                    + ruta());
+            return !resultado.compactada && compactacion && resultado.protegida != archivoTambien
+                           && (archivoTambien ? proteccion : resultado.problemaProteccion.isEmpty())
+                       ? 0
+                       : 2;
+        });
+        EXPECT_EQ(codigoDeSalida(hijo), 0);
+    }
     ::chmod(carpeta.constData(), 0755);
-    EXPECT_EQ(codigo, 0);
-    EXPECT_EQ(declaracionesAlReabrir(), 5);
+    ::chmod(archivo.constData(), 0600);
+    // Left unscrambled: the next session opens it at the second attempt, every row there.
+    Database base;
+    EXPECT_EQ(abrir(base), 2);
+    EXPECT_EQ(filasDeConsulta(base, "SELECT count(*) FROM DDJJ"), QStringList{"5"});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace veluma;
@@ -265,6 +266,12 @@ TEST_F(VerificacionArchivo, DkwinCodificaDecodificaYNoEscribeLoQueNoPuede)
         EXPECT_GT(ejecutar(dkwin, argumentos + QStringList{nada}).codigo, 0);
         EXPECT_FALSE(QFileInfo::exists(nada));
     }
+    // Bytes after the body, and a length the body could never expand to, are no file of ours.
+    const QByteArray bien = codificarDkwin(original.left(5000));
+    QByteArray largo = bien;
+    qToBigEndian<quint32>(0x7FFFFFF0u, largo.data() + largo.indexOf("VLDK1\n") + 6);
+    for (const QByteArray& mal : {bien + "x", largo})
+        EXPECT_EQ(decodificarDkwin(mal), std::nullopt);
 }
 
 TEST_F(VerificacionArchivo, DisquetesQueNoFormanElJuego)

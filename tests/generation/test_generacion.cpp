@@ -246,7 +246,16 @@ TEST_F(Generacion, ElEscritorConservaElPrimerMotivoYNoDejaArchivo)
         EXPECT_FALSE(escritor.agregar("02x", 2));
         EXPECT_EQ(escritor.motivo(), "No se puede leer la tabla DDJJ.\n");
     }
-    EXPECT_FALSE(QFile::exists(trabajo + "a.tmp"));
+    EXPECT_EQ(archivosEn(trabajo).filter("a.tmp"), QStringList());
+
+    // A good one replaces the earlier file only when closed.
+    escribirArchivo(trabajo + "a.tmp", "anterior");
+    EscritorRegistros escritor(sesion.instalacion, "a.tmp");
+    EXPECT_TRUE(escritor.agregar("01abc", 5) && escritor.agregarUltimo("99", 2));
+    EXPECT_EQ(leerArchivo(trabajo + "a.tmp"), "anterior");
+    EXPECT_TRUE(escritor.cerrar());
+    EXPECT_EQ(leerArchivo(trabajo + "a.tmp"), "01abc\n99\r\n");
+    EXPECT_EQ(archivosEn(trabajo).filter("a.tmp"), QStringList{"a.tmp"});
 }
 
 // Through the destination screen, one after the other over the files an earlier generation left: what the user is

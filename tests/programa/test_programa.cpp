@@ -5,6 +5,7 @@
 #include "support/ejecucion.h"
 #include "support/instalacion_temporal.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -122,28 +123,36 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeIn
 }
 
 // Each case in turn on the same installation: none leaves a file other than it found it, but for the working
-// database that start-up creates before the taxpayer is looked up.
+// database that start-up creates before the taxpayer is looked up. A database that was opened rests scrambled
+// again, owner-only; one that never opened is left as it was.
 TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
 {
     QByteArray basura(4096, '\0');
     for (int i = 0; i < basura.size(); ++i)
         basura[i] = char((i * 37 + 11) % 251);
+    const QString kelt = QDir(instalacion.raiz()).filePath("kelt.mdb");
+    enum class Base { Ausente, Creada, Cerrada, Intacta };
     const struct {
         const char* caso;
         std::function<void()> preparar;
         QStringList argumentos;
         QString mensaje;
-        bool creaLaBase;
+        Base base;
     } casos[] = {
-        {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.", false},
+        {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.",
+         Base::Ausente},
         {"contribuyente desconocido", [] {}, {"20-00000000-1' OR ''='"},
          "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
          "20-00000000-1' OR ''=' no está registrado en la base de contribuyentes.",
-         true},
+         Base::Creada},
+        {"sin la base de contribuyentes", [&] { QFile::rename(kelt, kelt + ".aparte"); }, {instalacion.cuits().first()},
+         "Veluma: Ha ocurrido el error 14 con la siguiente descripción : \\r\\nNo se encuentra la base de datos de "
+         "contribuyentes " + kelt + ".",
+         Base::Cerrada},
         {"base que no abre", [&] { veluma::test::escribirArchivo(rutaBase(), basura); }, {instalacion.cuits().first()},
          "Veluma: Ha ocurrido el error 26 con la siguiente descripción : \\r\\nEl archivo no es una base de datos "
          "válida o su clave no corresponde.",
-         false},
+         Base::Intacta},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
@@ -151,14 +160,36 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
         QStringList archivos = archivosEn(instalacion.carpetaPrograma());
         const QByteArray base = leerArchivo(rutaBase());
         EXPECT_EQ(ejecutar(caso.argumentos), std::make_pair(1, QStringList{caso.mensaje}));
-        if (caso.creaLaBase) {
+        if (caso.base == Base::Creada) {
             archivos << QFileInfo(rutaBase()).fileName();
             archivos.sort();
-        } else {
+        }
+        if (caso.base == Base::Intacta || caso.base == Base::Ausente) {
             EXPECT_EQ(leerArchivo(rutaBase()), base);
+        }
+        if (caso.base == Base::Creada || caso.base == Base::Cerrada) {
+            EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
+            const auto ajenos = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+            EXPECT_EQ(QFile::permissions(rutaBase()) & ajenos, QFile::Permissions());
         }
         EXPECT_EQ(archivosEn(instalacion.carpetaPrograma()), archivos);
     }
+    QFile::rename(kelt + ".aparte", kelt);
+}
+
+// A closing that could not compact the database is reported, and the program tells its caller with its exit code.
+TEST_F(Programa, UnCierreQueFallaTerminaConUno)
+{
+    auto sesion = iniciar();
+    ASSERT_TRUE(esperarLinea(*sesion).contains(kBienvenida));
+    const QString copia = instalacion.instalacion().rutaCompactacion();
+    ASSERT_TRUE(QDir().mkpath(copia + "/ocupado"));  // an old copy that cannot be removed
+    EXPECT_EQ(terminar(*sesion), 1);
+    EXPECT_TRUE(QString::fromUtf8(sesion->readAllStandardError())
+                    .contains("Atención: No se pudo compactar la base de datos al cerrar: No se puede eliminar el "
+                              "archivo temporal " + copia + ", que quedó de un cierre anterior."));
+    QDir(copia).removeRecursively();
+    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);
 }
 
 }  // namespace
