@@ -39,6 +39,12 @@ const std::vector<PasoActualizacion>& pasosActualizacion()
 
 void verificarVersionEsquema(Database& base)
 {
+    // An empty file opens as a database without a single table.
+    Statement tablas = base.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"));
+    if (tablas.next() && tablas.integer(0) == 0) {
+        throw Error(SQLITE_CORRUPT, QStringLiteral("La base de datos de trabajo está vacía o dañada: no tiene "
+                                                   "ninguna de sus tablas. El archivo no se modificó."));
+    }
     const int version = base.userVersion();
     if (version > kVersionEsquema) {
         throw Error(SQLITE_ERROR,

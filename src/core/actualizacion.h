@@ -27,7 +27,8 @@ void ActualizarEsquema(Database& base, Mensajes& mensajes);
 // file's, recording each version as it lands.
 void aplicarPasos(Database& base, const std::vector<PasoActualizacion>& pasos, int versionFinal);
 
-// Refuses a file written by a newer program, before anything touches it.
+// Refuses, before anything touches it, a file written by a newer program or
+// one without a single table (an empty file opens as such).
 void verificarVersionEsquema(Database& base);
 
 }  // namespace veluma

@@ -38,9 +38,17 @@ void abrirBaseDeTrabajo(Sesion& sesion, Mensajes& mensajes)
     // Files of earlier versions were readable by everybody.
     soloDelPropietario(instalacion.rutaBaseTrabajo());
     clsInicio inicio(instalacion, sesion.clave);
-    inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base,
-                     nueva ? clsInicio::Reposo::Plana : clsInicio::Reposo::Mezclada);
-    verificarVersionEsquema(sesion.base);
+    const clsInicio::Reposo reposo = nueva ? clsInicio::Reposo::Plana : clsInicio::Reposo::Mezclada;
+    inicio.AbrirBase(instalacion.nombreBaseTrabajo(), sesion.base, reposo);
+    try {
+        verificarVersionEsquema(sesion.base);
+    } catch (const Error&) {
+        // A file this version cannot use is put back as it was found.
+        sesion.base.close();
+        if ((reposo == clsInicio::Reposo::Mezclada) == (inicio.intentosUltimaApertura() == 1))
+            clsInicio::EncriptaDesencripta(instalacion.rutaBaseTrabajo());
+        throw;
+    }
     VincularTablasReferencia(sesion.base, instalacion);
     ActualizarEsquema(sesion.base, mensajes);
     InstanciarConsultas(sesion.base);

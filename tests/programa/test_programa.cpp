@@ -149,6 +149,10 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
          "Veluma: Ha ocurrido el error 14 con la siguiente descripción : \\r\\nNo se encuentra la base de datos de "
          "contribuyentes " + kelt + ".",
          Base::Cerrada},
+        {"base vacía", [&] { veluma::test::escribirArchivo(rutaBase(), QByteArray()); }, {instalacion.cuits().first()},
+         "Veluma: Ha ocurrido el error 11 con la siguiente descripción : \\r\\nLa base de datos de trabajo está vacía "
+         "o dañada: no tiene ninguna de sus tablas. El archivo no se modificó.",
+         Base::Intacta},
         {"base que no abre", [&] { veluma::test::escribirArchivo(rutaBase(), basura); }, {instalacion.cuits().first()},
          "Veluma: Ha ocurrido el error 26 con la siguiente descripción : \\r\\nEl archivo no es una base de datos "
          "válida o su clave no corresponde.",
