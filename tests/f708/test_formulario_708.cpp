@@ -272,8 +272,7 @@ TEST_F(Formulario708, PagosReemplazanLaFilaEnUnaTransaccion)
                                        "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
     EXPECT_EQ(test::pagos708(sesion, 1, 1, 1, 1).Agregar(sesion.base),
               "Un valor no cumple las reglas de la base de datos. (disco lleno)");
-    EXPECT_EQ(filas(QStringLiteral("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta]")),
-              QStringList{"0|0|125.5|0"});
+    EXPECT_EQ(filas("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta]"), QStringList{"0|0|125.5|0"});
 
     cls708PagoCuenta::Eliminar(sesion.base, sesion.declaracion);
     EXPECT_FALSE(cls708PagoCuenta::GetPagoInterfaz(sesion.base, sesion.declaracion).has_value());

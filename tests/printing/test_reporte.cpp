@@ -127,10 +127,7 @@ protected:
 
     static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
     static bool lista(QWidget& p) { return QTest::qWaitFor([&] { return boton(p, "cmdImprimir")->isEnabled(); }, 10000); }
-    static QToolButton* boton(QWidget& pantalla, const char* nombre)
-    {
-        return veluma::test::hijo<QToolButton>(pantalla, nombre);
-    }
+    static QWidget* boton(QWidget& pantalla, const char* nombre) { return veluma::test::hijo(pantalla, nombre); }
 
     // Imprimir, Guardar PDF, Salir: I, P, S when enabled.
     static QString habilitados(QWidget& pantalla)
@@ -353,7 +350,7 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
             return caso.resultado;
         });
         ASSERT_TRUE(lista(*pantalla));
-        boton(*pantalla, "cmdImprimir")->click();
+        veluma::test::pulsar(pantalla.get(), "cmdImprimir");
         EXPECT_EQ(impresos, QStringList{"Reporte de prueba, 1 hoja"});
         EXPECT_EQ(avisos.vistos, caso.avisos);
         EXPECT_EQ(mensajes.mensajes, caso.mensajes);
@@ -377,7 +374,7 @@ TEST_F(Reporte, GuardarPdfAvisaQueNoPudo)
         static_cast<QDialog*>(dialogo)->accept();
         QDir(carpeta).removeRecursively();
     });
-    boton(*pantalla, "cmdPdf")->click();
+    veluma::test::pulsar(pantalla.get(), "cmdPdf");
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
                                              + "/listado.pdf: la carpeta " + carpeta + " no existe."});
     EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList());

@@ -80,10 +80,8 @@ void declaracionDeReferencia708(veluma::Sesion& sesion, bool conSalas)
     crearDeclaracion708(sesion);
     if (!conSalas)
         return;
-    const qint32 opera = agregarSala708(sesion, QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"),
-                                        QStringLiteral("1234"));
-    const qint32 atlas = agregarSala708(sesion, QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"),
-                                        QStringLiteral("000789"));
+    const qint32 opera = agregarSala708(sesion, "Cine Ópera", "Av. Corrientes 860", "1234");
+    const qint32 atlas = agregarSala708(sesion, "Atlas Flores", "Rivadavia 7000", "000789");
     agregarLinea708(sesion, opera, 1, 5.50, 100);
     agregarLinea708(sesion, opera, 1, 10, 3);
     agregarLinea708(sesion, opera, 3, 12.75, 40);
