@@ -240,7 +240,7 @@ TEST(FormulariosDDJJ, ElRegistroDaCadaFormularioPorSuNumeroYEnElOrdenDelMenu)
     EXPECT_THROW(formularioDe(618).liquidar(sesion), Error);  // what the user reads is checked with the batch tool
 }
 
-TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipal)
+TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQueFaltaConSuMotivo)
 {
     clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
     EXPECT_EQ(cines.descripcion(), "Cines del Plata S.A.");
@@ -257,10 +257,7 @@ TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipal)
     EXPECT_EQ(cuentas.filas[0], QVariantList({qint64(1045), "0110599552000123456781", "Banco de la Nación Argentina",
                                               "Cuenta corriente"}));
     EXPECT_EQ(cuentas.filas[1][1].toString(), "0720154320000003489219");
-}
 
-TEST_F(Declaraciones, LoQueFaltaSeRechazaConSuMotivo)
-{
     for (const QString& cuit : {QStringLiteral("30-70451826-5 "), QStringLiteral("30704518265"), QString()})
         EXPECT_EQ(error([&] { inicializado(cuit); }),
                   "El contribuyente con C.U.I.T. " + cuit + " no está registrado en la base de contribuyentes.");
@@ -269,7 +266,6 @@ TEST_F(Declaraciones, LoQueFaltaSeRechazaConSuMotivo)
               "El contribuyente con C.U.I.T. 20-12345678-6 no tiene una actividad principal en la base de "
               "contribuyentes.");
 
-    clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
     const QString sistema = instalacion.instalacion().rutaSistema();
     ASSERT_TRUE(QFile::remove(sistema));
     EXPECT_EQ(error([&] { cines.DomicilioFiscal(); }), "No se encuentra la base de datos del sistema " + sistema + '.');
@@ -361,7 +357,7 @@ TEST_F(Declaraciones, UnDuplicadoSeAvisaAunConOtroValorYLasDemasFallasSeLanzanSi
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: La Declaración Jurada que intenta ingresar ya existe."});
 }
 
-TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMas)
+TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMasOTodoQuedaSiFallaAMitadDeCamino)
 {
     // Each form's rows of two declarations of one period that differ in the
     // form value (708 has none: another period instead).
@@ -387,10 +383,7 @@ TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMas)
         clsDDJJ::Eliminar(sesion.base, kCuit, caso.otroPeriodo, 0, caso.formulario, caso.otroCampo1);
         EXPECT_TRUE(todasLasFilas().isEmpty());
     }
-}
 
-TEST_F(Declaraciones, UnaFallaAMitadDeCaminoNoBorraNada)
-{
     agregar(200403, 0, 708, QStringLiteral("10"));
     filasDelFormulario(200403, 708, QStringLiteral("10"));
     const QStringList antes = todasLasFilas();
@@ -441,10 +434,7 @@ TEST_F(Declaraciones, CadaSeccionMiraSoloLaDeclaracionYSuValor)
     // The determined-tax node keeps whatever image it has.
     EXPECT_EQ(conDatos(708, {}, 1), (std::map<QString, bool>{{"frm708ListadoSalas", false}, {"frm708PagoCuenta", true},
                                                                {"frm708Saldos", false}}));
-}
 
-TEST_F(Declaraciones, LasPercepcionesSinIngresosQuedanVacias)
-{
     insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
                             "VALUES (?, 200405, 0, '77')"));
     EXPECT_EQ(conDatos(618, QStringLiteral("77")),
@@ -456,5 +446,4 @@ TEST_F(Declaraciones, LasPercepcionesSinIngresosQuedanVacias)
               (std::map<QString, bool>{{"frm618Ingresos1", false}, {"frm618Ingresos2", true},
                                        {"frm618TotalPercepcionesEfectuadas", true}, {"frm618TotalADepositar", true}}));
 }
-
 }  // namespace

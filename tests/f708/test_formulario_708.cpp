@@ -231,7 +231,7 @@ TEST_F(Formulario708, LineasDeEntradasPorPrecioConDecimales)
     // Deleting a line or a week is checked through the tickets screen.
 }
 
-TEST(LecturaLinea708, CadaCajaMalEscritaTieneSuMensaje)
+TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
 {
     const QString precioCero = QStringLiteral("El Precio de Venta debe ser mayor a cero.");
     const QString precioMal = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
@@ -257,6 +257,17 @@ TEST(LecturaLinea708, CadaCajaMalEscritaTieneSuMensaje)
     EXPECT_EQ(bien.problema, QString());
     EXPECT_EQ(bien.precioVenta, 1234.5);
     EXPECT_EQ(bien.entradas, 2147483647.0);
+
+    // Payments: amounts not negative, up to four decimals.
+    const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
+    EXPECT_EQ(pagos.problema, QString());
+    EXPECT_EQ(pagos.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
+    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
+                                       "cuatro decimales.");
+    for (const char* caja : {"-1", "diez", "0,12345"})
+        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
+    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
+              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
 }
 
 TEST_F(Formulario708, PagosReemplazanLaFilaEnUnaTransaccion)
@@ -279,20 +290,6 @@ TEST_F(Formulario708, PagosReemplazanLaFilaEnUnaTransaccion)
     leido.GetPago(sesion.base, sesion.declaracion);
     EXPECT_EQ(leido.semanas(), (std::array<double, 4>{}));
 }
-
-TEST(LecturaPagos708, ImportesNoNegativosConHastaCuatroDecimales)
-{
-    LecturaPagos bien = leerPagos({"", " 1.500,25 ", "", "0,1234"});
-    EXPECT_EQ(bien.problema, QString());
-    EXPECT_EQ(bien.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
-    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
-                                       "cuatro decimales.");
-    for (const char* caja : {"-1", "diez", "0,12345"})
-        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
-    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
-              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
-}
-
 // The reference declaration's records, byte for byte, are checked where the screens, the generation screen and the
 // command-line tool hand them in.
 TEST_F(Formulario708, SinPagosNoHayRegistro04YElSaldoNegativoVaEnCeros)

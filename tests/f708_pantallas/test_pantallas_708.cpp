@@ -197,7 +197,8 @@ TEST_F(Pantallas708, CadaLineaMuestraSuPrecioBasicoSuImpuestoYLosTotalesDeLaSala
     EXPECT_TRUE(control("txtPrecioVenta")->hasFocus());
     QTest::keyClicks(control("txtPrecioVenta"), "5,505");
     pulsar("cmdAceptar");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: El Precio de Venta debe ser un número con hasta dos decimales."});
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Atención: El Precio de Venta debe ser un número con hasta dos decimales."});
     EXPECT_EQ(estadoEntradas(), "----AC-");
     EXPECT_EQ(texto("txtPrecioVenta"), "5,505");
     mensajes.mensajes.clear();
@@ -313,8 +314,8 @@ TEST_F(Pantallas708, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclara
     EXPECT_TRUE(grilla().isEmpty() && lineas().isEmpty() && salas().isEmpty());
     // The declaration and its payments stay, and so do another declaration's rooms and tickets.
     EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT COD_SALA FROM [708Salas] UNION ALL SELECT COD_SALA FROM "
-                                                 "[708ImpuestoDeterminado] UNION ALL SELECT SEMANA4 FROM [708PagoCuenta] "
-                                                 "UNION ALL SELECT CAMPO1 FROM DDJJ"),
+                                                 "[708ImpuestoDeterminado] UNION ALL SELECT SEMANA4 FROM "
+                                                 "[708PagoCuenta] UNION ALL SELECT CAMPO1 FROM DDJJ"),
               (QStringList{"3", "3", "4", "10"}));
     EXPECT_TRUE(texto("txtDenominacion").isEmpty());
     EXPECT_TRUE(arbol().isEmpty());

@@ -31,7 +31,8 @@ protected:
     // Nuevo, Modificar, Eliminar, Copiar, Aceptar, Cancelar, Salir: which are shown.
     QString botonesVisibles()
     {
-        return botones({"cmdNuevo", "cmdModificar", "cmdEliminar", "cmdCopiar", "cmdAceptar", "cmdCancelar", "cmdSalir"});
+        return botones(
+            {"cmdNuevo", "cmdModificar", "cmdEliminar", "cmdCopiar", "cmdAceptar", "cmdCancelar", "cmdSalir"});
     }
     bool visible(const char* nombre) { return control(nombre)->isVisibleTo(pantalla); }
 
@@ -126,7 +127,8 @@ TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
     EXPECT_FALSE(control("cmdModificar")->isEnabled());
 
     // Choosing the Radio declaration makes its service part of the session's key.
-    lista->setCurrentIndex(lista->model()->index(static_cast<ModeloDDJJ*>(lista->model())->buscar(200405, 0, "307"), 0));
+    const int radio = static_cast<ModeloDDJJ*>(lista->model())->buscar(200405, 0, "307");
+    lista->setCurrentIndex(lista->model()->index(radio, 0));
     EXPECT_EQ(sesion.declaracion.campo1, "307");
     EXPECT_TRUE(control<QRadioButton>("optServicio_1")->isChecked());
 

@@ -143,7 +143,7 @@ protected:
 
 }  // namespace
 
-TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombre)
+TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombreHastaElUltimoApostrofe)
 {
     ConfiguracionReporte configuracion;
     configuracion.LimpiarFormulas();
@@ -159,10 +159,7 @@ TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombre)
     EXPECT_EQ(valoresDeFormulas(configuracion.formulas()), esperadas);
 
     EXPECT_THROW(configuracion.Formula(-1, "A='1'"), Error);
-}
 
-TEST(FormulasDelReporte, ElValorVaHastaElUltimoApostrofeYLoMalFormadoSeIgnora)
-{
     using Par = std::pair<QString, QString>;
     EXPECT_EQ(leerFormula("Razon='D''Amico'"), Par("Razon", "D''Amico"));
     EXPECT_EQ(leerFormula("Nota='a='b'"), Par("Nota", "a='b"));
@@ -171,7 +168,7 @@ TEST(FormulasDelReporte, ElValorVaHastaElUltimoApostrofeYLoMalFormadoSeIgnora)
         EXPECT_EQ(leerFormula(QString::fromUtf8(malo)), std::nullopt) << malo;
 }
 
-TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumeros)
+TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalFormado)
 {
     const std::vector<CondicionSeleccion> esperadas{
         {"DDJJ", "CUIT", QStringLiteral("30-7045'826-5")},
@@ -183,10 +180,7 @@ TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumeros)
                             "{ 708Salas . PRECIO } = -12.5 And {DDJJ.CAMPO1} = 'y and {x.y} = 1'  "),
               esperadas);
     EXPECT_TRUE(leerSeleccion("   ").empty());
-}
 
-TEST(FormulaDeSeleccion, LoMalFormadoDiceDondeFalla)
-{
     const std::vector<std::pair<const char*, int>> casos{
         {"{DDJJ.CUIT} = '30-7045''826-5", 15},   {"{DDJJ.CUIT = 1", 1},
         {"{A.B.C} = 1", 1},                      {"{DDJJ.CUIT} 1", 13},
@@ -205,7 +199,6 @@ TEST(FormulaDeSeleccion, LoMalFormadoDiceDondeFalla)
         }
     }
 }
-
 // Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
 // saves it.
 TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracion)
