@@ -312,7 +312,7 @@ TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
                                         + QString(50, ' ') + "15" + ancho("4400", 8));
 }
 
-TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesDelContribuyenteYFormulario)
+TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesYLasConsultasLeenCampo1YHora)
 {
     agregar(199412, 0, 708, QStringLiteral("0"));
     agregar(200501, 0, 708, QStringLiteral("0"), QDateTime(QDate(2005, 2, 3), QTime(9, 15, 0)));
@@ -327,6 +327,20 @@ TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesDelContribuyen
                       .arg(fechaHoraIso(fila.hora));
     EXPECT_EQ(vistas, (QStringList{"012005 200501/1 ", "012005 200501/0 2005-02-03 09:15:00", "122004 200412/2 ",
                                    "121994 199412/0 "}));
+
+    const QDateTime hora(QDate(2004, 4, 10), QTime(18, 45, 7));
+    agregar(200403, 0, 617, QStringLiteral("10,5"), hora);
+    agregar(200403, 1, 617, QStringLiteral("10.5"));
+    agregar(200404, 0, 617, QStringLiteral("307"));
+    agregar(200404, 0, 617, QStringLiteral("306"));
+
+    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200403, 0, 617}), 10.0);  // Val stops at the comma
+    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200403, 1, 617}), 10.5);
+    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200404, 0, 617}), 306.0);  // the lowest CAMPO1
+    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200405, 0, 617}), 0.0);
+    EXPECT_EQ(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 0, 617}), std::optional<QDateTime>(hora));
+    EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 1, 617}).has_value());
+    EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 2, 617}).has_value());
 }
 
 TEST_F(Declaraciones, UnDuplicadoSeAvisaAunConOtroValorYLasDemasFallasSeLanzanSinGuardarNada)
@@ -397,23 +411,6 @@ TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMasOTodoQuedaSiFall
     sesion.base.execute(QStringLiteral("DROP TRIGGER bloqueo"));
     EXPECT_EQ(clsDDJJ::Eliminar(sesion.base, kCuit, 200403, 0, 708, QStringLiteral("10")), QString());
     EXPECT_TRUE(todasLasFilas().isEmpty());
-}
-
-TEST_F(Declaraciones, LasConsultasDeUnaDeclaracionLeenCampo1YHora)
-{
-    const QDateTime hora(QDate(2004, 4, 10), QTime(18, 45, 7));
-    agregar(200403, 0, 617, QStringLiteral("10,5"), hora);
-    agregar(200403, 1, 617, QStringLiteral("10.5"));
-    agregar(200404, 0, 617, QStringLiteral("307"));
-    agregar(200404, 0, 617, QStringLiteral("306"));
-
-    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200403, 0, 617}), 10.0);  // Val stops at the comma
-    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200403, 1, 617}), 10.5);
-    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200404, 0, 617}), 306.0);  // the lowest CAMPO1
-    EXPECT_EQ(clsDDJJ::ObtenerAlicuota(sesion.base, {kCuit, 200405, 0, 617}), 0.0);
-    EXPECT_EQ(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 0, 617}), std::optional<QDateTime>(hora));
-    EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 1, 617}).has_value());
-    EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 2, 617}).has_value());
 }
 
 TEST_F(Declaraciones, CadaSeccionMiraSoloLaDeclaracionYSuValor)

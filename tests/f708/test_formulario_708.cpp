@@ -210,7 +210,7 @@ TEST_F(Formulario708, ValidacionDeSalaAcumulaMensajes)
     }
 }
 
-TEST_F(Formulario708, LineasDeEntradasPorPrecioConDecimales)
+TEST_F(Formulario708, LineasDeEntradasPorPrecioYPagosQueReemplazanSuFilaEnUnaTransaccion)
 {
     const qint32 s = sala("A");
     test::agregarLinea708(sesion, s, 2, 12.5, 10);
@@ -229,6 +229,25 @@ TEST_F(Formulario708, LineasDeEntradasPorPrecioConDecimales)
     EXPECT_EQ(lineas[0].precioVenta, 12.5);
     EXPECT_EQ(lineas[0].entradas, 30);
     // Deleting a line or a week is checked through the tickets screen.
+
+    // The payments, saved twice, are one row.
+    ASSERT_EQ(test::pagos708(sesion, 0, 0, 125.5, 0).Agregar(sesion.base), QString());
+    ASSERT_EQ(test::pagos708(sesion, 0, 0, 125.5, 0).Agregar(sesion.base), QString());
+    cls708PagoCuenta leido;
+    leido.GetPago(sesion.base, sesion.declaracion);
+    EXPECT_EQ(leido.semanas(), (std::array<double, 4>{0, 0, 125.5, 0}));
+
+    // A refused insert leaves the earlier payments in place.
+    sesion.base.execute(QStringLiteral("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON [708PagoCuenta] "
+                                       "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
+    EXPECT_EQ(test::pagos708(sesion, 1, 1, 1, 1).Agregar(sesion.base),
+              "Un valor no cumple las reglas de la base de datos. (disco lleno)");
+    EXPECT_EQ(filas("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta]"), QStringList{"0|0|125.5|0"});
+
+    cls708PagoCuenta::Eliminar(sesion.base, sesion.declaracion);
+    EXPECT_FALSE(cls708PagoCuenta::GetPagoInterfaz(sesion.base, sesion.declaracion).has_value());
+    leido.GetPago(sesion.base, sesion.declaracion);
+    EXPECT_EQ(leido.semanas(), (std::array<double, 4>{}));
 }
 
 TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
@@ -270,26 +289,6 @@ TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
               "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
 }
 
-TEST_F(Formulario708, PagosReemplazanLaFilaEnUnaTransaccion)
-{
-    ASSERT_EQ(test::pagos708(sesion, 0, 0, 125.5, 0).Agregar(sesion.base), QString());
-    ASSERT_EQ(test::pagos708(sesion, 0, 0, 125.5, 0).Agregar(sesion.base), QString());
-    cls708PagoCuenta leido;
-    leido.GetPago(sesion.base, sesion.declaracion);
-    EXPECT_EQ(leido.semanas(), (std::array<double, 4>{0, 0, 125.5, 0}));
-
-    // A refused insert leaves the earlier payments in place.
-    sesion.base.execute(QStringLiteral("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON [708PagoCuenta] "
-                                       "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
-    EXPECT_EQ(test::pagos708(sesion, 1, 1, 1, 1).Agregar(sesion.base),
-              "Un valor no cumple las reglas de la base de datos. (disco lleno)");
-    EXPECT_EQ(filas("SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta]"), QStringList{"0|0|125.5|0"});
-
-    cls708PagoCuenta::Eliminar(sesion.base, sesion.declaracion);
-    EXPECT_FALSE(cls708PagoCuenta::GetPagoInterfaz(sesion.base, sesion.declaracion).has_value());
-    leido.GetPago(sesion.base, sesion.declaracion);
-    EXPECT_EQ(leido.semanas(), (std::array<double, 4>{}));
-}
 // The reference declaration's records, byte for byte, are checked where the screens, the generation screen and the
 // command-line tool hand them in.
 TEST_F(Formulario708, SinPagosNoHayRegistro04YElSaldoNegativoVaEnCeros)

@@ -204,27 +204,7 @@ TEST_F(Lote, GeneraElArchivoDeLaDeclaracionEImprimeElFormulario)
 TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
 {
     prepararBase(false);
-    const Corrida sinSalas = correr(argumentos() << QStringLiteral("--pdf") << pdf());
-    EXPECT_EQ(sinSalas.codigo, 1);
-    EXPECT_EQ(sinSalas.salida, QString());
-    EXPECT_TRUE(sinSalas.errores.contains(QStringLiteral(
-        "Información: La generación no se efectuó por el siguiente motivo:\\r\\n\\r\\nNo tiene Salas ingresadas.")))
-        << sinSalas.errores.toStdString();
-    EXPECT_FALSE(QFile::exists(pdf()));
-
-    const Corrida otroPeriodo = correr(argumentos().replaceInStrings(QStringLiteral("200403"), QStringLiteral("200404")));
-    EXPECT_EQ(otroPeriodo.codigo, 1);
-    EXPECT_TRUE(otroPeriodo.errores.contains(
-        QStringLiteral("Información: No existe la declaración jurada del formulario 708 de la CUIT 30-70451826-5 "
-                       "para el período 04/2004, secuencia 0 - Original.")))
-        << otroPeriodo.errores.toStdString();
-    EXPECT_EQ(archivosEn(destino()), QStringList());
-    esperarBaseMezclada();
-}
-
-TEST_F(Lote, SinTocarLaBaseSeNieganElProgramaAbiertoOtrosFormulariosYCarpetasQueFaltan)
-{
-    prepararBase();
+    // Refused without touching the database: the program open, other forms, folders that are missing.
     const QByteArray antes = leerArchivo(rutaBase());
     QLockFile programa(temporal.filePath(QStringLiteral("veluma.lock")));
     ASSERT_TRUE(programa.tryLock(0));
@@ -248,7 +228,24 @@ TEST_F(Lote, SinTocarLaBaseSeNieganElProgramaAbiertoOtrosFormulariosYCarpetasQue
     EXPECT_FALSE(QFile::exists(temporal.filePath(QStringLiteral("veluma.mdb"))));
 
     EXPECT_EQ(leerArchivo(rutaBase()), antes);
+
+    // Refused with the reason, the database scrambled again.
+    const Corrida sinSalas = correr(argumentos() << QStringLiteral("--pdf") << pdf());
+    EXPECT_EQ(sinSalas.codigo, 1);
+    EXPECT_EQ(sinSalas.salida, QString());
+    EXPECT_TRUE(sinSalas.errores.contains(QStringLiteral(
+        "Información: La generación no se efectuó por el siguiente motivo:\\r\\n\\r\\nNo tiene Salas ingresadas.")))
+        << sinSalas.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf()));
+
+    const Corrida otroPeriodo = correr(argumentos().replaceInStrings("200403", "200404"));
+    EXPECT_EQ(otroPeriodo.codigo, 1);
+    EXPECT_TRUE(otroPeriodo.errores.contains(
+        QStringLiteral("Información: No existe la declaración jurada del formulario 708 de la CUIT 30-70451826-5 "
+                       "para el período 04/2004, secuencia 0 - Original.")))
+        << otroPeriodo.errores.toStdString();
     EXPECT_EQ(archivosEn(destino()), QStringList());
+    esperarBaseMezclada();
 }
 
 TEST_F(Lote, UnaLineaDeComandosIncorrectaTerminaConDos)

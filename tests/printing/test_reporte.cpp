@@ -199,9 +199,10 @@ TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalForma
         }
     }
 }
+
 // Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
 // saves it.
-TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracion)
+TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
 {
     const QString cuit = QStringLiteral("30-7045'826-5");
     declaracion(cuit, 200405, 0, 618, "INSTITUTO-77");
@@ -214,6 +215,20 @@ TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracion)
     EXPECT_TRUE(texto.contains("INSTITUTO-77"));
     for (const char* ajeno : {"OTRO-PERIODO", "RECTIFICATIVA", "PRIMERA"})  // the last one, of another CUIT
         EXPECT_FALSE(texto.contains(QString::fromUtf8(ajeno))) << ajeno;
+
+    // Another data file is opened with the connection's key.
+    QTemporaryDir otra;
+    CrearBase(otra.path(), "otra.mdb");
+    Database::open(otra.filePath("otra.mdb"), contrasenaBase())
+        .prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES (?, 200405, 0, 618, ?)")
+        .bindAll(kCuit, "DE-OTRO-ARCHIVO")
+        .run();
+    ConfiguracionReporte deOtroArchivo = configurar("ListadoDDJJ.rpt", seleccionDDJJ(kCuit, 200405, 0, 618));
+    deOtroArchivo.archivoDatos = otra.filePath("otra.mdb");
+    deOtroArchivo.contrasena.clear();
+    const QString otroTexto = html(deOtroArchivo);
+    EXPECT_TRUE(otroTexto.contains("DE-OTRO-ARCHIVO"));
+    EXPECT_FALSE(otroTexto.contains("PRIMERA"));  // the session's
 }
 
 // The rooms carry the declaration's key but not its form: the key picks the
@@ -246,22 +261,6 @@ TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
         .run();
     const QString celdas = "<td>Sala Norte</td><td>1.100,00</td><td>1000</td><td>1000,0000</td><td>100.000,00</td>";
     EXPECT_TRUE(html(configurar("DetalleSalas708.rpt", seleccionDDJJ(kCuit, 200405, 0, 708))).contains(celdas));
-}
-
-TEST_F(Reporte, OtroArchivoDeDatosSeAbreConLaClaveDeLaConexion)
-{
-    QTemporaryDir otra;
-    CrearBase(otra.path(), "otra.mdb");
-    Database::open(otra.filePath("otra.mdb"), contrasenaBase())
-        .prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES (?, 200405, 0, 618, ?)")
-        .bindAll(kCuit, "DE-OTRO-ARCHIVO")
-        .run();
-    ConfiguracionReporte configuracion = configurar("ListadoDDJJ.rpt", seleccionDDJJ(kCuit, 200405, 0, 618));
-    configuracion.archivoDatos = otra.filePath("otra.mdb");
-    configuracion.contrasena.clear();
-    const QString texto = html(configuracion);
-    EXPECT_TRUE(texto.contains("DE-OTRO-ARCHIVO"));
-    EXPECT_FALSE(texto.contains("PRIMERA"));  // the session's
 }
 
 TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
