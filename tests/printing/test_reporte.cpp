@@ -21,7 +21,6 @@
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 using namespace veluma;
 
