@@ -2,10 +2,19 @@
 #include "core/clave.h"
 #include "core/database.h"
 #include "core/inicio.h"
+#include "f708/liquidacion_708.h"
+#include "f708/reportes_708.h"
 #include "generation/verificacion_archivo.h"
 #include "opciones_lote.h"
+#include "printing/configuracion_reporte.h"
+#include "printing/documento/pdf.h"
+#include "printing/documento/reporte_armado.h"
+#include "printing/formulas.h"
+#include "printing/plantilla.h"
+#include "printing/reporte.h"
 #include "support/archivos.h"
 #include "support/declaracion_708.h"
+#include "support/filas.h"
 #include "support/pdf.h"
 #include "support/sesion_de_prueba.h"
 #include "support/verificador.h"
@@ -13,8 +22,9 @@
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
-#include <functional>
 
 using namespace veluma;
 using veluma::test::archivosEn;
@@ -28,12 +38,13 @@ struct Corrida {
     QString errores;
 };
 
-// veluma-lote as a script runs it, over a temporary installation whose
-// working database was left by a closed session.
-class Lote : public ::testing::Test {
+// veluma-lote as a script runs it, over the working database a closed session left, and the printed forms it
+// writes from the templates installed in the program folder.
+class Lote : public test::SesionDePrueba {
 protected:
     void SetUp() override
     {
+        SesionDePrueba::SetUp();
         ASSERT_TRUE(temporal.isValid());
         ASSERT_TRUE(QDir().mkpath(destino()));
     }
@@ -42,15 +53,9 @@ protected:
     QString rutaBase() const { return instalacion.instalacion().rutaBaseTrabajo(); }
     QString pdf() const { return temporal.filePath(QStringLiteral("form708.pdf")); }
 
-    // Opens the working database as start-up does, stores the reference
-    // declaration (with or without rooms) and closes it as the program does.
+    // Stores the reference declaration (with or without rooms) and closes the working database as the program does.
     void prepararBase(bool conSalas = true)
     {
-        Sesion sesion(instalacion.instalacion());
-        sesion.cuit = instalacion.cuits().first();
-        sesion.declaracion = {sesion.cuit, test::kPeriodo708, 0, 708};
-        test::MensajesGrabados mensajes;
-        test::abrirSesion(sesion, mensajes);
         test::declaracionDeReferencia708(sesion, conSalas);
         const ResultadoCierre cierre = CerrarBaseTrabajo(sesion.base, sesion.instalacion);
         ASSERT_TRUE(cierre.compactada && cierre.protegida) << cierre.problema.toStdString();
@@ -88,14 +93,73 @@ protected:
         ASSERT_TRUE(QFile::copy(rutaBase(), copia));
         clsInicio::EncriptaDesencripta(copia);
         Database base = Database::open(copia, contrasenaBase());
-        Statement cuenta = base.prepare(QStringLiteral("SELECT count(*) FROM DDJJ"));
-        ASSERT_TRUE(cuenta.next());
-        EXPECT_EQ(cuenta.integer(0), 1);
+        EXPECT_EQ(test::filasDeConsulta(base, "SELECT count(*) FROM DDJJ"), QStringList{"1"});
     }
 
-    test::InstalacionTemporal instalacion{false};
+    // The reference declaration of the taxpayer whose name carries an apostrophe and an eñe.
+    void declaracionDeNandu()
+    {
+        usarContribuyente(instalacion.cuits().at(2));
+        test::declaracionDeReferencia708(sesion);
+    }
+
+    ConfiguracionReporte formulario()
+    {
+        return Liquidacion708::calcular(sesion.base, sesion.declaracion).formularioImpreso(sesion);
+    }
+
+    // The rooms list as its print button lays it out: once to count the pages, then with the count.
+    ConfiguracionReporte listaDeSalas()
+    {
+        ConfiguracionReporte configuracion = reporteSalas(sesion);
+        configuracion.Formula(10, formulaUltimaHoja(paginas(armarReporte(configuracion, sesion.base))));
+        return configuracion;
+    }
+
+    QString imprimir(const ConfiguracionReporte& configuracion)
+    {
+        const QString ruta = temporal.filePath(QStringLiteral("reporte.pdf"));
+        guardarPdf(armarReporte(configuracion, sesion.base), ruta);
+        return test::textoDelPdf(ruta, true).value_or(QString());
+    }
+
+    // The tags of a template outside and inside its rows section.
+    std::pair<QSet<QString>, QSet<QString>> etiquetas(const QString& plantilla)
+    {
+        static const QRegularExpression etiqueta(QStringLiteral("\\{\\{\\s*([#/^]?)\\s*([^}\\s]+)\\s*\\}\\}"));
+        const QString texto = leerPlantilla(sesion.instalacion.carpetaPrograma() + '/' + plantilla).texto;
+        std::pair<QSet<QString>, QSet<QString>> encontradas;
+        bool enFilas = false;
+        for (const QRegularExpressionMatch& m : etiqueta.globalMatch(texto)) {
+            if (m.captured(2) == QLatin1String("filas") && !m.captured(1).isEmpty())
+                enFilas = m.captured(1) == QLatin1String("#");
+            else
+                (enFilas ? encontradas.second : encontradas.first).insert(m.captured(2));
+        }
+        return encontradas;
+    }
+
+    static QSet<QString> nombres(const ConfiguracionReporte& configuracion)
+    {
+        QSet<QString> nombres;
+        for (const auto& [nombre, valor] : valoresDeFormulas(configuracion.formulas()))
+            nombres.insert(nombre);
+        return nombres;
+    }
+
     QTemporaryDir temporal;
 };
+
+// How many printed lines show these cells in order.
+qsizetype lineasCon(const QString& texto, const QStringList& celdas)
+{
+    QStringList escapadas;
+    for (const QString& celda : celdas)
+        escapadas += QRegularExpression::escape(celda);
+    const QRegularExpression patron(escapadas.join(QStringLiteral("\\s+")));
+    const QStringList lineas = texto.split(QLatin1Char('\n'));
+    return std::count_if(lineas.begin(), lineas.end(), [&](const QString& l) { return patron.match(l).hasMatch(); });
+}
 
 }  // namespace
 
@@ -126,7 +190,6 @@ TEST_F(Lote, GeneraElArchivoDeLaDeclaracionEImprimeElFormulario)
     for (const char* esperado : {"30-70451826-5", "Cines del Plata S.A.", "03/2004", "10,00 %", "715773", "288,18",
                                  "272,68"})
         EXPECT_TRUE(impreso.contains(QString::fromUtf8(esperado))) << esperado << "\n" << impreso.toStdString();
-    esperarBaseMezclada();
 
     // Run again over a file of the same name: the question takes its default, Sí, and the bytes are the same.
     const QByteArray generado = leerArchivo(archivo);
@@ -141,27 +204,7 @@ TEST_F(Lote, GeneraElArchivoDeLaDeclaracionEImprimeElFormulario)
 TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
 {
     prepararBase(false);
-    const Corrida sinSalas = correr(argumentos() << QStringLiteral("--pdf") << pdf());
-    EXPECT_EQ(sinSalas.codigo, 1);
-    EXPECT_EQ(sinSalas.salida, QString());
-    EXPECT_TRUE(sinSalas.errores.contains(QStringLiteral(
-        "Información: La generación no se efectuó por el siguiente motivo:\\r\\n\\r\\nNo tiene Salas ingresadas.")))
-        << sinSalas.errores.toStdString();
-    EXPECT_FALSE(QFile::exists(pdf()));
-
-    const Corrida otroPeriodo = correr(argumentos().replaceInStrings(QStringLiteral("200403"), QStringLiteral("200404")));
-    EXPECT_EQ(otroPeriodo.codigo, 1);
-    EXPECT_TRUE(otroPeriodo.errores.contains(
-        QStringLiteral("Información: No existe la declaración jurada del formulario 708 de la CUIT 30-70451826-5 "
-                       "para el período 04/2004, secuencia 0 - Original.")))
-        << otroPeriodo.errores.toStdString();
-    EXPECT_EQ(archivosEn(destino()), QStringList());
-    esperarBaseMezclada();
-}
-
-TEST_F(Lote, SinTocarLaBaseSeNieganElProgramaAbiertoOtrosFormulariosYCarpetasQueFaltan)
-{
-    prepararBase();
+    // Refused without touching the database: the program open, other forms, folders that are missing.
     const QByteArray antes = leerArchivo(rutaBase());
     QLockFile programa(temporal.filePath(QStringLiteral("veluma.lock")));
     ASSERT_TRUE(programa.tryLock(0));
@@ -185,14 +228,31 @@ TEST_F(Lote, SinTocarLaBaseSeNieganElProgramaAbiertoOtrosFormulariosYCarpetasQue
     EXPECT_FALSE(QFile::exists(temporal.filePath(QStringLiteral("veluma.mdb"))));
 
     EXPECT_EQ(leerArchivo(rutaBase()), antes);
+
+    // Refused with the reason, the database scrambled again.
+    const Corrida sinSalas = correr(argumentos() << QStringLiteral("--pdf") << pdf());
+    EXPECT_EQ(sinSalas.codigo, 1);
+    EXPECT_EQ(sinSalas.salida, QString());
+    EXPECT_TRUE(sinSalas.errores.contains(QStringLiteral(
+        "Información: La generación no se efectuó por el siguiente motivo:\\r\\n\\r\\nNo tiene Salas ingresadas.")))
+        << sinSalas.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf()));
+
+    const Corrida otroPeriodo = correr(argumentos().replaceInStrings("200403", "200404"));
+    EXPECT_EQ(otroPeriodo.codigo, 1);
+    EXPECT_TRUE(otroPeriodo.errores.contains(
+        QStringLiteral("Información: No existe la declaración jurada del formulario 708 de la CUIT 30-70451826-5 "
+                       "para el período 04/2004, secuencia 0 - Original.")))
+        << otroPeriodo.errores.toStdString();
     EXPECT_EQ(archivosEn(destino()), QStringList());
+    esperarBaseMezclada();
 }
 
 TEST_F(Lote, UnaLineaDeComandosIncorrectaTerminaConDos)
 {
-    for (const QStringList& mal :
-         {QStringList{}, QStringList{QStringLiteral("--cuit")}, argumentos() << QStringLiteral("--copias"),
-          QStringList(argumentos()).replaceInStrings(QStringLiteral("200403"), QStringLiteral("200413"))}) {
+    const QByteArray antes = leerArchivo(rutaBase());
+    // Each problem's message is checked where the options are read.
+    for (const QStringList& mal : {QStringList{}, argumentos() << QStringLiteral("--copias")}) {
         const Corrida corrida = correr(mal);
         EXPECT_EQ(corrida.codigo, 2) << mal.join(' ').toStdString();
         EXPECT_EQ(corrida.salida, QString());
@@ -201,7 +261,7 @@ TEST_F(Lote, UnaLineaDeComandosIncorrectaTerminaConDos)
     const Corrida ayuda = correr({QStringLiteral("--ayuda")});
     EXPECT_EQ(ayuda.codigo, 0);
     EXPECT_TRUE(ayuda.salida.contains(QStringLiteral("--formulario   617, 618 o 708\n"))) << ayuda.salida.toStdString();
-    EXPECT_FALSE(QFile::exists(rutaBase()));
+    EXPECT_EQ(leerArchivo(rutaBase()), antes);
 }
 
 TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
@@ -214,9 +274,8 @@ TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
     EXPECT_EQ(QStringList({lectura.opciones->instalacion, lectura.opciones->cuit, lectura.opciones->destino,
                            lectura.opciones->pdf}),
               QStringList({"/opt/veluma", "30-70451826-5", "/media/cd", "/tmp/f.pdf"}));
-    EXPECT_EQ(lectura.opciones->formulario, 708);
-    EXPECT_EQ(lectura.opciones->periodo, 200403);
-    EXPECT_EQ(lectura.opciones->secuencia, 2);
+    EXPECT_EQ(QList<int>({lectura.opciones->formulario, lectura.opciones->periodo, lectura.opciones->secuencia}),
+              QList<int>({708, 200403, 2}));
     EXPECT_TRUE(lote::leerOpciones({QStringLiteral("--help")}).ayuda);
 
     const auto con = [&](const QString& opcion, const QString& valor) {
@@ -241,4 +300,49 @@ TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
     for (const char* secuencia : {"4", "-1", "01", "uno"})
         EXPECT_EQ(con("--secuencia", secuencia),
                   QStringLiteral("La secuencia debe ser un número de 0 a 3 (0 es la original): \"%1\".").arg(secuencia));
+}
+
+TEST_F(Lote, CadaEtiquetaEsUnaFormulaOUnaColumna)
+{
+    declaracionDeNandu();
+    const ConfiguracionReporte form = formulario();
+    EXPECT_EQ(leerPlantilla(form.archivoReporte).origen, "DDJJ");
+    EXPECT_EQ(etiquetas(QStringLiteral("Form708.rpt")), std::make_pair(nombres(form), QSet<QString>{}));
+    EXPECT_EQ(nombres(form).size(), 15);
+
+    const ConfiguracionReporte salas = listaDeSalas();
+    EXPECT_EQ(leerPlantilla(salas.archivoReporte).origen, "708DetalledeSalas");
+    EXPECT_EQ(etiquetas(QStringLiteral("Salas.rpt")),
+              std::make_pair(nombres(salas),
+                             QSet<QString>{"DENOMINACION_SALA", "COD_INCAA", "PV", "CANT", "PB", "IMPDETER"}));
+    // Nothing is left unfilled.
+    EXPECT_FALSE(htmlDelReporte(form, sesion.base).contains(QStringLiteral("{{")));
+    EXPECT_FALSE(htmlDelReporte(salas, sesion.base).contains(QStringLiteral("{{")));
+}
+
+TEST_F(Lote, LaListaDeSalasMuestraCadaLineaYLasHojas)
+{
+    declaracionDeNandu();
+    QString texto = imprimir(listaDeSalas());
+    for (const QString& esperado : {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
+                                    QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."), QStringLiteral("03/2004"),
+                                    QStringLiteral("0 - Original"), QStringLiteral("Hojas: 1")})
+        EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
+    // One printed line per price: room, INCAA code, price, tickets, base price, tax.
+    EXPECT_EQ(lineasCon(texto, {"Cine Ópera", "1234", "5,50", "100", "5,0000", "50,00"}), 1) << texto.toStdString();
+    EXPECT_EQ(lineasCon(texto, {"Cine Ópera", "1234", "12,75", "40", "11,5909", "46,36"}), 1) << texto.toStdString();
+    EXPECT_EQ(lineasCon(texto, {"Atlas Flores", "000789", "8,00", "250", "7,2727", "181,82"}), 1);
+
+    // A list of several pages says on its last one how many there are.
+    for (int precio = 1; precio <= 150; ++precio)
+        test::agregarLinea708(sesion, 1, 4, precio + 0.25, 7);
+    const ConfiguracionReporte salas = listaDeSalas();
+    const int hojas = paginas(armarReporte(salas, sesion.base));
+    ASSERT_GE(hojas, 3);
+    texto = imprimir(salas);
+    const QStringList impresas = texto.split(QLatin1Char('\f'), Qt::SkipEmptyParts);  // pdftotext ends pages so
+    ASSERT_EQ(impresas.size(), hojas);
+    EXPECT_TRUE(impresas.last().contains(QStringLiteral("Hojas: %1").arg(hojas))) << texto.toStdString();
+    EXPECT_EQ(texto.count(QStringLiteral("Hojas:")), 1);
+    EXPECT_TRUE(texto.contains(QStringLiteral("150,25")));
 }

@@ -17,8 +17,8 @@ using namespace veluma;
 
 namespace {
 
-// A screen with buttons of several roles, one of them named in capitals as
-// some screens name theirs, a list and a text field.
+// A screen with buttons of several roles, one of them named in capitals as some screens name theirs, a list and a
+// text field. How the editing states show the buttons is checked on each screen.
 class PantallaDePrueba : public QWidget {
 public:
     PantallaDePrueba()
@@ -35,25 +35,14 @@ public:
         campo = new QLineEdit(this);
         grilla = new QListWidget(this);
         grilla->setObjectName("Grilla");
-        datos = new QWidget(this);
         resize(400, 300);
     }
 
     QToolButton* boton(const char* nombre) { return findChild<QToolButton*>(nombre); }
 
-    // The first letter after "cmd" of each visible button; then the data frame and the list enabled or not.
-    QString estado()
-    {
-        QString vistos;
-        for (QToolButton* b : findChildren<QToolButton*>())
-            vistos += b->isVisibleTo(this) ? b->objectName().at(3) : QChar(u'-');
-        return vistos + ' ' + (datos->isEnabled() ? 'D' : '-') + (grilla->isEnabled() ? 'L' : '-');
-    }
-
     QStringList pulsados;
     QLineEdit* campo;
     QListWidget* grilla;
-    QWidget* datos;
 };
 
 }  // namespace
@@ -71,23 +60,6 @@ TEST(Convenciones, LosBotonesTomanTooltipImagenYContextoPorSuPapel)
         EXPECT_FALSE(boton->icon().isNull()) << boton->objectName().toStdString();
     EXPECT_EQ(contextoAyudaDe(pantalla.campo), 42);
     EXPECT_EQ(crearBoton(&pantalla, Boton::Detallar, "D")->objectName(), "cmdDetallar");
-}
-
-TEST(Convenciones, ElCambioEntreConsultaYEdicionMuestraLosBotonesDeCadaEstado)
-{
-    PantallaDePrueba pantalla;
-    pantalla.boton("cmdGenerar")->hide();
-    // Nuevo, Modificar, Eliminar, Todos, Imprimir, Aceptar, Cancelar, Salir, Generar.
-    HabilitarEdicionABM(pantalla, false, false, pantalla.datos, {pantalla.grilla});
-    EXPECT_EQ(pantalla.estado(), "N------S- --");
-    HabilitarEdicionABM(pantalla, false, true, pantalla.datos, {pantalla.grilla});
-    EXPECT_EQ(pantalla.estado(), "NMETI--S- -L");
-    HabilitarEdicionABM(pantalla, true, true, pantalla.datos, {pantalla.grilla});
-    EXPECT_EQ(pantalla.estado(), "-----AC-- D-");
-    // A button of no editing role is the screen's own.
-    pantalla.boton("cmdGenerar")->show();
-    HabilitarEdicionABM(pantalla, false, true, nullptr, {});
-    EXPECT_EQ(pantalla.estado(), "NMETI--SG D-");
 }
 
 TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponibles)

@@ -1,20 +1,101 @@
 #include "core/clave.h"
 #include "core/error.h"
 #include "core/esquema.h"
+#include "printing/configuracion_reporte.h"
+#include "printing/documento/reporte_armado.h"
+#include "printing/formulas.h"
+#include "printing/pantallas/frm_impresion.h"
 #include "printing/reporte.h"
-#include "reporte_de_prueba.h"
+#include "printing/seleccion.h"
 #include "support/archivos.h"
+#include "support/controles.h"
 #include "support/filas.h"
+#include "support/modal.h"
+#include "support/sesion_de_prueba.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace veluma;
-using veluma::test::kCuit;
 
 namespace {
 
-class Reporte : public veluma::test::ReporteDePrueba {
+const QString kCuit = QStringLiteral("30-70451826-5");
+
+// Each frmMensaje shown, as "title: text", closed as soon as it shows.
+class AvisosVistos : public QObject {
+public:
+    AvisosVistos() { qApp->installEventFilter(this); }
+    QStringList vistos;
+
 protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Show && objeto->objectName() == QLatin1String("frmMensaje")) {
+            auto* aviso = static_cast<QDialog*>(objeto);
+            vistos += aviso->windowTitle() + QStringLiteral(": ")
+                + aviso->findChild<QLabel*>(QStringLiteral("lblMensaje"))->text();
+            QTimer::singleShot(0, aviso, &QDialog::accept);
+        }
+        return false;
+    }
+};
+
+// Reports of the test templates (tests/data/plantillas), copied into the program folder, read or shown on the
+// print screen; the session holds a Form 618 declaration of May 2004.
+class Reporte : public veluma::test::SesionDePrueba {
+protected:
+    void SetUp() override
+    {
+        SesionDePrueba::SetUp();
+        declaracion(kCuit, 200405, 0, 618, "PRIMERA");
+    }
+
+    ConfiguracionReporte configurar(const QString& plantilla, const QString& seleccion)
+    {
+        QFile::copy(QStringLiteral(VELUMA_DATOS_PRUEBA "/plantillas/") + plantilla,
+                    sesion.instalacion.carpetaPrograma() + QLatin1Char('/') + plantilla);
+        ConfiguracionReporte configuracion = ConfiguracionReporte::deSesion(sesion, plantilla);
+        configuracion.formulaSeleccion = seleccion;
+        configuracion.titulo = QStringLiteral("Reporte de prueba");
+        return configuracion;
+    }
+
+    static QString seleccionDDJJ(QString cuit, int periodo, int secuencia, int formulario)
+    {
+        return QStringLiteral("{DDJJ.CUIT} = '%1' and {DDJJ.PERIODO} = %2 and {DDJJ.SECUENCIA} = %3 and "
+                              "{DDJJ.FORMULARIO} = %4")
+            .arg(cuit.replace(QLatin1Char('\''), QLatin1String("''")))
+            .arg(periodo)
+            .arg(secuencia)
+            .arg(formulario);
+    }
+
+    void declaracion(const QString& cuit, int periodo, int secuencia, int formulario, const QString& campo1)
+    {
+        sesion.base
+            .prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1, HORA) "
+                     "VALUES (?, ?, ?, ?, ?, '2004-06-01 10:00:00')")
+            .bindAll(cuit, periodo, secuencia, formulario, campo1)
+            .run();
+    }
+
+    void sala(const QString& cuit, int periodo, int secuencia, int codigo, const QString& denominacion)
+    {
+        sesion.base
+            .prepare("INSERT INTO \"708Salas\" (CUIT, PERIODO, SECUENCIA, COD_SALA, DENOMINACION_SALA, DOMICILIO_SALA, "
+                     "COD_INCAA) VALUES (?, ?, ?, ?, ?, ?, ?)")
+            .bindAll(cuit, periodo, secuencia, codigo, denominacion, QStringLiteral("Calle %1").arg(codigo),
+                     QStringLiteral("%1").arg(codigo, 6, 10, QLatin1Char('0')))
+            .run();
+    }
+
     QString html(const ConfiguracionReporte& configuracion) { return htmlDelReporte(configuracion, sesion.base); }
 
     QString errorDe(const ConfiguracionReporte& configuracion)
@@ -26,26 +107,127 @@ protected:
         }
         return QStringLiteral("sin error");
     }
+
+    std::unique_ptr<frmImpresion> abrir(frmImpresion::Impresora impresora = nuncaImprime,
+                                        const QString& plantilla = QStringLiteral("ListadoDDJJ.rpt"))
+    {
+        ConfiguracionReporte configuracion = configurar(plantilla, seleccionDDJJ(kCuit, 200405, 0, 618));
+        configuracion.PonerFormulas({{"Titulo", "Listado en pantalla"}});
+        auto pantalla = std::make_unique<frmImpresion>(configuracion, sesion.base, mensajes, nullptr, impresora);
+        pantalla->show();
+        return pantalla;
+    }
+
+    static int nuncaImprime(const ReporteArmado&)
+    {
+        ADD_FAILURE() << "no debía imprimir";
+        return kImpresionFallida;
+    }
+
+    static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
+    static bool lista(QWidget& p) { return QTest::qWaitFor([&] { return boton(p, "cmdImprimir")->isEnabled(); }, 10000); }
+    static QWidget* boton(QWidget& pantalla, const char* nombre) { return veluma::test::hijo(pantalla, nombre); }
+
+    // Imprimir, Guardar PDF, Salir: I, P, S when enabled.
+    static QString habilitados(QWidget& pantalla)
+    {
+        QString letras;
+        for (const auto& [nombre, letra] : {std::pair{"cmdImprimir", 'I'}, {"cmdPdf", 'P'}, {"cmdSalir", 'S'}})
+            letras += boton(pantalla, nombre)->isEnabled() ? QLatin1Char(letra) : QLatin1Char('-');
+        return letras;
+    }
+
+    static int hojas(QWidget& pantalla) { return pantalla.findChild<QPrintPreviewWidget*>()->pageCount(); }
 };
 
 }  // namespace
 
+TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombreHastaElUltimoApostrofe)
+{
+    ConfiguracionReporte configuracion;
+    configuracion.LimpiarFormulas();
+    ASSERT_EQ(configuracion.formulas().size(), 101u);
+    configuracion.Formula(2, "Anterior='queda borrada'");
+    configuracion.Formula(7, "Lejana='sigue'");
+    configuracion.PonerFormulas({{"Razon", "O'Higgins & Cía."}, {"Periodo", "05/2004"}});
+    EXPECT_EQ(configuracion.formulas().at(0), "Razon='O'Higgins & Cía.'");
+    EXPECT_EQ(configuracion.formulas().at(2), "");
+    configuracion.Formula(50, "Periodo='06/2004'");  // a repeated name: the highest index wins
+    const std::map<QString, QString> esperadas{
+        {"Razon", "O'Higgins & Cía."}, {"Periodo", "06/2004"}, {"Lejana", "sigue"}};
+    EXPECT_EQ(valoresDeFormulas(configuracion.formulas()), esperadas);
+
+    EXPECT_THROW(configuracion.Formula(-1, "A='1'"), Error);
+
+    using Par = std::pair<QString, QString>;
+    EXPECT_EQ(leerFormula("Razon='D''Amico'"), Par("Razon", "D''Amico"));
+    EXPECT_EQ(leerFormula("Nota='a='b'"), Par("Nota", "a='b"));
+    EXPECT_EQ(leerFormula("Vacia=''"), Par("Vacia", ""));
+    for (const char* malo : {"", "Sin='cierre", "='x'", "Suelta=x", "Abierta='"})
+        EXPECT_EQ(leerFormula(QString::fromUtf8(malo)), std::nullopt) << malo;
+}
+
+TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalFormado)
+{
+    const std::vector<CondicionSeleccion> esperadas{
+        {"DDJJ", "CUIT", QStringLiteral("30-7045'826-5")},
+        {"DDJJ", "PERIODO", qint64(200405)},
+        {"708Salas", "PRECIO", -12.5},
+        {"DDJJ", "CAMPO1", QStringLiteral("y and {x.y} = 1")},
+    };
+    EXPECT_EQ(leerSeleccion("{DDJJ.CUIT} = '30-7045''826-5' AND {DDJJ.PERIODO}=200405\n\tand "
+                            "{ 708Salas . PRECIO } = -12.5 And {DDJJ.CAMPO1} = 'y and {x.y} = 1'  "),
+              esperadas);
+    EXPECT_TRUE(leerSeleccion("   ").empty());
+
+    const std::vector<std::pair<const char*, int>> casos{
+        {"{DDJJ.CUIT} = '30-7045''826-5", 15},   {"{DDJJ.CUIT = 1", 1},
+        {"{A.B.C} = 1", 1},                      {"{DDJJ.CUIT} 1", 13},
+        {"{DDJJ.CUIT} = 1 or {DDJJ.CUIT} = 2", 17}, {"{DDJJ.CUIT} = 1 and{DDJJ.CUIT} = 2", 20},
+        {"{DDJJ.PERIODO} = 2004x", 18},          {"{DDJJ.PERIODO} = 99999999999999999999", 18},
+    };
+    for (const auto& [formula, posicion] : casos) {
+        try {
+            leerSeleccion(QString::fromUtf8(formula));
+            ADD_FAILURE() << "sin error: " << formula;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.numero(), 5);
+            EXPECT_EQ(error.descripcion(), QStringLiteral("La fórmula de selección no es válida en la posición %1: %2")
+                                               .arg(posicion)
+                                               .arg(QString::fromUtf8(formula)));
+        }
+    }
+}
+
 // Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
 // saves it.
-TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracion)
+TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
 {
     const QString cuit = QStringLiteral("30-7045'826-5");
     declaracion(cuit, 200405, 0, 618, "INSTITUTO-77");
     declaracion(cuit, 200406, 0, 618, "OTRO-PERIODO");
     declaracion(cuit, 200405, 1, 618, "RECTIFICATIVA");
-    declaracion(kCuit, 200405, 0, 618, "OTRO-CUIT");
     ConfiguracionReporte configuracion = configurar("ListadoDDJJ.rpt", seleccionDDJJ(cuit, 200405, 0, 618));
     configuracion.PonerFormulas({{"Razon", "O'Higgins & Cía <SA>"}});
     const QString texto = html(configuracion);
     EXPECT_TRUE(texto.contains("O&apos;Higgins &amp; Cía &lt;SA&gt;")) << texto.toStdString();
     EXPECT_TRUE(texto.contains("INSTITUTO-77"));
-    for (const char* ajeno : {"OTRO-PERIODO", "RECTIFICATIVA", "OTRO-CUIT"})
+    for (const char* ajeno : {"OTRO-PERIODO", "RECTIFICATIVA", "PRIMERA"})  // the last one, of another CUIT
         EXPECT_FALSE(texto.contains(QString::fromUtf8(ajeno))) << ajeno;
+
+    // Another data file is opened with the connection's key.
+    QTemporaryDir otra;
+    CrearBase(otra.path(), "otra.mdb");
+    Database::open(otra.filePath("otra.mdb"), contrasenaBase())
+        .prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES (?, 200405, 0, 618, ?)")
+        .bindAll(kCuit, "DE-OTRO-ARCHIVO")
+        .run();
+    ConfiguracionReporte deOtroArchivo = configurar("ListadoDDJJ.rpt", seleccionDDJJ(kCuit, 200405, 0, 618));
+    deOtroArchivo.archivoDatos = otra.filePath("otra.mdb");
+    deOtroArchivo.contrasena.clear();
+    const QString otroTexto = html(deOtroArchivo);
+    EXPECT_TRUE(otroTexto.contains("DE-OTRO-ARCHIVO"));
+    EXPECT_FALSE(otroTexto.contains("PRIMERA"));  // the session's
 }
 
 // The rooms carry the declaration's key but not its form: the key picks the
@@ -80,26 +262,8 @@ TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
     EXPECT_TRUE(html(configurar("DetalleSalas708.rpt", seleccionDDJJ(kCuit, 200405, 0, 708))).contains(celdas));
 }
 
-TEST_F(Reporte, OtroArchivoDeDatosSeAbreConLaClaveDeLaConexion)
-{
-    declaracion(kCuit, 200405, 0, 618, "DE-LA-SESION");
-    QTemporaryDir otra;
-    CrearBase(otra.path(), "otra.mdb");
-    Database::open(otra.filePath("otra.mdb"), contrasenaBase())
-        .prepare("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES (?, 200405, 0, 618, ?)")
-        .bindAll(kCuit, "DE-OTRO-ARCHIVO")
-        .run();
-    ConfiguracionReporte configuracion = configurar("ListadoDDJJ.rpt", seleccionDDJJ(kCuit, 200405, 0, 618));
-    configuracion.archivoDatos = otra.filePath("otra.mdb");
-    configuracion.contrasena.clear();
-    const QString texto = html(configuracion);
-    EXPECT_TRUE(texto.contains("DE-OTRO-ARCHIVO"));
-    EXPECT_FALSE(texto.contains("DE-LA-SESION"));
-}
-
 TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
 {
-    declaracion(kCuit, 200405, 0, 618, "X");
     const QString carpeta = sesion.instalacion.carpetaPrograma() + '/';
     const struct {
         const char* plantilla;
@@ -127,5 +291,93 @@ TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
             veluma::test::escribirArchivo(carpeta + caso.plantilla, caso.texto);
         EXPECT_EQ(errorDe(configurar(caso.plantilla, caso.seleccion)), caso.error);
     }
-    EXPECT_EQ(veluma::test::filasDeConsulta(sesion.base, "SELECT CAMPO1 FROM DDJJ"), QStringList{"X"});
+    EXPECT_EQ(veluma::test::filasDeConsulta(sesion.base, "SELECT CAMPO1 FROM DDJJ"), QStringList{"PRIMERA"});
+}
+
+TEST_F(Reporte, LosBotonesDespiertanDespuesDeMostrarseYElReporteSeLeeUnaSolaVez)
+{
+    auto pantalla = abrir();
+    EXPECT_EQ(pantalla->windowTitle(), "Reporte de prueba");
+    EXPECT_EQ(habilitados(*pantalla), "---");
+    ASSERT_TRUE(lista(*pantalla));
+    EXPECT_EQ(habilitados(*pantalla), "IPS");
+    EXPECT_EQ(hojas(*pantalla), 1);
+
+    // Rows enough for several pages now: shown or activated again, the screen keeps what it read.
+    for (int i = 0; i < 150; ++i)
+        declaracion(kCuit, 200405, 0, 618, QStringLiteral("FILA-%1").arg(i));
+    pantalla->hide();
+    pantalla->show();
+    pantalla->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(hojas(*pantalla), 1);
+    pantalla = abrir();
+    ASSERT_TRUE(lista(*pantalla));
+    EXPECT_GT(hojas(*pantalla), 1);
+}
+
+TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
+{
+    const QStringList finalizada{"Información: Impresión finalizada."};
+    const struct {
+        int resultado;
+        QStringList avisos, mensajes;
+    } casos[] = {
+        {kImpresionCorrecta, finalizada, {}},
+        {kImpresionTerminada, finalizada, {}},
+        {kImpresionFallida,
+         {},
+         {"Atención: Ha ocurrido un error al imprimir por favor verifique la configuración de "
+          "su impresora."}},
+    };
+    AvisosVistos avisos;
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.resultado);
+        avisos.vistos.clear();
+        mensajes.mensajes.clear();
+        QStringList impresos;
+        auto pantalla = abrir([&](const ReporteArmado& reporte) {
+            impresos += reporte.titulo() + QStringLiteral(", %1 hoja").arg(paginas(reporte));
+            return caso.resultado;
+        });
+        ASSERT_TRUE(lista(*pantalla));
+        veluma::test::pulsar(pantalla.get(), "cmdImprimir");
+        EXPECT_EQ(impresos, QStringList{"Reporte de prueba, 1 hoja"});
+        EXPECT_EQ(avisos.vistos, caso.avisos);
+        EXPECT_EQ(mensajes.mensajes, caso.mensajes);
+        EXPECT_TRUE(pantalla->isVisible());
+    }
+}
+
+// A folder removed once chosen: the PDF cannot be written and the user is told. A PDF saved through this dialog is
+// read back in the typical Form 708 request.
+TEST_F(Reporte, GuardarPdfAvisaQueNoPudo)
+{
+    auto pantalla = abrir();
+    ASSERT_TRUE(lista(*pantalla));
+    QTemporaryDir salida;
+    const QString carpeta = salida.filePath("quitada");
+    ASSERT_TRUE(QDir().mkdir(carpeta));
+    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+        dialogo->setDirectory(carpeta);
+        // Typed as a user would: selectFile() leaves a focused name field alone.
+        dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("listado.pdf");
+        static_cast<QDialog*>(dialogo)->accept();
+        QDir(carpeta).removeRecursively();
+    });
+    veluma::test::pulsar(pantalla.get(), "cmdPdf");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
+                                             + "/listado.pdf: la carpeta " + carpeta + " no existe."});
+    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList());
+}
+
+TEST_F(Reporte, SinPlantillaAvisaElErrorYSoloDejaSalir)
+{
+    auto pantalla = abrir(nuncaImprime, "NoEsta.rpt");
+    esperarBotones();
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Veluma: Ha ocurrido el error 53 con la siguiente descripción : \r\n"
+                                             "No se encuentra el archivo del reporte "
+                                             + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt."});
+    EXPECT_EQ(habilitados(*pantalla), "--S");
+    EXPECT_EQ(hojas(*pantalla), 0);
 }

@@ -6,12 +6,24 @@
 
 namespace veluma::test {
 
+namespace {
+
+// A row of the session's declaration key.
+template <class T>
+T deLaDeclaracion(const veluma::Sesion& sesion)
+{
+    T fila;
+    fila.Cuit = sesion.declaracion.cuit;
+    fila.Periodo = sesion.declaracion.periodo;
+    fila.Secuencia = qint16(sesion.declaracion.secuencia);
+    return fila;
+}
+
+}  // namespace
+
 void crearDeclaracion708(veluma::Sesion& sesion, const QString& alicuota, const QDateTime& hora)
 {
-    veluma::clsDDJJ ddjj;
-    ddjj.Cuit = sesion.declaracion.cuit;
-    ddjj.Periodo = sesion.declaracion.periodo;
-    ddjj.Secuencia = sesion.declaracion.secuencia;
+    auto ddjj = deLaDeclaracion<veluma::clsDDJJ>(sesion);
     ddjj.Formulario = 708;
     ddjj.campo1 = alicuota;
     ddjj.hora = hora;
@@ -20,15 +32,19 @@ void crearDeclaracion708(veluma::Sesion& sesion, const QString& alicuota, const 
     sesion.declaracion.campo1 = alicuota;
 }
 
-qint32 agregarSala708(veluma::Sesion& sesion, const QString& nombre, const QString& domicilio, const QString& incaa)
+veluma::cls708Salas sala708(const veluma::Sesion& sesion, const QString& nombre, const QString& domicilio,
+                           const QString& incaa)
 {
-    veluma::cls708Salas sala;
-    sala.Cuit = sesion.declaracion.cuit;
-    sala.Periodo = sesion.declaracion.periodo;
-    sala.Secuencia = qint16(sesion.declaracion.secuencia);
+    auto sala = deLaDeclaracion<veluma::cls708Salas>(sesion);
     sala.Denominacion = nombre;
     sala.Domicilio = domicilio;
     sala.CodigoINCAA = incaa;
+    return sala;
+}
+
+qint32 agregarSala708(veluma::Sesion& sesion, const QString& nombre, const QString& domicilio, const QString& incaa)
+{
+    veluma::cls708Salas sala = sala708(sesion, nombre, domicilio, incaa);
     EXPECT_EQ(sala.Agregar(sesion.base), QString());
     return sala.codigo;
 }
@@ -36,10 +52,7 @@ qint32 agregarSala708(veluma::Sesion& sesion, const QString& nombre, const QStri
 veluma::cls708ImpuestoDeterminado linea708(const veluma::Sesion& sesion, qint32 sala, int semana, double precio,
                                            double entradas)
 {
-    veluma::cls708ImpuestoDeterminado linea;
-    linea.Cuit = sesion.declaracion.cuit;
-    linea.Periodo = sesion.declaracion.periodo;
-    linea.Secuencia = qint16(sesion.declaracion.secuencia);
+    auto linea = deLaDeclaracion<veluma::cls708ImpuestoDeterminado>(sesion);
     linea.CodSala = sala;
     linea.NroSemana = qint16(semana);
     linea.PrecioVenta = precio;
@@ -54,10 +67,7 @@ void agregarLinea708(veluma::Sesion& sesion, qint32 sala, int semana, double pre
 
 veluma::cls708PagoCuenta pagos708(const veluma::Sesion& sesion, double s1, double s2, double s3, double s4)
 {
-    veluma::cls708PagoCuenta pago;
-    pago.Cuit = sesion.declaracion.cuit;
-    pago.Periodo = sesion.declaracion.periodo;
-    pago.Secuencia = qint16(sesion.declaracion.secuencia);
+    auto pago = deLaDeclaracion<veluma::cls708PagoCuenta>(sesion);
     pago.Semana1 = s1;
     pago.Semana2 = s2;
     pago.Semana3 = s3;
@@ -70,10 +80,8 @@ void declaracionDeReferencia708(veluma::Sesion& sesion, bool conSalas)
     crearDeclaracion708(sesion);
     if (!conSalas)
         return;
-    const qint32 opera = agregarSala708(sesion, QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"),
-                                        QStringLiteral("1234"));
-    const qint32 atlas = agregarSala708(sesion, QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"),
-                                        QStringLiteral("000789"));
+    const qint32 opera = agregarSala708(sesion, "Cine Ópera", "Av. Corrientes 860", "1234");
+    const qint32 atlas = agregarSala708(sesion, "Atlas Flores", "Rivadavia 7000", "000789");
     agregarLinea708(sesion, opera, 1, 5.50, 100);
     agregarLinea708(sesion, opera, 1, 10, 3);
     agregarLinea708(sesion, opera, 3, 12.75, 40);

@@ -15,6 +15,8 @@ namespace veluma::test {
 // The DDJJ row at the rate as the manager stores it.
 void crearDeclaracion708(veluma::Sesion& sesion, const QString& alicuota = QStringLiteral("10"),
                          const QDateTime& hora = QDateTime(QDate(2004, 4, 10), QTime(9, 47, 15)));
+veluma::cls708Salas sala708(const veluma::Sesion& sesion, const QString& nombre, const QString& domicilio,
+                           const QString& incaa);
 // A new room; its code.
 qint32 agregarSala708(veluma::Sesion& sesion, const QString& nombre, const QString& domicilio, const QString& incaa);
 veluma::cls708ImpuestoDeterminado linea708(const veluma::Sesion& sesion, qint32 sala, int semana, double precio,
@@ -30,6 +32,5 @@ veluma::cls708PagoCuenta pagos708(const veluma::Sesion& sesion, double s1, doubl
 // 272,68. For the CUIT 30-70451826-5 its file is tests/data/F0708_esperado.dat.
 // Without rooms, only the DDJJ row.
 void declaracionDeReferencia708(veluma::Sesion& sesion, bool conSalas = true);
-inline constexpr int kPeriodo708 = 200403;
 
 }  // namespace veluma::test

@@ -14,13 +14,11 @@ public:
     void MensajeAtencion(const QString& texto) override { anotar(QStringLiteral("Atención"), texto); }
     bool ConfirmacionAdvertencia(const QString& texto) override
     {
-        anotar(QStringLiteral("Advertencia"), texto);
-        return contestar();
+        return preguntar(QStringLiteral("Advertencia"), texto);
     }
     veluma::Respuesta PreguntaSiNo(const QString& texto, veluma::Respuesta) override
     {
-        anotar(veluma::tituloPrograma(), texto);
-        return contestar() ? veluma::Respuesta::Si : veluma::Respuesta::No;
+        return preguntar(veluma::tituloPrograma(), texto) ? veluma::Respuesta::Si : veluma::Respuesta::No;
     }
     void MensajeError(const QString& descripcion, int numero) override
     {
@@ -30,18 +28,15 @@ public:
     void MensajeCritico(const QString& texto, const QString& titulo) override { anotar(titulo, texto); }
     bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) override
     {
-        anotar(titulo, texto);
-        return contestar();
+        return preguntar(titulo, texto);
     }
     bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override
     {
-        anotar(titulo, texto);
-        return contestar();
+        return preguntar(titulo, texto);
     }
     bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override
     {
-        anotar(titulo, texto);
-        return contestar();
+        return preguntar(titulo, texto);
     }
 
     QStringList mensajes;
@@ -51,15 +46,16 @@ public:
     veluma::Respuesta respuesta = veluma::Respuesta::Si;
 
 private:
-    bool contestar()
+    void anotar(const QString& titulo, const QString& texto) { mensajes += titulo + QStringLiteral(": ") + texto; }
+    bool preguntar(const QString& titulo, const QString& texto)
     {
+        anotar(titulo, texto);
         if (respuestas.empty())
             return respuesta == veluma::Respuesta::Si;
         const bool siguiente = respuestas.front();
         respuestas.pop_front();
         return siguiente;
     }
-    void anotar(const QString& titulo, const QString& texto) { mensajes += titulo + QStringLiteral(": ") + texto; }
 };
 
 }  // namespace veluma::test

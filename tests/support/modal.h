@@ -6,20 +6,8 @@
 
 namespace veluma::test {
 
-// Runs `accion` on the next modal window that appears, so a test can look at
-// it and close it instead of blocking on it.
-inline void alAparecerModal(std::function<void(QWidget*)> accion, int intentos = 200)
-{
-    QTimer::singleShot(10, [accion = std::move(accion), intentos]() mutable {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
-            accion(modal);
-        else if (intentos > 0)
-            alAparecerModal(std::move(accion), intentos - 1);
-    });
-}
-
 // Runs `accion` on the next modal window of type T, passing over those of other types, such as the screen
-// that opens it.
+// that opens it, so a test can look at it and close it instead of blocking on it.
 template <class T>
 void alAparecerModalDe(std::function<void(T*)> accion, int intentos = 200)
 {
@@ -29,6 +17,12 @@ void alAparecerModalDe(std::function<void(T*)> accion, int intentos = 200)
         else if (intentos > 0)
             alAparecerModalDe<T>(std::move(accion), intentos - 1);
     });
+}
+
+// Runs `accion` on the next modal window that appears, whatever it is.
+inline void alAparecerModal(std::function<void(QWidget*)> accion, int intentos = 200)
+{
+    alAparecerModalDe<QWidget>(std::move(accion), intentos);
 }
 
 }  // namespace veluma::test

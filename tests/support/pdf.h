@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QProcess>
+#include "support/ejecucion.h"
+
 #include <QStandardPaths>
-#include <QString>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -19,11 +19,9 @@ inline std::optional<QString> textoDelPdf(const QString& ruta, bool comoImpreso 
     QStringList argumentos{QStringLiteral("-enc"), QStringLiteral("UTF-8"), ruta, QStringLiteral("-")};
     if (comoImpreso)
         argumentos.prepend(QStringLiteral("-layout"));
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    EXPECT_TRUE(proceso.waitForFinished(30000));
-    EXPECT_EQ(proceso.exitCode(), 0) << proceso.readAllStandardError().toStdString();
-    return QString::fromUtf8(proceso.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const Ejecucion pdftotext = ejecutar(programa, argumentos);
+    EXPECT_EQ(pdftotext.codigo, 0) << pdftotext.errores.toStdString();
+    return QString::fromUtf8(pdftotext.salida).normalized(QString::NormalizationForm_KC);
 }
 
 }  // namespace veluma::test

@@ -103,9 +103,8 @@ int UnidadesSimuladas::probar(QChar letra) const
 
 UnidadesSimuladas::Disco* UnidadesSimuladas::disco(QChar letra)
 {
-    for (Disco& d : discos_)
-        if (d.letra == letra)
-            return &d;
+    if (const Disco* d = discoSiHay(letra))
+        return const_cast<Disco*>(d);
     throw std::invalid_argument("no hay una unidad simulada con esa letra");
 }
 

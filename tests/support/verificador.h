@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include "support/ejecucion.h"
+
 #include <gtest/gtest.h>
 
 namespace veluma::test {
@@ -12,11 +11,9 @@ namespace veluma::test {
 // when it refuses them.
 inline QString salidaDelVerificador(const QString& carpetaPrograma, const QStringList& archivos)
 {
-    QProcess verificador;
-    verificador.start(carpetaPrograma + QStringLiteral("/veluma-verificar"), archivos);
-    EXPECT_TRUE(verificador.waitForFinished(30000));
-    EXPECT_EQ(verificador.exitCode(), 0) << verificador.readAllStandardError().toStdString();
-    return QString::fromUtf8(verificador.readAllStandardOutput());
+    const Ejecucion verificador = ejecutar(carpetaPrograma + QStringLiteral("/veluma-verificar"), archivos);
+    EXPECT_EQ(verificador.codigo, 0) << verificador.errores.toStdString();
+    return QString::fromUtf8(verificador.salida);
 }
 
 }  // namespace veluma::test

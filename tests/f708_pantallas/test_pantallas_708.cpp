@@ -1,0 +1,538 @@
+#include "f708/pantallas/frm708_impuesto_determinado.h"
+#include "f708/pantallas/frm708_listado_salas.h"
+#include "f708/pantallas/frm708_pago_cuenta.h"
+#include "f708/pantallas/frm708_saldos.h"
+#include "f708/pantallas/modelo_impuesto.h"
+#include "generation/pantallas/frm_generar.h"
+#include "generation/pantallas/generar_presentacion.h"
+#include "generation/verificacion_archivo.h"
+#include "pantallas/pantalla_de_prueba.h"
+#include "support/archivos.h"
+#include "support/pdf.h"
+#include "support/unidades_simuladas.h"
+#include "support/verificador.h"
+
+#include <QAbstractItemModelTester>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace veluma;
+using veluma::test::alAparecerModal;
+
+namespace {
+
+// The screens of a Form 708 declaration (05/2004, original, at 10 %) of the session, each opened on its own or
+// through the manager's tree.
+class Pantallas708 : public veluma::test::PantallaDePrueba {
+protected:
+    void SetUp() override
+    {
+        PantallaDePrueba::SetUp();
+        usarDeclaracion(200405, 0);
+        test::crearDeclaracion708(sesion);
+    }
+
+    // The tickets of week 3 of room 5.
+    void abrirEntradas() { mostrar(new frm708ImpuestoDeterminado(sesion, mensajes, 3, 5)); }
+    void abrirSalas() { mostrar(new frm708ListadoSalas(sesion, mensajes)); }
+    void abrirPagos() { mostrar(new frm708PagoCuenta(sesion, mensajes)); }
+    void abrirSaldos() { mostrar(new frm708Saldos(sesion, mensajes)); }
+
+    // Tickets: Nuevo, Modificar, Eliminar, Eliminar todos, Aceptar, Cancelar, Salir.
+    QString estadoEntradas()
+    {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdAceptar", "CmdCancelar",
+                        "cmdSalir"});
+    }
+    // Rooms: Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar, Salir; the list and the weeks.
+    QString estadoSalas()
+    {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "CmdEliminarTodos", "cmdImprimir", "cmdAceptar",
+                        "CmdCancelar", "cmdSalir"})
+               + (control("Grilla")->isEnabled() ? " L" : " -") + (control("FrArbol")->isEnabled() ? 'A' : '-');
+    }
+    // Payments: Nuevo, Modificar, Eliminar todos, Aceptar, Cancelar, Salir.
+    QString estadoPagos()
+    {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarTodos", "cmdAceptar", "CmdCancelar", "cmdSalir"});
+    }
+
+    void cargar(const QString& precio, const QString& entradas)
+    {
+        pulsar("CmdNuevo");
+        escribir("txtPrecioVenta", precio);
+        escribir("txtCantEntradas", entradas);
+        pulsar("cmdAceptar");
+    }
+    // Sale price, tickets, base price, line tax, week total, month total.
+    QStringList cajas()
+    {
+        return {texto("txtPrecioVenta"),         texto("txtCantEntradas"),        texto("txtPrecioBasico"),
+                texto("txtImpuestoDeterminado"), texto("txtTotalImpuestoSemana"), texto("TotalImpuestoMes")};
+    }
+
+    QStringList salas()
+    {
+        return test::filasDeConsulta(sesion.base, "SELECT COD_SALA, DENOMINACION_SALA, DOMICILIO_SALA, COD_INCAA FROM "
+                                                  "[708Salas] WHERE PERIODO=200405 ORDER BY COD_SALA");
+    }
+    // The names (or addresses) in the rooms' grid, top to bottom, the chosen one marked.
+    QStringList grilla(int columna = 0)
+    {
+        QStringList nombres;
+        auto* lista = control<QTableView>("Grilla");
+        for (int i = 0; i < lista->model()->rowCount(); ++i)
+            nombres += lista->model()->index(i, columna).data().toString()
+                       + (lista->currentIndex().row() == i ? "*" : "");
+        return nombres;
+    }
+    QStringList arbol() { return test::imagenesDe(*control<QTreeWidget>("arbol")); }
+    QTreeWidgetItem* semana(int numero) { return control<QTreeWidget>("arbol")->topLevelItem(0)->child(numero - 1); }
+
+    QStringList semanas() { return {texto("txtuno"), texto("txtdos"), texto("txttres"), texto("txtCuatro")}; }
+    QStringList pagos()
+    {
+        return test::filasDeConsulta(sesion.base, "SELECT SEMANA1, SEMANA2, SEMANA3, SEMANA4 FROM [708PagoCuenta] "
+                                                  "WHERE PERIODO=200405");
+    }
+    // Declared tax, payments and pending balance as shown; then whether the form and the file are offered.
+    QStringList saldos()
+    {
+        return {texto("txtTotalImpuestoDeclarado"), texto("TxtPagoCuenta"), texto("txtSaldoPendienteIngreso"),
+                control("cmdFormulario")->isEnabled() && control("cmdGenerar")->isEnabled() ? "habilitados" : "-"};
+    }
+
+    // What the screen a node of the manager opens shows: its name, its title, whether the week tree has the focus,
+    // the rate beside the weeks.
+    QString abrirNodo(const QString& clave)
+    {
+        QString vista = QStringLiteral("no se abrió");
+        abrirSeccion(clave, [&](QWidget* seccion) {
+            const QWidget* foco = seccion->focusWidget();
+            vista = seccion->objectName() + '|' + seccion->windowTitle() + '|'
+                    + (foco && foco->objectName() == "arbol" ? "arbol" : "-");
+            if (auto* alicuota = seccion->findChild<QLabel*>("lblAlicuota"))
+                vista += '|' + alicuota->text();
+            test::pulsar(seccion, "cmdSalir");
+        });
+        return vista;
+    }
+};
+
+// The typical request from the host's start to the file: a declaration created in the manager, its rooms, tickets
+// and payments typed in their screens, the balance shown, the form printed and the file generated for a CD (each
+// other destination writes the same records, as the generation tests check).
+class SolicitudTipica : public test::PantallaDePrueba {
+protected:
+    void SetUp() override
+    {
+        PantallaDePrueba::SetUp();
+        reloj = QDateTime(QDate(2004, 4, 10), QTime(9, 47, 15));
+        unidades.agregar(QStringLiteral("USB"), 1'440'000);
+        fijarUnidadesDeDestino(&unidades);
+    }
+    void TearDown() override
+    {
+        fijarUnidadesDeDestino(nullptr);
+        PantallaDePrueba::TearDown();
+    }
+
+    static void agregarSala(QWidget* salas, const QString& nombre, const QString& domicilio, const QString& incaa)
+    {
+        test::pulsar(salas, "CmdNuevo");
+        test::escribir(salas, "txtDenominacion", nombre);
+        test::escribir(salas, "txtDomicilio", domicilio);
+        test::escribir(salas, "txtCodINCAA", incaa);
+        test::pulsar(salas, "cmdAceptar");
+    }
+
+    // Chooses the room in the grid, opens its week and types the lines.
+    void venderEntradas(QWidget* salas, const QString& sala, const char* semana,
+                        const QList<std::pair<QString, QString>>& lineas)
+    {
+        auto* grilla = test::hijo<QTableView>(*salas, "Grilla");
+        for (int fila = 0; fila < grilla->model()->rowCount(); ++fila)
+            if (grilla->model()->index(fila, 0).data().toString() == sala)
+                grilla->setCurrentIndex(grilla->model()->index(fila, 0));
+        ASSERT_EQ(test::texto(salas, "txtDenominacion"), sala);
+        QTreeWidgetItem* nodo = test::nodoDeClave(*test::hijo<QTreeWidget>(*salas, "arbol"), QString::fromLatin1(semana));
+        ASSERT_NE(nodo, nullptr);
+        alAparecerModal([&](QWidget* entradas) {
+            for (const auto& [precio, cantidad] : lineas) {
+                test::pulsar(entradas, "CmdNuevo");
+                test::escribir(entradas, "txtPrecioVenta", precio);
+                test::escribir(entradas, "txtCantEntradas", cantidad);
+                test::pulsar(entradas, "cmdAceptar");
+            }
+            test::pulsar(entradas, "cmdSalir");
+        });
+        emit test::hijo<QTreeWidget>(*salas, "arbol")->itemDoubleClicked(nodo, 0);
+    }
+
+    test::UnidadesSimuladas unidades;
+    QTemporaryDir carpetaCD;
+    QTemporaryDir salida;
+};
+
+const QStringList kVacio{"Salas=abierto", "Primero=vacio", "Segundo=vacio", "Tercero=vacio", "Cuarto=vacio"};
+
+}  // namespace
+
+TEST_F(Pantallas708, CadaLineaMuestraSuPrecioBasicoSuImpuestoYLosTotalesDeLaSalaHastaQueSeElimina)
+{
+    linea(5, 1, 11, 20);   // week 1 of the same room: 20 × 10 × 10 % = 20
+    linea(6, 3, 2, 1000);  // another room: not in this room's totals
+    abrirEntradas();
+    EXPECT_EQ(pantalla->windowTitle(), "Impuesto Determinado 3º Periodo");
+    EXPECT_EQ(estadoEntradas(), "N-----S");
+    EXPECT_EQ(cajas(), (QStringList{"", "", "", "", "0", "20"}));
+
+    // A price that cannot be read leaves the screen editing what was typed (each box's messages are checked where
+    // the line is read); base price and tax show while the line is typed.
+    pulsar("CmdNuevo");
+    EXPECT_EQ(estadoEntradas(), "----AC-");
+    EXPECT_TRUE(control("txtPrecioVenta")->hasFocus());
+    QTest::keyClicks(control("txtPrecioVenta"), "5,505");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Atención: El Precio de Venta debe ser un número con hasta dos decimales."});
+    EXPECT_EQ(estadoEntradas(), "----AC-");
+    EXPECT_EQ(texto("txtPrecioVenta"), "5,505");
+    mensajes.mensajes.clear();
+    QTest::keyClick(control("txtPrecioVenta"), Qt::Key_Backspace);
+    QTest::keyClicks(control("txtCantEntradas"), "100");
+    EXPECT_EQ(texto("txtPrecioBasico"), "5");
+    EXPECT_EQ(texto("txtImpuestoDeterminado"), "50");
+    pulsar("cmdAceptar");
+    cargar(QStringLiteral("10"), QStringLiteral("3"));
+    EXPECT_EQ(cajas(), (QStringList{"10", "3", "9,0909", "2,73", "52,73", "72,73"}));
+    EXPECT_EQ(lineas(), (QStringList{"5|1|11|20", "5|3|5.5|100", "5|3|10|3", "6|3|2|1000"}));
+
+    // A price already entered is refused; back in the list on the line stored at that price.
+    cargar(QStringLiteral("5,5"), QStringLiteral("7"));
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El registro que está intentando Cargar ya Existe"});
+    EXPECT_EQ(estadoEntradas(), "NMEE--S");
+    EXPECT_EQ(cajas(), (QStringList{"5,5", "100", "5", "50", "52,73", "72,73"}));
+
+    // Modificar changes the tickets only: the price names the line.
+    pulsar("CmdModificar");
+    EXPECT_TRUE(control<QLineEdit>("txtPrecioVenta")->isReadOnly());
+    EXPECT_TRUE(control("txtCantEntradas")->hasFocus());
+    escribir("txtCantEntradas", QStringLiteral("200"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(lineas(), (QStringList{"5|1|11|20", "5|3|5.5|200", "5|3|10|3", "6|3|2|1000"}));
+    EXPECT_EQ(cajas(), (QStringList{"5,5", "200", "5", "100", "102,73", "122,73"}));
+    EXPECT_FALSE(control<QLineEdit>("txtPrecioVenta")->isReadOnly());
+
+    // Eliminar takes the chosen line once confirmed; Eliminar todos, the week's lines of this room only.
+    mensajes.mensajes.clear();
+    mensajes.respuestas = {false};
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(lineas().size(), 4);
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(mensajes.mensajes, QStringList(2, "Advertencia: ¿Confirma la eliminación?"));
+    EXPECT_EQ(lineas(), (QStringList{"5|1|11|20", "5|3|10|3", "6|3|2|1000"}));
+    EXPECT_EQ(cajas(), (QStringList{"10", "3", "9,0909", "2,73", "2,73", "22,73"}));
+    mensajes.mensajes.clear();
+    pulsar("CmdEliminarTodos");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Eliminación de todos: Confirma eliminación de todos los elementos?"});
+    EXPECT_EQ(lineas(), (QStringList{"5|1|11|20", "6|3|2|1000"}));
+    EXPECT_EQ(cajas(), (QStringList{"", "", "", "", "0", "20"}));
+    EXPECT_EQ(estadoEntradas(), "N-----S");
+}
+
+TEST_F(Pantallas708, ValidacionAltaModificacionYCancelacion)
+{
+    abrirSalas();
+    EXPECT_EQ(estadoSalas(), "N------S --");
+    // The three checks in one box; the typed data stays and nothing is stored.
+    pulsar("CmdNuevo");
+    escribir("txtDenominacion", QStringLiteral("  "));
+    escribir("txtCodINCAA", QStringLiteral("000"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El campo Denominación, no puede estar vacío\rEl campo "
+                                             "Domicilio, no puede estar vacío\rEl campo Código INCAA no puede estar "
+                                             "vacío y no puede ser cero."});
+    EXPECT_EQ(estadoSalas(), "-----AC- --");
+    EXPECT_EQ(texto("txtCodINCAA"), "000");
+    EXPECT_TRUE(salas().isEmpty());
+
+    escribir("txtDenominacion", QStringLiteral("Atlas"));
+    escribir("txtDomicilio", QStringLiteral("Lavalle 869"));
+    escribir("txtCodINCAA", QStringLiteral("222"));
+    pulsar("cmdAceptar");
+    sala("Cine Sol", "Av. Siempreviva 742", "123456");
+    EXPECT_EQ(estadoSalas(), "NMEEI--S LA");
+    EXPECT_EQ(arbol(), kVacio);
+
+    // Modifying changes only the chosen room, blanks trimmed, and keeps its code; Cancelar throws away what was typed.
+    pulsar("CmdModificar");
+    EXPECT_EQ(estadoSalas(), "-----AC- --");
+    escribir("txtDenominacion", QStringLiteral("Zafiro"));
+    escribir("txtDomicilio", QStringLiteral("Corrientes 1530 "));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(salas(), (QStringList{"1|Zafiro|Corrientes 1530|222", "2|Cine Sol|Av. Siempreviva 742|123456"}));
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro*", "Cine Sol"}));  // from Z to A, the room just saved chosen
+    pulsar("CmdModificar");
+    escribir("txtDenominacion", QStringLiteral("Otro"));
+    pulsar("CmdCancelar");
+    EXPECT_EQ(texto("txtDenominacion"), "Zafiro");
+    EXPECT_EQ(salas().size(), 2);
+    EXPECT_EQ(mensajes.mensajes.size(), 1);
+}
+
+TEST_F(Pantallas708, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclaracion)
+{
+    sala("Atlas", "Lavalle 869", "111");
+    sala("Zafiro", "Corrientes 1530", "222");
+    linea(1, 1, 5.5, 100);
+    linea(1, 4, 8, 10);
+    linea(2, 1, 5.5, 7);
+    usarDeclaracion(200404, 0);  // another declaration's room 3 and its tickets
+    linea(sala("Otro mes", "Florida 1", "333"), 1, 5.5, 9);
+    usarDeclaracion(200405, 0, 708, "10");
+    ASSERT_EQ(test::pagos708(sesion, 1, 2, 3, 4).Agregar(sesion.base), QString());
+    abrirSalas();
+
+    mensajes.respuestas = {false};
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(grilla(), (QStringList{"Zafiro*", "Atlas"}));
+    control<QTableView>("Grilla")->setCurrentIndex(control<QTableView>("Grilla")->model()->index(1, 0));
+    EXPECT_EQ(texto("txtCodINCAA"), "111");
+    pulsar("CmdEliminarABM");
+    EXPECT_EQ(mensajes.mensajes, QStringList(2, tituloPrograma() + ": ¿ Confirma la eliminación de la sala seleccionada?"));
+    EXPECT_EQ(grilla(), QStringList{"Zafiro*"});
+    EXPECT_EQ(lineas(), QStringList{"2|1|5.5|7"});
+
+    mensajes.mensajes.clear();
+    pulsar("CmdEliminarTodos");
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Eliminación de todos: ¿ Confirma eliminación de todas las salas ingresadas?"});
+    EXPECT_TRUE(grilla().isEmpty() && lineas().isEmpty() && salas().isEmpty());
+    // The declaration and its payments stay, and so do another declaration's rooms and tickets.
+    EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT COD_SALA FROM [708Salas] UNION ALL SELECT COD_SALA FROM "
+                                                 "[708ImpuestoDeterminado] UNION ALL SELECT SEMANA4 FROM "
+                                                 "[708PagoCuenta] UNION ALL SELECT CAMPO1 FROM DDJJ"),
+              (QStringList{"3", "3", "4", "10"}));
+    EXPECT_TRUE(texto("txtDenominacion").isEmpty());
+    EXPECT_TRUE(arbol().isEmpty());
+    EXPECT_EQ(estadoSalas(), "N------S --");
+}
+
+TEST_F(Pantallas708, ElTituloDeUnaColumnaInvierteElOrden)
+{
+    sala("beta", "Bolívar 2", "1");
+    sala("Álamo", "Uruguay 3", "2");
+    sala("Zeta", "Alsina 1", "3");
+    abrirSalas();
+    QAbstractItemModelTester probador(control<QTableView>("Grilla")->model(),
+                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(grilla(), (QStringList{"Zeta*", "beta", "Álamo"}));
+    auto* titulos = control<QTableView>("Grilla")->horizontalHeader();
+    emit titulos->sectionClicked(0);
+    EXPECT_EQ(grilla(), (QStringList{"Álamo*", "beta", "Zeta"}));
+    EXPECT_EQ(texto("txtDenominacion"), "Álamo");
+    emit titulos->sectionClicked(1);  // each click turns the order round, whatever the column
+    EXPECT_EQ(grilla(1), (QStringList{"Uruguay 3*", "Bolívar 2", "Alsina 1"}));
+    emit titulos->sectionClicked(1);
+    EXPECT_EQ(grilla(1), (QStringList{"Alsina 1*", "Bolívar 2", "Uruguay 3"}));
+}
+
+TEST_F(Pantallas708, ElArbolDeSemanasYLaListaSeAlcanzanConElTecladoYMuestranSiHayEntradas)
+{
+    linea(sala("Atlas", "Lavalle 869", "111"), 2, 5.5, 100);
+    abrirSalas();
+    EXPECT_EQ(semana(2)->text(0), "2º Periodo");
+    EXPECT_EQ(arbol(), (QStringList{"Salas=abierto", "Primero=vacio", "Segundo=lleno", "Tercero=vacio", "Cuarto=vacio"}));
+    // The root opens nothing.
+    emit control<QTreeWidget>("arbol")->itemDoubleClicked(control<QTreeWidget>("arbol")->topLevelItem(0), 0);
+
+    // A takes to the weeks and L to the list; Esc while editing cancels, and the screen stays.
+    QTest::keyClick(pantalla, Qt::Key_A);
+    EXPECT_TRUE(control("arbol")->hasFocus());
+    QTest::keyClick(control("arbol"), Qt::Key_L);
+    EXPECT_TRUE(control("Grilla")->hasFocus());
+    QTest::keyClick(control("Grilla"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(estadoSalas(), "-----AC- --");
+    auto* nombre = control<QLineEdit>("txtDenominacion");
+    EXPECT_TRUE(nombre->hasFocus());
+    QTest::keyClicks(nombre, "la");  // letters typed while editing stay in the box
+    EXPECT_EQ(nombre->text(), "Atlasla");
+    QTest::keyClick(nombre, Qt::Key_Escape);
+    EXPECT_TRUE(pantalla->isVisible());
+    EXPECT_EQ(estadoSalas(), "NMEEI--S LA");
+    EXPECT_EQ(texto("txtDenominacion"), "Atlas");
+
+    // Enter on a week opens it; its last line deleted, the week is empty again.
+    alAparecerModal([&](QWidget* entradas) {
+        test::pulsar(entradas, "CmdEliminarABM");
+        test::pulsar(entradas, "cmdSalir");
+    });
+    auto* arbolSemanas = control<QTreeWidget>("arbol");
+    arbolSemanas->setFocus();
+    arbolSemanas->setCurrentItem(semana(2));
+    QTest::keyClick(arbolSemanas, Qt::Key_Return);
+    EXPECT_TRUE(lineas().isEmpty());
+    EXPECT_EQ(arbol(), kVacio);
+    EXPECT_EQ(pantalla->focusWidget(), arbolSemanas);
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Advertencia: ¿Confirma la eliminación?"});
+}
+
+TEST_F(Pantallas708, LosPagosSeGuardanEnUnaSolaFilaConCeroEnLasSemanasVacias)
+{
+    abrirPagos();
+    EXPECT_EQ(estadoPagos(), "N----S");
+    EXPECT_FALSE(control("frDatos")->isEnabled());
+
+    pulsar("CmdNuevo");
+    EXPECT_EQ(estadoPagos(), "---AC-");
+    EXPECT_TRUE(control("txtuno")->hasFocus());
+    escribir("txtdos", QStringLiteral("  "));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: Los campos no pueden estar todos vacíos"});
+    EXPECT_EQ(estadoPagos(), "---AC-");
+    EXPECT_TRUE(pagos().isEmpty());
+    escribir("txttres", QStringLiteral("25,5"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(pagos(), QStringList{"0|0|25.5|0"});
+    EXPECT_EQ(estadoPagos(), "NME--S");
+
+    // Reopened, only the third week shows; saving again replaces the row.
+    abrirPagos();
+    EXPECT_EQ(semanas(), (QStringList{"", "", "25,5", ""}));
+    pulsar("CmdModificar");
+    escribir("txtuno", QStringLiteral("1.000,1234"));
+    pulsar("cmdAceptar");
+    EXPECT_EQ(pagos(), QStringList{"1000.1234|0|25.5|0"});
+    EXPECT_EQ(semanas(), (QStringList{"1000,1234", "", "25,5", ""}));
+    // Each amount's messages are checked where the payments are read.
+
+    mensajes.mensajes.clear();
+    pulsar("CmdEliminarTodos");
+    EXPECT_EQ(mensajes.mensajes, QStringList{tituloPrograma() + ": Confirma eliminación de todos los Pagos?"});
+    EXPECT_TRUE(pagos().isEmpty());
+    EXPECT_EQ(semanas(), (QStringList{"", "", "", ""}));
+    EXPECT_EQ(estadoPagos(), "N----S");
+}
+
+TEST_F(Pantallas708, ElSaldoMuestraImpuestoPagosYPendienteDeLaAlicuotaGuardada)
+{
+    // No tickets: nothing declared, nothing to print or generate.
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"0", "0", "0", "-"}));
+    // Payments above the tax leave nothing pending.
+    linea(1, 2, 5.5, 100);
+    ASSERT_EQ(test::pagos708(sesion, 30, 40, 0, 0).Agregar(sesion.base), QString());
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"50", "70", "0", "habilitados"}));
+    sesion.base.execute(QStringLiteral("UPDATE DDJJ SET CAMPO1 = '21'"));
+    abrirSaldos();
+    EXPECT_EQ(saldos(), (QStringList{"95,46", "70", "25,46", "habilitados"}));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
+
+TEST_F(Pantallas708, CadaSeccionSeAbreSobreLaDeclaracionElegidaASuAlicuota)
+{
+    abrir(708);
+    crear("06", "2004", 0, "21");
+    linea(sala("Atlas", "Lavalle 869", "111"), 1, 5.5, 100);
+
+    EXPECT_EQ(abrirNodo("frm708ListadoSalas"), "frm708ListadoSalas|Salas|-|Alícuota: 21,00 %");
+    EXPECT_EQ(abrirNodo("frm708ImpuestoDeterminado"), "frm708ListadoSalas|Salas|arbol|Alícuota: 21,00 %");
+    EXPECT_EQ(abrirNodo("frm708PagoCuenta"), "frm708PagoCuenta|Pagos a Cuenta|-");
+    EXPECT_EQ(abrirNodo("frm708Saldos"), "frm708Saldos|Saldo a Pagar|-");  // its figures are checked on its own
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+    EXPECT_TRUE(imagenesDelArbol().contains("frm708Saldos=lleno"));
+}
+
+// The rooms' list is checked on its screen, with the same tester.
+TEST(Modelos708, LaListaDeEntradasEsUnModeloCorrectoConLosImportesComoSeEscriben)
+{
+    ModeloImpuesto entradas;
+    QAbstractItemModelTester probador(&entradas, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    entradas.cambiarFilas({LineaImpuesto{1, 2, 1250.5, 12345}, LineaImpuesto{1, 2, 0.5, 3}});
+    EXPECT_EQ(entradas.index(0, 0).data().toString(), "1250,50");
+    EXPECT_EQ(entradas.index(0, 1).data().toString(), "12.345");
+    EXPECT_EQ(entradas.index(1, 0).data().toString(), ",50");
+    EXPECT_EQ(entradas.index(1, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(entradas.buscar(0.5), 1);
+    EXPECT_EQ(entradas.buscar(0.51), -1);
+}
+
+TEST_F(SolicitudTipica, DeLaDeclaracionNuevaAlArchivoEnCd)
+{
+    abrir(708);
+    pulsar("cmdNuevo");
+    escribir("txtMesFiscal", QStringLiteral("03"));
+    escribir("txtAñoFiscal", QStringLiteral("2004"));
+    pulsar("cmdAceptar");
+    ASSERT_EQ(filasDDJJ(), QStringList{"200403/0/708/10/2004-04-10 09:47:15"});
+
+    abrirSeccion(QStringLiteral("frm708ListadoSalas"), [&](QWidget* salas) {
+        agregarSala(salas, QStringLiteral("Cine Ópera"), QStringLiteral("Av. Corrientes 860"), QStringLiteral("1234"));
+        agregarSala(salas, QStringLiteral("Atlas Flores"), QStringLiteral("Rivadavia 7000"), QStringLiteral("000789"));
+        venderEntradas(salas, QStringLiteral("Cine Ópera"), "Primero", {{"5,50", "100"}, {"10", "3"}});
+        venderEntradas(salas, QStringLiteral("Cine Ópera"), "Tercero", {{"12,75", "40"}});
+        venderEntradas(salas, QStringLiteral("Atlas Flores"), "Primero", {{"8", "250"}});
+        venderEntradas(salas, QStringLiteral("Atlas Flores"), "Segundo", {{"8,00", "10"}});
+        test::pulsar(salas, "cmdSalir");
+    });
+
+    abrirSeccion(QStringLiteral("frm708PagoCuenta"), [&](QWidget* pagos) {
+        test::pulsar(pagos, "CmdNuevo");
+        test::escribir(pagos, "txtuno", QStringLiteral("10"));
+        test::escribir(pagos, "txttres", QStringLiteral("5,5"));
+        test::pulsar(pagos, "cmdAceptar");
+        test::pulsar(pagos, "cmdSalir");
+    });
+
+    const QString pdf = salida.filePath(QStringLiteral("f708.pdf"));
+    QStringList saldos;
+    abrirSeccion(QStringLiteral("frm708Saldos"), [&](QWidget* saldo) {
+        for (const char* caja : {"txtTotalImpuestoDeclarado", "TxtPagoCuenta", "txtSaldoPendienteIngreso"})
+            saldos += test::texto(saldo, caja);
+        ASSERT_TRUE(test::hijo<QAbstractButton>(*saldo, "cmdFormulario")->isEnabled());
+        // The preview saved as a PDF through the print screen's own dialog.
+        alAparecerModal([&](QWidget* impresion) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return test::hijo<QWidget>(*impresion, "cmdPdf")->isEnabled(); }, 10000));
+            test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+                dialogo->setDirectory(salida.path());
+                test::hijo<QLineEdit>(*dialogo, "fileNameEdit")->setText(QStringLiteral("f708.pdf"));
+                static_cast<QDialog*>(dialogo)->accept();
+            });
+            test::pulsar(impresion, "cmdPdf");
+            test::pulsar(impresion, "cmdSalir");
+        });
+        test::pulsar(saldo, "cmdFormulario");
+        test::alAparecerModalDe<frmGenerar>([&](frmGenerar* destino) {
+            destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD.path());
+            test::hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+            test::pulsar(destino, "cmdAceptar");
+            test::pulsar(destino, "cmdSalir");
+        });
+        test::pulsar(saldo, "cmdGenerar");
+        test::pulsar(saldo, "cmdSalir");
+    });
+    EXPECT_EQ(saldos, (QStringList{"288,18", "15,5", "272,68"}));
+    EXPECT_EQ(mensajes.mensajes.count(QStringLiteral("Información: El proceso finalizó correctamente.")), 1)
+        << mensajes.mensajes.join('|').toStdString();
+
+    // The form carries the figures and the verification number of the file.
+    ASSERT_TRUE(QFileInfo(pdf).size() > 0);
+    const QString textoPdf = test::textoDelPdf(pdf).value_or(QString());
+    for (const char* esperado : {"30-70451826-5", "03/2004", "288,18", "15,50", "272,68", "715773"})
+        EXPECT_TRUE(textoPdf.contains(QString::fromUtf8(esperado))) << esperado;
+
+    // The file decodes to exactly the records of the layouts.
+    const QString cd = carpetaCD.filePath(QStringLiteral("715773F07083070451826520040300.dat"));
+    const ResultadoVerificacion leido = VerificarPresentacion({cd});
+    ASSERT_TRUE(leido.valido) << leido.problema.toStdString();
+    EXPECT_EQ(leido.cabecera, QStringLiteral("HEAD10 01 01 000019"));
+    EXPECT_EQ(leido.registros.join('\n') + "\r\n",
+              QString::fromLatin1(test::leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0708_esperado.dat"))));
+    EXPECT_TRUE(test::salidaDelVerificador(instalacion.carpetaPrograma(), {cd})
+                    .startsWith(QStringLiteral("Archivo válido: 19 registros.")));
+}

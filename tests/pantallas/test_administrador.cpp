@@ -1,0 +1,310 @@
+#include "core/clave.h"
+#include "core/contextos_ayuda.h"
+#include "core/inicio.h"
+#include "declarations/pantallas/modelo_ddjj.h"
+#include "declarations/pantallas/registro_secciones.h"
+#include "pantalla_de_prueba.h"
+#include "shell/mdi_principal.h"
+#include "support/archivos.h"
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+using namespace veluma;
+
+namespace {
+
+// The main window and the declaration manager it opens for each form.
+class Administrador : public veluma::test::PantallaDePrueba {
+protected:
+    void SetUp() override
+    {
+        PantallaDePrueba::SetUp();
+        sesion.rutaAyuda = sesion.instalacion.rutaAyuda();
+    }
+
+    // Nuevo, Modificar, Eliminar, Copiar, Aceptar, Cancelar, Salir: which are shown.
+    QString botonesVisibles()
+    {
+        return botones(
+            {"cmdNuevo", "cmdModificar", "cmdEliminar", "cmdCopiar", "cmdAceptar", "cmdCancelar", "cmdSalir"});
+    }
+    bool visible(const char* nombre) { return control(nombre)->isVisibleTo(pantalla); }
+
+    static QAction* accion(QWidget& ventana, const char* nombre)
+    {
+        auto* encontrada = ventana.findChild<QAction*>(QString::fromLatin1(nombre));
+        EXPECT_NE(encontrada, nullptr) << nombre;
+        return encontrada;
+    }
+};
+
+const QString kHora = QStringLiteral("2026-12-06 10:30:00");
+
+}  // namespace
+
+TEST_F(Administrador, Formulario708CreaModificaYEliminaConLosBotonesDeCadaEstado)
+{
+    abrir(708);
+    EXPECT_EQ(pantalla->windowTitle(), "Formulario 708 Entradas Cinematográficas");
+    EXPECT_FALSE(menu.isEnabled());
+    EXPECT_EQ(control<QLabel>("lblCampo1")->text(), "Alícuota:");
+    EXPECT_FALSE(visible("fraServicio"));
+    EXPECT_EQ(botonesVisibles(), "N-----S");
+
+    pulsar("cmdNuevo");
+    EXPECT_EQ(botonesVisibles(), "----AC-");
+    EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), "10");
+    EXPECT_FALSE(control("TreDDJJ")->isEnabled());
+    EXPECT_TRUE(control("txtMesFiscal")->hasFocus());
+    escribir("txtMesFiscal", "5");
+    escribir("txtAñoFiscal", "2004");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(filasDDJJ(), QStringList{"200405/0/708/10/" + kHora});
+    EXPECT_EQ(filasDeLaLista(), QStringList{"05/2004 0"});
+    EXPECT_EQ(botonesVisibles(), "NME---S");
+    EXPECT_TRUE(control("cmdModificar")->isEnabled());
+    EXPECT_EQ(sesion.declaracion.periodo, 200405);
+
+    // A rate change replaces the row with a new time; the rooms stay, and the key carries the new rate.
+    sala("Sala 1", "Calle 1", "1");
+    reloj = reloj.addSecs(3600);
+    pulsar("cmdModificar");
+    EXPECT_FALSE(control("txtMesFiscal")->isEnabled());
+    EXPECT_FALSE(control("cboSecuencia")->isEnabled());
+    EXPECT_TRUE(control("txtCampo1")->hasFocus());
+    escribir("txtCampo1", "21,5");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(filasDDJJ(), QStringList{"200405/0/708/21.5/2026-12-06 11:30:00"});
+    EXPECT_EQ(sesion.declaracion.campo1, "21.5");
+    EXPECT_TRUE(imagenesDelArbol().contains("frm708ListadoSalas=lleno")) << imagenesDelArbol().join(',').toStdString();
+    EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), "21,50");
+
+    // A rate the field cannot hold: the message, and the row as it was.
+    pulsar("cmdModificar");
+    escribir("txtCampo1", "150");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: La Alícuota debe ser un número entre 0 y 100, con hasta dos "
+                                             "decimales"});
+    EXPECT_EQ(botonesVisibles(), "----AC-");
+    pulsar("cmdCancelar");
+    EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), "21,50");
+    EXPECT_EQ(filasDDJJ(), QStringList{"200405/0/708/21.5/2026-12-06 11:30:00"});
+
+    // Deleting the only declaration (its rows go with it, as the data tests check) hides the buttons that need a row.
+    mensajes.mensajes.clear();
+    pulsar("cmdEliminar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Advertencia: ¿Desea eliminar la Declaración Jurada seleccionada?"});
+    EXPECT_TRUE(filasDDJJ().isEmpty());
+    EXPECT_EQ(botonesVisibles(), "N-----S");
+    EXPECT_TRUE(control<QLineEdit>("txtMesFiscal")->text().isEmpty());
+}
+
+TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
+{
+    abrir(617);
+    auto* lista = control<QTableView>("GridDDJJ");
+    QAbstractItemModelTester probador(lista->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_TRUE(visible("fraServicio"));
+    EXPECT_FALSE(visible("fraCampo1"));
+    EXPECT_EQ(control<QRadioButton>("optServicio_1")->text(), "Servicio de Radio");
+    crear("05", "2004", 0, {}, 1);
+    crear("05", "2004", 0, {}, 0);
+    crear("06", "2004", 2, {}, 0);
+    crear("05", "2004", 0, {}, 1);  // the Radio one again: refused, still editing
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: La Declaración Jurada que intenta ingresar ya existe."});
+    EXPECT_EQ(botonesVisibles(), "----AC-");
+    pulsar("cmdCancelar");
+    EXPECT_EQ(filasDDJJ(), (QStringList{"200405/0/617/307/" + kHora, "200405/0/617/306/" + kHora,
+                                         "200406/2/617/306/" + kHora}));
+    EXPECT_EQ(filasDeLaLista(), (QStringList{"06/2004 2", "05/2004 0", "05/2004 0"}));
+    EXPECT_EQ(botonesVisibles(), "NMEC--S");
+    EXPECT_FALSE(control("cmdModificar")->isEnabled());
+
+    // Choosing the Radio declaration makes its service part of the session's key.
+    const int radio = static_cast<ModeloDDJJ*>(lista->model())->buscar(200405, 0, "307");
+    lista->setCurrentIndex(lista->model()->index(radio, 0));
+    EXPECT_EQ(sesion.declaracion.campo1, "307");
+    EXPECT_TRUE(control<QRadioButton>("optServicio_1")->isChecked());
+
+    // Deleting the Radio declaration leaves the TV one of the same period; Copiar says it is not here yet.
+    pulsar("cmdEliminar");
+    EXPECT_EQ(filasDDJJ(), (QStringList{"200405/0/617/306/" + kHora, "200406/2/617/306/" + kHora}));
+    mensajes.mensajes.clear();
+    pulsar("cmdCopiar");
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: " + textoPantallaNoDisponible()});
+}
+
+TEST_F(Administrador, Formulario618CodigoDelInstitutoEstadosDelArbolYSeccionesQueFaltan)
+{
+    abrir(618);
+    EXPECT_EQ(control<QLabel>("lblCampo1")->text(), "Código del Instituto:");
+    abrirSeccion(QStringLiteral("frm618Ingresos2"));
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No hay ninguna DDJJ seleccionada."});
+
+    crear("05", "2004", 1, QStringLiteral(" 0123 "));
+    crear("05", "2004", 1, QStringLiteral("O'Higgins"));
+    EXPECT_EQ(filasDDJJ(), (QStringList{"200405/1/618/0123/" + kHora, "200405/1/618/O'Higgins/" + kHora}));
+    EXPECT_EQ(sesion.declaracion.campo1, "O'Higgins");
+
+    for (const char* sql : {"INSERT INTO [618Ingresos](CUIT, Periodo, Secuencia, CodInstituto, TipoIngreso, Dia) "
+                            "VALUES (?, 200405, 1, 'O''Higgins', 0, 3)",
+                            "INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
+                            "VALUES (?, 200405, 1, 'O''Higgins')"})
+        sesion.base.prepare(QString::fromUtf8(sql)).bindAll(sesion.cuit).run();
+    pulsar("cmdNuevo");
+    pulsar("cmdCancelar");
+    EXPECT_EQ(imagenesDelArbol(),
+              (QStringList{"Detalle=abierto", "frm618Ingresos1=lleno", "frm618Ingresos2=vacio", "Resultado=abierto",
+                           "frm618TotalPercepcionesEfectuadas=lleno", "frm618TotalADepositar=lleno"}));
+
+    // A root opens nothing; a section this version has no screen for says so.
+    mensajes.mensajes.clear();
+    abrirSeccion(QStringLiteral("Detalle"));
+    EXPECT_TRUE(mensajes.mensajes.isEmpty());
+    auto* arbol = control<QTreeWidget>("TreDDJJ");
+    arbol->setCurrentItem(test::nodoDeClave(*arbol, QStringLiteral("frm618Ingresos1")));
+    QTest::keyClick(arbol, Qt::Key_Return);
+    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: " + textoPantallaNoDisponible()});
+}
+
+TEST_F(Administrador, ElTecladoLlevaDeUnCampoAlOtroYUnBorradoQueNoSeConfirmaOFallaNoBorraNada)
+{
+    abrir(708);
+    QTest::keyClick(pantalla, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(botonesVisibles(), "----AC-");
+    QTest::keyClicks(control("txtMesFiscal"), "07");  // two digits of month move on to the year
+    EXPECT_TRUE(control("txtAñoFiscal")->hasFocus());
+    QTest::keyClicks(control("txtAñoFiscal"), "2005");
+    QTest::keyClick(control("txtAñoFiscal"), Qt::Key_Escape);
+    EXPECT_EQ(botonesVisibles(), "N-----S");
+    EXPECT_TRUE(filasDDJJ().isEmpty());
+
+    crear("07", "2005", 0, "10");
+    mensajes.respuestas = {false};
+    QTest::keyClick(control("GridDDJJ"), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(filasDDJJ().size(), 1);
+
+    // Confirmed, a deletion that fails on the way says so and leaves the declaration.
+    sala("Sala 1", "Calle 1", "1");
+    sesion.base.execute(QStringLiteral(
+        "CREATE TEMP TRIGGER bloqueo BEFORE DELETE ON [708Salas] BEGIN SELECT RAISE(ABORT, 'sala bloqueada'); END"));
+    mensajes.mensajes.clear();
+    pulsar("cmdEliminar");
+    EXPECT_EQ(mensajes.mensajes.value(1), "Veluma: Ha ocurrido el error 0 con la siguiente descripción : \r\n"
+                                          "Un valor no cumple las reglas de la base de datos. (sala bloqueada)");
+    EXPECT_EQ(filasDDJJ().size(), 1);
+    EXPECT_EQ(filasDeLaLista(), QStringList{"07/2005 0"});
+}
+
+TEST_F(Administrador, BannerMenusYValoresDeLaSesion)
+{
+    sesion.contribuyente = {};  // the main window reads it
+    mdiPrincipal principal(sesion, mensajes);
+    EXPECT_EQ(principal.windowTitle(), " VELUMA");
+    EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
+              "C.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300");
+    // The session's taxpayer is read again; its addresses are checked with the taxpayer.
+    EXPECT_EQ(sesion.contribuyente.denominacion, "Cines del Plata S.A.");
+
+    QStringList menus;
+    for (QAction* menu : principal.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items += item->objectName() + '=' + item->text();
+        menus += menu->menu()->objectName() + '=' + menu->text() + " [" + items.join(", ") + ']';
+    }
+    EXPECT_EQ(menus, (QStringList{
+                         "mnuArchivo=&Archivo [mnuSalir=&Salir]",
+                         "mnuFormulario=&Impuestos [mnu708=Entradas Cinematográficas, mnu617=Servicios de "
+                         "Radiodifusión, mnu618=Videogramas Grabados]",
+                         "mnuAyuda=A&yuda [mnuContenido=Contenido, mnuAcerca=Acerca de]",
+                         "mnuherr=&Herramientas [mnucalc=&Calculadora, mnubackup=Configuración de &Backup]",
+                     }));
+}
+
+TEST_F(Administrador, LaDenominacionLargaSeCortaEnElBannerYUnContribuyenteDesconocidoNoAbreLaSesion)
+{
+    sesion.cuit = instalacion.cuits().at(3);
+    {
+        mdiPrincipal principal(sesion, mensajes);
+        EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
+                  "C.U.I.T Nº 30708251638   Denominación: " + sesion.contribuyente.denominacion.left(60)
+                      + "   Actividad: 602200");
+        EXPECT_GT(sesion.contribuyente.denominacion.size(), 60);
+    }
+    sesion.cuit = QStringLiteral("20-00000000-'1");
+    EXPECT_THROW(mdiPrincipal principal(sesion, mensajes), Error);
+}
+
+TEST_F(Administrador, ElMenuDeImpuestosSeBloqueaMientrasHayUnFormularioAbierto)
+{
+    mdiPrincipal principal(sesion, mensajes);
+    principal.show();
+    QAction* impuestos = principal.findChild<QMenu*>("mnuFormulario")->menuAction();
+    accion(principal, "mnu708")->trigger();
+    ASSERT_NE(principal.administrador(), nullptr);
+    EXPECT_EQ(sesion.formulario, 708);
+    EXPECT_EQ(principal.administrador()->windowTitle(), "Formulario 708 Entradas Cinematográficas");
+    EXPECT_FALSE(impuestos->isEnabled());
+
+    principal.administrador()->findChild<QToolButton*>("cmdSalir")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(impuestos->isEnabled());
+    EXPECT_EQ(principal.administrador(), nullptr);
+
+    accion(principal, "mnu617")->trigger();
+    ASSERT_NE(principal.administrador(), nullptr);
+    EXPECT_EQ(sesion.formulario, 617);
+    EXPECT_EQ(principal.administrador()->windowTitle(), "Formulario 617 Servicios de Radiodifusión");
+    EXPECT_FALSE(impuestos->isEnabled());
+    principal.administrador()->close();  // any other way out gives the menu back too
+    EXPECT_TRUE(impuestos->isEnabled());
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
+
+TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
+{
+    veluma::test::crearDeclaracion708(sesion);
+    {
+        mdiPrincipal principal(sesion, mensajes);
+        principal.show();
+        accion(principal, "mnu708")->trigger();
+        QSignalSpy cerrada(&principal, &mdiPrincipal::sesionCerrada);
+        accion(principal, "mnuSalir")->trigger();
+        ASSERT_EQ(cerrada.count(), 1);
+        EXPECT_FALSE(sesion.base.isOpen());
+        principal.close();  // a second close does not run the sequence again
+        EXPECT_EQ(cerrada.count(), 1);
+    }
+    EXPECT_THROW(Database::open(sesion.instalacion.rutaBaseTrabajo(), contrasenaBase()), DbError);
+
+    veluma::test::abrirSesion(sesion, mensajes);
+    EXPECT_EQ(veluma::test::filasDeConsulta(sesion.base, "SELECT PERIODO, FORMULARIO, CAMPO1 FROM DDJJ"),
+              QStringList{"200403|708|10"});
+}
+
+TEST_F(Administrador, AcercaDeYLaAyudaDeCadaPantalla)
+{
+    mdiPrincipal principal(sesion, mensajes);
+    principal.show();
+    QString titulo;
+    veluma::test::alAparecerModal([&](QWidget* acerca) {
+        titulo = acerca->windowTitle();
+        acerca->findChild<QAbstractButton*>("cmdAceptar")->click();
+    });
+    accion(principal, "mnuAcerca")->trigger();
+    EXPECT_EQ(titulo, "Acerca de VELUMA");
+
+    // Every help context the screens use has its section in the help document.
+    const QString ayuda = QString::fromUtf8(veluma::test::leerArchivo(sesion.rutaAyuda));
+    for (int contexto :
+         {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaRespaldo, kAyudaAcerca, kAyudaGenerar, kAyudaImpresion,
+          kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708, kAyudaSaldos708})
+        EXPECT_TRUE(ayuda.contains(QStringLiteral("name=\"contexto%1\"").arg(contexto))) << contexto;
+}
