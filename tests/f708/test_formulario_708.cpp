@@ -268,14 +268,14 @@ TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
         {"5,50", "0", entradasCero},
         {"5,50", "-3", entradasCero},
         {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
-        {"5,50", "2147483648", "La cantidad de Entradas vendidas no puede superar 2.147.483.647."},
+        {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
     };
     for (const auto& caso : casos)
         EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
-    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("2147483647"));
+    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
     EXPECT_EQ(bien.problema, QString());
     EXPECT_EQ(bien.precioVenta, 1234.5);
-    EXPECT_EQ(bien.entradas, 2147483647.0);
+    EXPECT_EQ(bien.entradas, 999999.0);
 
     // Payments: amounts not negative, up to four decimals.
     const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});

@@ -229,12 +229,13 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
 
     EXPECT_EQ(leerArchivo(rutaBase()), antes);
 
-    // Refused with the reason, the database scrambled again.
+    // Nothing declared, as the balance screen would not allow: refused with the reason, the database scrambled
+    // again.
     const Corrida sinSalas = correr(argumentos() << QStringLiteral("--pdf") << pdf());
     EXPECT_EQ(sinSalas.codigo, 1);
     EXPECT_EQ(sinSalas.salida, QString());
-    EXPECT_TRUE(sinSalas.errores.contains(QStringLiteral(
-        "Información: La generación no se efectuó por el siguiente motivo:\\r\\n\\r\\nNo tiene Salas ingresadas.")))
+    EXPECT_TRUE(sinSalas.errores.contains(
+        QStringLiteral("Información: La declaración jurada no tiene impuesto determinado: no hay nada que presentar.")))
         << sinSalas.errores.toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
 
@@ -245,6 +246,28 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
                        "para el período 04/2004, secuencia 0 - Original.")))
         << otroPeriodo.errores.toStdString();
     EXPECT_EQ(archivosEn(destino()), QStringList());
+    esperarBaseMezclada();
+}
+
+// Ended by a signal while it works, it still closes the database and releases the lock first.
+TEST_F(Lote, UnaSenalDeTerminarEsperaElCierre)
+{
+    prepararBase();
+    QProcess proceso;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("TMPDIR"), temporal.path());
+    entorno.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    proceso.setProcessEnvironment(entorno);
+    proceso.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-lote"), argumentos());
+    const QString bloqueo = temporal.filePath(QStringLiteral("veluma.lock"));
+    while (!QFile::exists(bloqueo) && proceso.state() != QProcess::NotRunning)
+        proceso.waitForFinished(1);
+    proceso.terminate();
+    ASSERT_TRUE(proceso.waitForFinished(120000));
+    EXPECT_EQ(proceso.exitStatus(), QProcess::CrashExit);  // ended by the signal, as the caller expects
+    EXPECT_TRUE(QString::fromUtf8(proceso.readAllStandardError())
+                    .contains("Información: El proceso fue interrumpido; la base de datos quedó cerrada."));
+    EXPECT_FALSE(QFile::exists(bloqueo));
     esperarBaseMezclada();
 }
 
