@@ -17,8 +17,19 @@ constexpr qint64 kBloque = 1024;
 
 }  // namespace
 
+QString textoDestinoSinEscritura(const QString& carpeta)
+{
+    return QStringLiteral("No se puede escribir en la carpeta de destino %1: la carpeta o el disco no admite "
+                          "escritura.")
+        .arg(carpeta);
+}
+
 qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensajes, AvisoDeAvance& avance)
 {
+    if (const QString carpeta = QFileInfo(destino).absolutePath(); !QFileInfo(carpeta).isWritable()) {
+        mensajes.MensajeInformacion(textoDestinoSinEscritura(carpeta));
+        return 0;
+    }
     if (QFileInfo::exists(destino)
         && mensajes.PreguntaSiNo(QStringLiteral("El archivo ya existe en la unidad destino. Desea reemplazarlo?"),
                                  Respuesta::No)
@@ -28,7 +39,11 @@ qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensaje
     QFile fuente(origen);
     QSaveFile copia(destino);
     const auto fallar = [&](const QFileDevice& archivo) -> qint64 {
-        const QString motivo = archivo.errorString();
+        const QString motivo = &archivo == &fuente
+                                   ? QStringLiteral("No se pudo leer el archivo generado %1: %2.")
+                                         .arg(origen, archivo.errorString())
+                                   : QStringLiteral("No se pudo escribir el archivo %1: %2.")
+                                         .arg(destino, archivo.errorString());
         fuente.close();
         copia.cancelWriting();  // the temporary copy goes with `copia`
         mensajes.MensajeInformacion(motivo);
@@ -62,6 +77,10 @@ void ViaEstandard(const QString& carpeta, const QString& nombreDestino, const QS
 {
     if (carpeta.isEmpty()) {
         mensajes.MensajeInformacion(QStringLiteral("No se ha especificado correctamente el destino"));
+        return;
+    }
+    if (!QFileInfo(carpeta).isWritable()) {
+        mensajes.MensajeInformacion(textoDestinoSinEscritura(carpeta));
         return;
     }
     const QString destino = carpeta + QLatin1Char('/') + nombreDestino;

@@ -14,6 +14,10 @@ class Mensajes;
 // failure leaves no part of it behind and an earlier `destino` untouched.
 qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensajes, AvisoDeAvance& avance);
 
+// What the user is told when `carpeta` does not admit writing (a read-only
+// disk or folder), before anything is asked or copied.
+QString textoDestinoSinEscritura(const QString& carpeta);
+
 // Copies the work folder's submission file into the folder chosen for a CD
 // as `nombreDestino`, and tells the user how it ended.
 void ViaEstandard(const QString& carpeta, const QString& nombreDestino, const QString& carpetaTrabajo,

@@ -220,6 +220,11 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
     sinDestino.last() = temporal.filePath(QStringLiteral("no-existe"));
     EXPECT_EQ(correr(sinDestino).errores.trimmed(),
               QStringLiteral("Atención: No existe la carpeta de destino %1.").arg(sinDestino.last()));
+    sinDestino.last() = rutaBase();
+    EXPECT_EQ(correr(sinDestino).errores.trimmed(),
+              QStringLiteral("Atención: El destino %1 es un archivo: indique una carpeta.").arg(rutaBase()));
+    EXPECT_EQ(correr(argumentos().replaceInStrings("200403", "000001")).errores.trimmed(),
+              "Atención: El Periodo Fiscal no puede ser inferior al 01/1994.");
 
     // A folder without an installation gets no working database of its own.
     QStringList otraCarpeta = argumentos();

@@ -79,8 +79,13 @@ QString problemaDeCarpetas(const OpcionesLote& opciones, const Instalacion& inst
         return QStringLiteral("No existe la base de datos de trabajo %1: el programa todavía no se usó en esa "
                               "instalación.")
             .arg(instalacion.rutaBaseTrabajo());
-    if (!QFileInfo(opciones.destino).isDir())
+    const QFileInfo destino(opciones.destino);
+    if (destino.exists() && !destino.isDir())
+        return QStringLiteral("El destino %1 es un archivo: indique una carpeta.").arg(opciones.destino);
+    if (!destino.isDir())
         return QStringLiteral("No existe la carpeta de destino %1.").arg(opciones.destino);
+    if (!destino.isWritable())
+        return textoDestinoSinEscritura(opciones.destino);
     if (!opciones.pdf.isEmpty() && !QFileInfo(QFileInfo(opciones.pdf).absolutePath()).isDir())
         return QStringLiteral("No existe la carpeta del archivo PDF %1.").arg(opciones.pdf);
     return QString();
@@ -160,6 +165,11 @@ ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes)
     const Formulario* formulario = buscarFormulario(opciones.formulario);
     if (!formulario || !formulario->tieneLiquidacion()) {
         mensajes.MensajeInformacion(textoSinPresentacion(opciones.formulario));
+        return resultado;
+    }
+    if (opciones.periodo < formulario->periodoMinimo()) {
+        mensajes.MensajeAtencion(QStringLiteral("El Periodo Fiscal no puede ser inferior al %1.")
+                                     .arg(textoPeriodoImpreso(formulario->periodoMinimo())));
         return resultado;
     }
     Sesion sesion(instalacionDeCarpeta(opciones.instalacion));
