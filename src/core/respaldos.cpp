@@ -35,6 +35,15 @@ QString nombreBase(const Instalacion& instalacion)
     return QFileInfo(instalacion.nombreBaseTrabajo()).completeBaseName();
 }
 
+// What was being done, and why it failed when the file says so: a device
+// without a recorded error has only "Unknown error" to tell.
+QString conMotivo(const QString& accion, const QFileDevice& archivo)
+{
+    if (archivo.error() == QFileDevice::NoError)
+        return accion;
+    return accion + QStringLiteral(" (") + archivo.errorString() + QLatin1Char(')');
+}
+
 // Copies beside the final name, forces the copy to the disk and renames it
 // over the final name, so that name holds the old copy or the whole new one.
 // Returns why it failed, or nothing.
@@ -42,19 +51,19 @@ QString copiarSobre(const QString& origen, const QString& destino)
 {
     QFile entrada(origen);
     if (!entrada.open(QIODevice::ReadOnly))
-        return QStringLiteral("no se pudo leer la base de datos (") + entrada.errorString() + QLatin1Char(')');
+        return conMotivo(QStringLiteral("no se pudo leer la base de datos"), entrada);
     const QFileInfo destinoFinal(destino);
     QTemporaryFile copia(destinoFinal.absolutePath() + QStringLiteral("/.") + destinoFinal.fileName()
                          + QStringLiteral(".XXXXXX"));
     if (!copia.open())
-        return QStringLiteral("no se pudo crear la copia (") + copia.errorString() + QLatin1Char(')');
+        return conMotivo(QStringLiteral("no se pudo crear la copia"), copia);
     const QString rutaCopia = copia.fileName();  // gives the file its name on disk
     while (!entrada.atEnd()) {
         const QByteArray bloque = entrada.read(kBloqueCopia);
         if (bloque.isEmpty())
-            return QStringLiteral("no se pudo leer la base de datos (") + entrada.errorString() + QLatin1Char(')');
+            return conMotivo(QStringLiteral("no se pudo leer la base de datos"), entrada);
         if (copia.write(bloque) != bloque.size())
-            return QStringLiteral("no se pudo escribir la copia (") + copia.errorString() + QLatin1Char(')');
+            return conMotivo(QStringLiteral("no se pudo escribir la copia"), copia);
     }
     if (!copia.flush() || !sincronizarArchivo(copia))
         return QStringLiteral("no se pudo asegurar la copia en el disco");
