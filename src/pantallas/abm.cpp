@@ -45,6 +45,8 @@ QTableView* crearGrilla(QWidget* padre, const QString& nombre, QAbstractItemMode
     grilla->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grilla->verticalHeader()->hide();
     grilla->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the list for the next control instead of walking its cells.
+    grilla->setTabKeyNavigation(false);
     return grilla;
 }
 

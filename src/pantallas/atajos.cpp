@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTableView>
+#include <QTreeView>
 #include <optional>
 
 namespace veluma {
@@ -51,6 +53,22 @@ bool disponible(const QWidget& pantalla, const QWidget& control)
     return control.isVisibleTo(&pantalla) && control.isEnabled();
 }
 
+// The screen's only visible view of type T, for a list or tree not named by the convention.
+template <class T>
+QWidget* unicaVista(const QWidget& pantalla)
+{
+    QWidget* unica = nullptr;
+    const auto vistas = pantalla.findChildren<T*>();
+    for (T* vista : vistas) {
+        if (!vista->isVisibleTo(&pantalla))
+            continue;
+        if (unica)
+            return nullptr;
+        unica = vista;
+    }
+    return unica && unica->isEnabled() ? unica : nullptr;
+}
+
 QWidget* controlDe(const QWidget& pantalla, const Destino& destino)
 {
     if (destino.boton) {
@@ -62,14 +80,13 @@ QWidget* controlDe(const QWidget& pantalla, const Destino& destino)
     }
     const auto controles = pantalla.findChildren<QWidget*>();
     for (QWidget* control : controles)
-        if (control->objectName().compare(QLatin1String(destino.control), Qt::CaseInsensitive) == 0
-            && disponible(pantalla, *control))
-            return control;
-    return nullptr;
+        if (control->objectName().compare(QLatin1String(destino.control), Qt::CaseInsensitive) == 0)
+            return disponible(pantalla, *control) ? control : nullptr;
+    return qstrcmp(destino.control, "arbol") == 0 ? unicaVista<QTreeView>(pantalla) : unicaVista<QTableView>(pantalla);
 }
 
-// Sees every key released inside the screen before its controls act on it,
-// so shortcuts work from any field.
+// Sees every key pressed inside the screen before its controls act on it,
+// so shortcuts work from any field, whichever key the user lets go first.
 class FiltroAtajos : public QObject {
 public:
     explicit FiltroAtajos(QWidget& pantalla) : QObject(&pantalla), pantalla_(pantalla)
@@ -80,20 +97,30 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
-        if (evento->type() != QEvent::KeyRelease || !objeto->isWidgetType())
+        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
             return false;
         auto* receptor = static_cast<QWidget*>(objeto);
         if (receptor != &pantalla_ && !pantalla_.isAncestorOf(receptor))
             return false;
         auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (tecla->isAutoRepeat())
+        const std::optional<Destino> destino = destinoDeTecla(tecla->key(), tecla->modifiers());
+        if (!destino || tecla->isAutoRepeat() || reenviando_)
             return false;
-        // Handled once: the release goes no further once a shortcut acted.
+        if (!destino->boton) {
+            // The letter reaches the field first, as it always has; then the focus moves.
+            reenviando_ = true;
+            QCoreApplication::sendEvent(objeto, evento);
+            reenviando_ = false;
+            AtajosTeclado(tecla->key(), tecla->modifiers(), pantalla_);
+            return true;
+        }
+        // Handled once: the press goes no further once a shortcut acted.
         return AtajosTeclado(tecla->key(), tecla->modifiers(), pantalla_);
     }
 
 private:
     QWidget& pantalla_;
+    bool reenviando_ = false;
 };
 
 }  // namespace

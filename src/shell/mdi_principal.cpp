@@ -14,6 +14,7 @@
 #include "shell/frm_acerca.h"
 #include "shell/frm_configuracion_backup.h"
 #include "shell/logotipo.h"
+#include "shell/prioridad_pantalla.h"
 #include "shell/visor_ayuda.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ mdiPrincipal::mdiPrincipal(Sesion& sesion, Mensajes& mensajes, QWidget* parent)
     crearMenu();
     ponerContextoAyuda(*this, kAyudaPrincipal);
     new AyudaContextual(sesion_.rutaAyuda, mensajes_, kAyudaPrincipal, this);
+    new PrioridadDeLaPantalla(*area_);
     MDIForm_Load();
     resize(1024, 720);
 }

@@ -327,6 +327,10 @@ void frmDDJJ::HabilitarEdicion(bool editando)
     txtAnioFiscal_->setEnabled(claveLibre);
     cboSecuencia_->setEnabled(claveLibre);
     fraServicio_->setEnabled(claveLibre);
+    // Leaving the fields, whose control just went grey: the keys must still
+    // reach the screen, so the focus goes to the list, or the tree without one.
+    if (navegando && (!focusWidget() || !focusWidget()->isEnabled()))
+        (filas ? static_cast<QWidget*>(GridDDJJ_) : TreDDJJ_)->setFocus();
 }
 
 void frmDDJJ::CmdNuevo_Click()
