@@ -9,6 +9,7 @@
 #include "core/esquema.h"
 #include "core/vinculos.h"
 #include "support/archivos.h"
+#include "support/errores.h"
 #include "support/filas.h"
 #include "support/sesion_de_prueba.h"
 
@@ -25,11 +26,10 @@ TEST(Arranque, LineaDeComandosArchivosClaveYSeparadores)
     EXPECT_EQ(cuitDeArgumentos({}), "");
 
     const Instalacion instalacion("/opt/kelt/veluma", "veluma", {2, 10, 3});
-    EXPECT_EQ(instalacion.rutaBaseAuxiliar(), "/opt/kelt/veluma/Si021003.mdb");
-    EXPECT_EQ(instalacion.rutaKelt(), "/opt/kelt/kelt.mdb");
-    EXPECT_EQ(instalacion.rutaSistema(), "/opt/kelt/sistema.mdb");
-    EXPECT_EQ(instalacion.rutaCompactacion(), "/opt/kelt/veluma/SBaseAux.mdb");
-    EXPECT_EQ(instalacion.carpetaTrabajo(), "/opt/kelt/veluma/trabajo/");
+    EXPECT_EQ(QStringList({instalacion.rutaBaseAuxiliar(), instalacion.rutaKelt(), instalacion.rutaSistema(),
+                           instalacion.rutaCompactacion(), instalacion.carpetaTrabajo()}),
+              QStringList({"/opt/kelt/veluma/Si021003.mdb", "/opt/kelt/kelt.mdb", "/opt/kelt/sistema.mdb",
+                           "/opt/kelt/veluma/SBaseAux.mdb", "/opt/kelt/veluma/trabajo/"}));
     EXPECT_EQ(Instalacion("/opt/kelt/veluma", "veluma", {1, 2, 3}, "/var/trabajo").carpetaTrabajo(), "/var/trabajo/");
 
     ConfigurarSeparadores();
@@ -75,13 +75,8 @@ TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
     ASSERT_TRUE(QFile::remove(instalacion.instalacion().rutaBaseAuxiliar()));
     Sesion sesion(instalacion.instalacion());
     MensajesGrabados mensajes;
-    try {
-        abrirSesion(sesion, mensajes);
-        FAIL() << "arrancó sin base auxiliar";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.descripcion(), QStringLiteral("No se encuentra el archivo de base de datos ")
-                                           + instalacion.instalacion().rutaBaseAuxiliar() + QLatin1Char('.'));
-    }
+    EXPECT_EQ(errorDe([&] { abrirSesion(sesion, mensajes); }),
+              "14: No se encuentra el archivo de base de datos " + instalacion.instalacion().rutaBaseAuxiliar() + '.');
     // The engine must not have made an empty auxiliary database in its place.
     EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaBaseAuxiliar()));
 }
@@ -225,12 +220,8 @@ TEST_F(Esquema, UnaBaseDeUnaVersionPosteriorSeRechazaSinTocarla)
     base.close();
     const QByteArray antes = leerArchivo(ruta());
     Sesion sesion(instalacion.instalacion());
-    try {
-        abrirSesion(sesion, mensajes);
-        FAIL() << "abrió una base de una versión posterior";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.descripcion().startsWith("La base de datos fue actualizada por una versión más reciente"));
-    }
+    EXPECT_TRUE(errorDe([&] { abrirSesion(sesion, mensajes); })
+                    .startsWith("1: La base de datos fue actualizada por una versión más reciente"));
     sesion.base.close();
     EXPECT_EQ(leerArchivo(ruta()), antes);
 }

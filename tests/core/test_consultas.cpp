@@ -59,8 +59,7 @@ TEST_F(Consultas, AgrupacionDeIngresosPorRangoDeConcepto)
         sesion.base.prepare(QStringLiteral("INSERT INTO [617LicenciasIngresoConceptos] (CUIT, Periodo, Secuencia, "
                                            "ImpServicio, CodigoLicencia, Concepto, FacturacionBruta) "
                                            "VALUES ('20-12345678-6', 200403, 0, 306, 1, ?, ?)"))
-            .bindAll(concepto, importe)
-            .run();
+            .bindAll(concepto, importe).run();
     }
     EXPECT_EQ(filas("SELECT * FROM [617ConsAgrupIngresos]"),
               QStringList{"1050|201.5|310|10|1571.5|20-12345678-6|200403|0|306|1"});

@@ -133,15 +133,6 @@ protected:
         emit control<QTreeWidget>("TreDDJJ")->itemDoubleClicked(nodo, 0);
     }
 
-    // A room of the session's declaration, stored as its screen stores it; its code.
-    qint32 sala(const QString& nombre, const QString& domicilio, const QString& incaa)
-    {
-        return agregarSala708(sesion, nombre, domicilio, incaa);
-    }
-    void linea(qint32 sala, int semana, double precio, double entradas)
-    {
-        agregarLinea708(sesion, sala, semana, precio, entradas);
-    }
     // "COD_SALA|NRO_SEMANA|PRECIO_VENTA|CANT" of every ticket line of May 2004.
     QStringList lineas()
     {

@@ -72,7 +72,7 @@ TEST_F(Administrador, Formulario708CreaModificaYEliminaConLosBotonesDeCadaEstado
     EXPECT_EQ(sesion.declaracion.periodo, 200405);
 
     // A rate change replaces the row with a new time; the rooms stay, and the key carries the new rate.
-    sala("Sala 1", "Calle 1", "1");
+    test::agregarSala708(sesion, "Sala 1", "Calle 1", "1");
     reloj = reloj.addSecs(3600);
     pulsar("cmdModificar");
     EXPECT_FALSE(control("txtMesFiscal")->isEnabled());
@@ -191,7 +191,7 @@ TEST_F(Administrador, ElTecladoLlevaDeUnCampoAlOtroYUnBorradoQueNoSeConfirmaOFal
     EXPECT_EQ(filasDDJJ().size(), 1);
 
     // Confirmed, a deletion that fails on the way says so and leaves the declaration.
-    sala("Sala 1", "Calle 1", "1");
+    test::agregarSala708(sesion, "Sala 1", "Calle 1", "1");
     sesion.base.execute(QStringLiteral(
         "CREATE TEMP TRIGGER bloqueo BEFORE DELETE ON [708Salas] BEGIN SELECT RAISE(ABORT, 'sala bloqueada'); END"));
     mensajes.mensajes.clear();

@@ -10,12 +10,9 @@ namespace veluma::test {
 // Keeps every message as "Título: texto" and answers questions as told.
 class MensajesGrabados : public veluma::Mensajes {
 public:
-    void MensajeInformacion(const QString& texto) override { anotar(QStringLiteral("Información"), texto); }
-    void MensajeAtencion(const QString& texto) override { anotar(QStringLiteral("Atención"), texto); }
-    bool ConfirmacionAdvertencia(const QString& texto) override
-    {
-        return preguntar(QStringLiteral("Advertencia"), texto);
-    }
+    void MensajeInformacion(const QString& texto) override { anotar("Información", texto); }
+    void MensajeAtencion(const QString& texto) override { anotar("Atención", texto); }
+    bool ConfirmacionAdvertencia(const QString& texto) override { return preguntar("Advertencia", texto); }
     veluma::Respuesta PreguntaSiNo(const QString& texto, veluma::Respuesta) override
     {
         return preguntar(veluma::tituloPrograma(), texto) ? veluma::Respuesta::Si : veluma::Respuesta::No;
@@ -26,18 +23,9 @@ public:
     }
     void MensajeSimple(const QString& texto) override { anotar(veluma::tituloPrograma(), texto); }
     void MensajeCritico(const QString& texto, const QString& titulo) override { anotar(titulo, texto); }
-    bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) override
-    {
-        return preguntar(titulo, texto);
-    }
-    bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) override
-    {
-        return preguntar(titulo, texto);
-    }
-    bool PreguntaReintentarCancelar(const QString& texto, const QString& titulo) override
-    {
-        return preguntar(titulo, texto);
-    }
+    bool PreguntaSiNoAdvertencia(const QString& texto, const QString& t) override { return preguntar(t, texto); }
+    bool PreguntaAceptarCancelar(const QString& texto, const QString& t) override { return preguntar(t, texto); }
+    bool PreguntaReintentarCancelar(const QString& texto, const QString& t) override { return preguntar(t, texto); }
 
     QStringList mensajes;
     // The answers to the next questions in order (true: Sí, Aceptar, Reintentar);

@@ -7,25 +7,6 @@
 
 namespace veluma::test {
 
-namespace {
-
-qint64 ocupado(const QString& carpeta)
-{
-    qint64 bytes = 0;
-    QDirIterator archivos(carpeta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (archivos.hasNext())
-        bytes += QFileInfo(archivos.next()).size();
-    return bytes;
-}
-
-}  // namespace
-
-UnidadesSimuladas::UnidadesSimuladas()
-{
-    if (!carpeta_.isValid())
-        throw std::runtime_error("no se puede crear la carpeta de las unidades simuladas");
-}
-
 QChar UnidadesSimuladas::agregar(const QString& nombre, qint64 capacidad, bool extraible)
 {
     Disco nuevo;
@@ -88,7 +69,11 @@ std::optional<qint64> UnidadesSimuladas::espacioLibre(QChar letra) const
     const Disco* d = discoSiHay(letra);
     if (!d || !d->presente || !d->conMedio)
         return std::nullopt;
-    return std::max<qint64>(0, d->capacidad - ocupado(d->medios.last()));
+    qint64 ocupado = 0;
+    for (QDirIterator archivos(d->medios.last(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         archivos.hasNext();)
+        ocupado += QFileInfo(archivos.next()).size();
+    return std::max<qint64>(0, d->capacidad - ocupado);
 }
 
 int UnidadesSimuladas::probar(QChar letra) const
@@ -110,10 +95,8 @@ UnidadesSimuladas::Disco* UnidadesSimuladas::disco(QChar letra)
 
 const UnidadesSimuladas::Disco* UnidadesSimuladas::discoSiHay(QChar letra) const
 {
-    for (const Disco& d : discos_)
-        if (d.letra == letra)
-            return &d;
-    return nullptr;
+    const auto d = std::find_if(discos_.begin(), discos_.end(), [letra](const Disco& x) { return x.letra == letra; });
+    return d == discos_.end() ? nullptr : &*d;
 }
 
 }  // namespace veluma::test

@@ -18,8 +18,6 @@ namespace veluma::test {
 // ones first.
 class UnidadesSimuladas : public veluma::Unidades {
 public:
-    UnidadesSimuladas();
-
     // A drive with an empty, writable medium in; its letter.
     QChar agregar(const QString& nombre, qint64 capacidad, bool extraible = true);
 
