@@ -20,7 +20,8 @@ public:
     virtual void MensajeInformacion(const QString& texto) = 0;
     // OK, exclamation icon, title "Atención".
     virtual void MensajeAtencion(const QString& texto) = 0;
-    // Yes and No, exclamation icon, title "Advertencia"; true when Yes.
+    // Yes and No, exclamation icon, title "Advertencia"; true when Yes. The
+    // dialog proposes No; the console answers Yes, so a script goes on.
     virtual bool ConfirmacionAdvertencia(const QString& texto) = 0;
     // Yes and No, question icon, the program title.
     virtual Respuesta PreguntaSiNo(const QString& texto, Respuesta porDefecto = Respuesta::Si) = 0;
@@ -30,7 +31,7 @@ public:
     virtual void MensajeSimple(const QString& texto) = 0;
     // OK, critical icon, the given title: for the few messages that carry their own.
     virtual void MensajeCritico(const QString& texto, const QString& titulo) = 0;
-    // Yes and No, exclamation icon, the given title; true for Yes (the default).
+    // Yes and No, exclamation icon, the given title; true for Yes. As above.
     virtual bool PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo) = 0;
     // OK and Cancel, exclamation icon, the given title; true for OK (the default).
     virtual bool PreguntaAceptarCancelar(const QString& texto, const QString& titulo) = 0;

@@ -107,11 +107,14 @@ protected:
         if (!destino || tecla->isAutoRepeat() || reenviando_)
             return false;
         if (!destino->boton) {
+            QWidget* control = controlDe(pantalla_, *destino);
+            if (!control)
+                return false;
             // The letter reaches the field first, as it always has; then the focus moves.
             reenviando_ = true;
             QCoreApplication::sendEvent(objeto, evento);
             reenviando_ = false;
-            AtajosTeclado(tecla->key(), tecla->modifiers(), pantalla_);
+            control->setFocus(Qt::ShortcutFocusReason);
             return true;
         }
         // Handled once: the press goes no further once a shortcut acted.

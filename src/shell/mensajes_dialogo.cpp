@@ -62,9 +62,10 @@ void MensajesDialogo::MensajeAtencion(const QString& texto)
     mostrarAceptar(QMessageBox::Warning, QStringLiteral("Atención"), texto);
 }
 
+// The warnings ask before deleting or replacing: No, the safe answer, is the default.
 bool MensajesDialogo::ConfirmacionAdvertencia(const QString& texto)
 {
-    return preguntar(QMessageBox::Warning, QStringLiteral("Advertencia"), texto, true);
+    return preguntar(QMessageBox::Warning, QStringLiteral("Advertencia"), texto, false);
 }
 
 Respuesta MensajesDialogo::PreguntaSiNo(const QString& texto, Respuesta porDefecto)
@@ -90,7 +91,7 @@ void MensajesDialogo::MensajeCritico(const QString& texto, const QString& titulo
 
 bool MensajesDialogo::PreguntaSiNoAdvertencia(const QString& texto, const QString& titulo)
 {
-    return preguntar(QMessageBox::Warning, titulo, texto, true);
+    return preguntar(QMessageBox::Warning, titulo, texto, false);
 }
 
 bool MensajesDialogo::PreguntaAceptarCancelar(const QString& texto, const QString& titulo)

@@ -132,8 +132,12 @@ TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
          "Información", QMessageBox::Information, "Aceptar", -1},
         {"atención", [&] { return dialogo.MensajeAtencion("Falta el mes."), -1; }, Qt::Key_Escape, "Atención",
          QMessageBox::Warning, "Aceptar", -1},
+        // Enter gives the safe answer to a question that deletes.
         {"advertencia con Enter", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
-         Qt::Key_Return, "Advertencia", QMessageBox::Warning, sino, 1},
+         Qt::Key_Return, "Advertencia", QMessageBox::Warning, sino, 0},
+        {"advertencia con título y Enter",
+         [&] { return int(dialogo.PreguntaSiNoAdvertencia("¿Eliminar todas?", "Eliminar")); }, Qt::Key_Return,
+         "Eliminar", QMessageBox::Warning, sino, 0},
         {"advertencia con Esc", [&] { return int(dialogo.ConfirmacionAdvertencia("¿Desea eliminar?")); },
          Qt::Key_Escape, "Advertencia", QMessageBox::Warning, sino, 0},
         {"pregunta que propone No",

@@ -4,8 +4,9 @@
 // Generates the submission file of one stored declaration into a folder, as
 // the CD destination of the program does, and prints its full path; with
 // --pdf it also prints the declaration's form into that file. Messages are
-// written as "Título: texto" lines on standard error and every question
-// takes its default answer. Exit code 0 when the file was written, 1 when it
+// written as "Título: texto" lines on standard error and every question is
+// answered so the run goes on (a file already at the destination is
+// replaced). Exit code 0 when the file was written, 1 when it
 // was not (or printing or closing failed), 2 for a wrong command line. Ended by
 // a signal, it closes the database and releases its lock before it ends so.
 
