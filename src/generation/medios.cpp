@@ -8,16 +8,22 @@ namespace veluma {
 
 namespace {
 
-constexpr qsizetype kLetras = 26;
-
 bool esExtraible(const QStorageInfo& volumen)
 {
     const QString raiz = volumen.rootPath();
     return raiz.startsWith(QLatin1String("/media/")) || raiz.startsWith(QLatin1String("/run/media/"));
 }
 
-// The usable volumes in letter order: removable first, each group by mount point.
-QList<QStorageInfo> volumenesOrdenados()
+struct Volumen {
+    QChar letra;
+    QStorageInfo info;
+};
+
+// The usable volumes in letter order, removable first, each group by mount
+// point. a: and b: are diskettes to a user of the program: they name the first
+// two removable volumes; the others, the system's disk among them, go from c:
+// to z:, and what is past z: cannot be named.
+QList<Volumen> volumenesOrdenados()
 {
     QList<QStorageInfo> volumenes;
     const QList<QStorageInfo> montados = QStorageInfo::mountedVolumes();
@@ -29,19 +35,25 @@ QList<QStorageInfo> volumenesOrdenados()
             return esExtraible(a);
         return a.rootPath() < b.rootPath();
     });
-    // One letter each, 'a' to 'z': the rest cannot be named.
-    if (volumenes.size() > kLetras)
-        volumenes.resize(kLetras);
-    return volumenes;
+    QList<Volumen> conLetra;
+    char16_t disquete = u'a';
+    char16_t otra = u'c';
+    for (const QStorageInfo& volumen : volumenes) {
+        const bool esDisquete = esExtraible(volumen) && disquete <= u'b';
+        if (!esDisquete && otra > u'z')
+            break;
+        conLetra.append({QChar(esDisquete ? disquete++ : otra++), volumen});
+    }
+    return conLetra;
 }
 
 std::optional<QStorageInfo> volumenDe(QChar letra)
 {
-    const int indice = letra.unicode() - u'a';
-    const QList<QStorageInfo> volumenes = volumenesOrdenados();
-    if (indice < 0 || indice >= volumenes.size())
-        return std::nullopt;
-    return volumenes.at(indice);
+    const QList<Volumen> volumenes = volumenesOrdenados();
+    for (const Volumen& volumen : volumenes)
+        if (volumen.letra == letra)
+            return volumen.info;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -74,13 +86,10 @@ QString Unidades::raiz(QChar letra) const
 QList<Unidad> UnidadesDelSistema::lista() const
 {
     QList<Unidad> unidades;
-    QChar letra = u'a';
-    const QList<QStorageInfo> volumenes = volumenesOrdenados();
-    for (const QStorageInfo& volumen : volumenes) {
+    const QList<Volumen> volumenes = volumenesOrdenados();
+    for (const auto& [letra, volumen] : volumenes)
         unidades.append({letra, etiquetaDeUnidad(letra, volumen.name(), volumen.rootPath()), volumen.rootPath(),
                          QString::fromLocal8Bit(volumen.device()), esExtraible(volumen)});
-        letra = QChar(letra.unicode() + 1);
-    }
     return unidades;
 }
 

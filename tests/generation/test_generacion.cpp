@@ -16,13 +16,16 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QProgressBar>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace veluma;
 using namespace veluma::test;
 using Generacion = GeneracionDePrueba;
 
-// Each destination, first left unset (the diskette first cancelled): what it hands in is exactly the declaration's
+// Each destination, its tab first showing the root of the drive listed (the diskette first cancelled): what it hands in is exactly the declaration's
 // records, for the verifier too, and of the working files only the records and the encoded file stay. Sent again,
 // the file handed in is replaced only if the user wants (for diskettes, with the copy's failures).
 TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo)
@@ -34,16 +37,17 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
     ASSERT_TRUE(QDir().mkpath(cd) && QDir().mkpath(internet));
     const struct {
         DestinoGeneracion destino;
-        QString carpeta, archivo, sinCarpeta;
+        QString carpeta, archivo;
+        const char* lista;
+        const char* etiqueta;
         QStringList quedan, noReemplaza;
     } casos[] = {
-        {DestinoGeneracion::Disquete, {}, {}, {}, {"DDJJCypf.tmp", "Genera.dat"}, {}},
-        {DestinoGeneracion::CD, cd, "715773F07083070451826520040300.dat",
-         "Información: No se ha especificado correctamente el destino", {"DDJJCypf.tmp", "Genera.dat"},
+        {DestinoGeneracion::Disquete, {}, {}, nullptr, nullptr, {"DDJJCypf.tmp", "Genera.dat"}, {}},
+        {DestinoGeneracion::CD, cd, "715773F07083070451826520040300.dat", "drvLista", "lblDest",
+         {"DDJJCypf.tmp", "Genera.dat"},
          {"Advertencia: El archivo ya existe, desea reemplazarlo",
           "Información: Generación cancelada por el usuario."}},
-        {DestinoGeneracion::Internet, internet, "715773F0708.b64",
-         "Atención: No se ha especificado correctamente el destino.", {"DDJJCypf.tmp"},
+        {DestinoGeneracion::Internet, internet, "715773F0708.b64", "DrvLista1", "LblDest1", {"DDJJCypf.tmp"},
          {"Veluma: El archivo ya existe en la unidad destino. Desea reemplazarlo?"}},
     };
     for (const auto& caso : casos) {
@@ -65,8 +69,9 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
             EXPECT_EQ(texto("panel2"), "0%");
         } else {
             usuario.mensajes.clear();
-            aceptar(caso.destino);
-            EXPECT_EQ(usuario.mensajes, QStringList{caso.sinCarpeta});
+            control<QTabWidget>("tabDestino")->setCurrentIndex(static_cast<int>(caso.destino));
+            EXPECT_EQ(texto(caso.etiqueta), control<QComboBox>(caso.lista)->currentData().toString());
+            EXPECT_FALSE(texto(caso.etiqueta).isEmpty());
             pantalla().elegirCarpeta(caso.destino, caso.carpeta);
             aceptar(caso.destino);
             EXPECT_EQ(archivosEn(caso.carpeta), QStringList{caso.archivo});
@@ -160,9 +165,38 @@ TEST_F(Generacion, CreaCarpetasDentroDeLaElegida)
     crear(QString());
     EXPECT_EQ(archivosEn(destino()), QStringList{"Presentaciones"});
     EXPECT_TRUE(usuario.mensajes.isEmpty());
+    // The list moved into the new folder, now the destination; another one goes inside it.
+    EXPECT_EQ(texto("lblDest"), destino() + "/Presentaciones");
+    crear("Presentaciones");
+    EXPECT_EQ(archivosEn(destino() + "/Presentaciones"), QStringList{"Presentaciones"});
+    pantalla().elegirCarpeta(DestinoGeneracion::CD, destino());
     crear("Presentaciones");
     EXPECT_EQ(usuario.mensajes,
               QStringList{"Información: Imposible crear la carpeta " + destino() + "/Presentaciones"});
+}
+
+// From the keyboard: the tabs are read whole, the focus entering the folder list chooses nothing, and Enter there
+// is Aceptar.
+TEST_F(Generacion, ElTecladoRecorreLaPantallaSinElegirAlPasar)
+{
+    auto* pestanas = control<QTabWidget>("tabDestino");
+    pantalla().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pantalla()));
+    EXPECT_GE(pestanas->width(), pestanas->tabBar()->sizeHint().width());
+    EXPECT_FALSE(pestanas->usesScrollButtons());
+
+    pestanas->setCurrentIndex(static_cast<int>(DestinoGeneracion::CD));
+    pantalla().elegirCarpeta(DestinoGeneracion::CD, destino());
+    auto* arbol = control<QTreeView>("dirDirectorio");
+    arbol->clearSelection();
+    arbol->setCurrentIndex({});
+    pantalla().activateWindow();
+    arbol->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(arbol, Qt::Key_Tab);
+    EXPECT_EQ(texto("lblDest"), destino());
+    QTest::keyClick(arbol, Qt::Key_Return);
+    EXPECT_EQ(usuario.mensajes, QStringList{kFinCorrecto});
+    EXPECT_EQ(archivosEn(destino()), QStringList{"715773F07083070451826520040300.dat"});
 }
 
 TEST_F(Generacion, ExaminarYFormatearAbrenLosProgramasDelEscritorio)

@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -84,7 +85,7 @@ public:
         destino_->setObjectName(nombres.etiqueta);
         destino_->setFrameShape(QFrame::StyledPanel);
         destino_->setWordWrap(true);
-        crear_ = boton(grupo, nombres.crear, QStringLiteral("&Crear carpeta"));
+        crear_ = boton(grupo, nombres.crear, QStringLiteral("Crea&r carpeta"));
         examinar_ = boton(grupo, nombres.examinar, QStringLiteral("examinar ..."));
 
         auto* capas = new QGridLayout(grupo);
@@ -101,16 +102,33 @@ public:
         cargarUnidades();
         ponerDestino(QString());
         connect(lista_, &QComboBox::activated, this, &SelectorCarpeta::unidadElegida);
-        connect(arbol_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this](const QModelIndex& indice) {
-                    if (indice.isValid())
-                        ponerDestino(modelo_->filePath(indice));
-                });
+        // A folder is chosen by selecting it: the focus entering the list
+        // makes a folder current without choosing it.
+        connect(arbol_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+            const QModelIndexList elegidas = arbol_->selectionModel()->selectedIndexes();
+            if (!elegidas.isEmpty())
+                ponerDestino(modelo_->filePath(elegidas.first()));
+        });
         connect(crear_, &QPushButton::clicked, this, &SelectorCarpeta::crearCarpeta);
         connect(examinar_, &QPushButton::clicked, this, &SelectorCarpeta::examinar);
     }
 
     QString carpeta() const { return destino_->text(); }
+
+    // When its tab is shown: the drive is checked and the folder the list
+    // shows is the destination, the selected one or else the drive's root.
+    void activar()
+    {
+        const int unidad = lista_->currentIndex();
+        if (unidad < 0) {
+            ponerDestino(QString());
+            return;
+        }
+        const QModelIndexList elegidas = arbol_->selectionModel()->selectedIndexes();
+        if (!unidadLegible(unidad))
+            return;
+        ponerDestino(elegidas.isEmpty() ? lista_->itemData(unidad).toString() : modelo_->filePath(elegidas.first()));
+    }
 
     void elegir(const QString& carpeta)
     {
@@ -121,6 +139,7 @@ public:
         }
         const QModelIndex indice = modelo_->index(carpeta);
         arbol_->setCurrentIndex(indice);
+        arbol_->scrollTo(indice);
         ponerDestino(indice.isValid() ? modelo_->filePath(indice) : QString());
     }
 
@@ -161,19 +180,26 @@ private:
         arbol_->setRootIndex(modelo_->setRootPath(raiz));
     }
 
-    void unidadElegida(int indice)
+    // False, with the message and no destination, for a drive that cannot be read.
+    bool unidadLegible(int indice)
     {
         const int estado = unidades_.probar(lista_->itemText(indice).at(0));
         // A write-protected drive can still be looked into.
-        if (estado != kDiscoListo && estado != kDiscoProtegido) {
-            const QString texto = QStringLiteral("No se puede leer la unidad seleccionada.");
-            if (avisoInformativo_)
-                mensajes_.MensajeInformacion(texto);
-            else
-                mensajes_.MensajeAtencion(texto);
-            ponerDestino(QString());
+        if (estado == kDiscoListo || estado == kDiscoProtegido)
+            return true;
+        const QString texto = QStringLiteral("No se puede leer la unidad seleccionada.");
+        if (avisoInformativo_)
+            mensajes_.MensajeInformacion(texto);
+        else
+            mensajes_.MensajeAtencion(texto);
+        ponerDestino(QString());
+        return false;
+    }
+
+    void unidadElegida(int indice)
+    {
+        if (!unidadLegible(indice))
             return;
-        }
         mostrarUnidad(indice);
         ponerDestino(lista_->itemData(indice).toString());
     }
@@ -195,8 +221,11 @@ private:
         if (!aceptado || nombre.isEmpty())
             return;
         const QString ruta = QDir(carpeta()).filePath(nombre);
-        if (!QDir().mkdir(ruta))
+        if (!QDir().mkdir(ruta)) {
             mensajes_.MensajeInformacion(QStringLiteral("Imposible crear la carpeta ") + ruta);
+            return;
+        }
+        elegir(ruta);  // the list moves into the new folder, which becomes the destination
     }
 
     void examinar()
@@ -226,6 +255,9 @@ frmGenerar::frmGenerar(const Instalacion& instalacion, Mensajes& mensajes, const
 
     tabDestino_ = new QTabWidget(this);
     tabDestino_->setObjectName(QStringLiteral("tabDestino"));
+    // The three captions are read whole: the screen is as wide as they need.
+    tabDestino_->setUsesScrollButtons(false);
+    tabDestino_->setElideMode(Qt::ElideNone);
     tabDestino_->addTab(crearPestanaDisquete(), QStringLiteral("Generar &Disquete"));
     auto* pestanaCD = new QWidget(tabDestino_);
     selectorCD_ = std::make_unique<SelectorCarpeta>(
@@ -251,8 +283,8 @@ frmGenerar::frmGenerar(const Instalacion& instalacion, Mensajes& mensajes, const
 
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("picBarra"));
-    auto* cmdAceptar = crearBoton(barra, Boton::Aceptar, QStringLiteral("Aceptar"));
-    auto* cmdSalir = crearBoton(barra, Boton::Salir, QStringLiteral("Cancelar"));
+    auto* cmdAceptar = crearBoton(barra, Boton::Aceptar, QStringLiteral("&Aceptar"));
+    auto* cmdSalir = crearBoton(barra, Boton::Salir, QStringLiteral("Ca&ncelar"));
     auto* botones = new QHBoxLayout(barra);
     botones->addStretch();
     botones->addWidget(cmdAceptar);
@@ -277,6 +309,10 @@ frmGenerar::frmGenerar(const Instalacion& instalacion, Mensajes& mensajes, const
 
     ConfigurarBotones(*this, kAyudaGenerar);
     connect(cmdAceptar, &QToolButton::clicked, this, &frmGenerar::cmdAceptar_Click);
+    connect(tabDestino_, &QTabWidget::currentChanged, this, [this](int pestana) {
+        if (const auto destino = static_cast<DestinoGeneracion>(pestana); destino != DestinoGeneracion::Disquete)
+            selector(destino).activar();
+    });
     connect(cmdSalir, &QToolButton::clicked, this, &frmGenerar::reject);
 }
 
@@ -342,6 +378,16 @@ void frmGenerar::elegirCarpeta(DestinoGeneracion destino, const QString& carpeta
 frmGenerar::SelectorCarpeta& frmGenerar::selector(DestinoGeneracion destino)
 {
     return destino == DestinoGeneracion::Internet ? *selectorInternet_ : *selectorCD_;
+}
+
+void frmGenerar::keyPressEvent(QKeyEvent* evento)
+{
+    const bool enter = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (enter && (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        cmdAceptar_Click();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void frmGenerar::cmdAceptar_Click()

@@ -36,6 +36,11 @@ public:
     // Cancelar, Escape and closing the window.
     void reject() override;
 
+protected:
+    // Enter is Aceptar, as on a default button, wherever the list or field
+    // with the focus does not take it.
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     class SelectorCarpeta;
 
