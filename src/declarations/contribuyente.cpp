@@ -40,8 +40,9 @@ std::optional<DomicilioHost> buscarDomicilioFiscal(Database& base, qint32 ncontr
 {
     Statement consulta = base.prepare(
         QStringLiteral("SELECT calle, nro, sector, torre, piso, dtoofloc, manzana, barrio, tipobarrio, localidad, "
-                       "partido, codprov, codpostal FROM domicilio WHERE ncontrib = ? AND domfiscal = ?"));
-    if (!consulta.bindAll(ncontrib, 1).next())
+                       "partido, codprov, codpostal FROM domicilio WHERE ncontrib = ? AND domfiscal <> ?"));
+    // The host's engine writes true as -1: any value but 0 marks the fiscal address.
+    if (!consulta.bindAll(ncontrib, 0).next())
         return std::nullopt;
     DomicilioHost d;
     int columna = 0;
@@ -105,7 +106,7 @@ void clsContribuyente::Inicializar(const QString& cuit)
 std::optional<QString> clsContribuyente::ObtenerActividadPrincipal(qint32 ncontrib)
 {
     Statement consulta =
-        base_.prepare(QStringLiteral("SELECT codact FROM actcontrib WHERE ncontrib = ? AND TipoAct = ?"));
+        base_.prepare(QStringLiteral("SELECT codact FROM actcontrib WHERE ncontrib = ? AND TipoAct = ? COLLATE NOCASE"));
     if (!consulta.bindAll(ncontrib, QStringLiteral("Principal")).next())
         return std::nullopt;
     return consulta.value(0).toString();

@@ -55,7 +55,8 @@ protected:
         return contribuyente;
     }
 
-    // A host taxpayer of our own, with one activity of the given kind and, when given, a fiscal address.
+    // A host taxpayer of our own, with one activity of the given kind and, when given, a fiscal address marked as
+    // the host's engine marks it, with -1.
     void agregarContribuyente(int ncontrib, const QString& cuit, const QString& tipoActividad,
                               std::optional<Domicilio> fiscal = {})
     {
@@ -67,7 +68,7 @@ protected:
             .bindAll(ncontrib, tipoActividad).run();
         if (fiscal)
             kelt.prepare(QStringLiteral("INSERT INTO domicilio (ncontrib, domfiscal, calle, nro, tipobarrio, "
-                                        "localidad, codprov, codpostal) VALUES (?, 1, ?, ?, ?, ?, ?, ?)"))
+                                        "localidad, codprov, codpostal) VALUES (?, -1, ?, ?, ?, ?, ?, ?)"))
                 .bindAll(ncontrib, fiscal->calle, fiscal->nro, fiscal->tipobarrio, fiscal->localidad, fiscal->codprov,
                          fiscal->codpostal)
                 .run();
@@ -281,7 +282,7 @@ TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
     agregarContribuyente(9002, "20-12345678-7", "Principal", Domicilio{"Lima"});
     EXPECT_EQ(inicializado(QStringLiteral("20-12345678-7")).DomicilioFiscal(), "Calle: Lima");
     EXPECT_EQ(inicializado(QStringLiteral("20-12345678-7")).DomicilioSAD(), ancho("LIMA", 137) + "00" + QString(8, ' '));
-    agregarContribuyente(9003, "20-12345678-8", "Principal",
+    agregarContribuyente(9003, "20-12345678-8", "PRINCIPAL",
                          Domicilio{"Avenida Gobernador Güemes", " ", 2, "Salta", 15, "4400"});
     clsContribuyente salta = inicializado(QStringLiteral("20-12345678-8"));
     EXPECT_EQ(salta.DomicilioFiscal(), "Calle: Avenida Gobernador Güemes Barrio: BARRIO CERRADO Localidad: Salta C.P.: 4400");
