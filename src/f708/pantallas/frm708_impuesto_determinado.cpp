@@ -184,6 +184,12 @@ void frm708ImpuestoDeterminado::calcularLineaEscrita()
 
 void frm708ImpuestoDeterminado::mostrarTotales()
 {
+    // Without lines every box is empty, the totals as well.
+    if (!tieneFilas()) {
+        txtTotalImpuestoSemana_->clear();
+        TotalImpuestoMes_->clear();
+        return;
+    }
     conAvisoDeErrores(mensajes_, [&] {
         txtTotalImpuestoSemana_->setText(textoNumero(
             cls708ImpuestoDeterminado::TotalImpuestoSemana(sesion_.base, clave(), semana_, sala_, alicuota_)));
