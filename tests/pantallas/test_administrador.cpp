@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 
 using namespace veluma;
@@ -85,8 +86,11 @@ TEST_F(Administrador, Formulario708CreaModificaYEliminaConLosBotonesDeCadaEstado
     EXPECT_TRUE(imagenesDelArbol().contains("frm708ListadoSalas=lleno")) << imagenesDelArbol().join(',').toStdString();
     EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), "21,50");
 
-    // A rate the field cannot hold: the message, and the row as it was.
+    // Letters never reach the rate; a rate the field cannot hold: the message, and the row as it was.
     pulsar("cmdModificar");
+    control<QLineEdit>("txtCampo1")->clear();
+    QTest::keyClicks(control("txtCampo1"), "2x0");
+    EXPECT_EQ(control<QLineEdit>("txtCampo1")->text(), "20");
     escribir("txtCampo1", "150");
     pulsar("cmdAceptar");
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: La Alícuota debe ser un número entre 0 y 100, con hasta dos "

@@ -186,6 +186,9 @@ void frmDDJJ::ConfigurarPantalla()
     if (campo.tipo == CampoValor::Tipo::Numero) {
         txtCampo1_->setAlignment(Qt::AlignRight);
         txtCampo1_->setFixedWidth(72);
+        // Digits and separators only, as in every other number field; the value is checked on Aceptar.
+        txtCampo1_->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.,]{0,12}")), txtCampo1_));
     } else {
         txtCampo1_->setAlignment(Qt::AlignLeft);
     }
