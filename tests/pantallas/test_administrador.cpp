@@ -272,6 +272,34 @@ TEST_F(Administrador, ElMenuDeImpuestosSeBloqueaMientrasHayUnFormularioAbierto)
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }
 
+// Inside the main window the manager's access keys come before the menu's (Alt+A is Aceptar, not Archivo), the keys
+// still reach it after Esc, Tab leaves its list and A goes to its tree.
+TEST_F(Administrador, EnLaVentanaPrincipalElTecladoEsDelAdministrador)
+{
+    mdiPrincipal principal(sesion, mensajes);
+    principal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&principal));
+    accion(principal, "mnu708")->trigger();
+    const auto foco = [] { return QApplication::focusWidget(); };
+    const auto nombreDelFoco = [&] { return foco() ? foco()->objectName() : QStringLiteral("(nadie)"); };
+
+    QTest::keyClick(principal.administrador(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(foco(), Qt::Key_Escape);
+    EXPECT_EQ(nombreDelFoco(), "TreDDJJ");  // no list yet
+    QTest::keyClick(foco(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClicks(foco(), "05");  // the month moves on to the year by itself
+    QTest::keyClicks(foco(), "2004");
+    QTest::keyClick(foco(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(filasDDJJ().size(), 1);
+    EXPECT_EQ(nombreDelFoco(), "GridDDJJ");
+    QTest::keyClick(foco(), Qt::Key_Tab);
+    EXPECT_NE(nombreDelFoco(), "GridDDJJ");
+    QTest::keyClick(foco(), Qt::Key_A);
+    EXPECT_EQ(nombreDelFoco(), "TreDDJJ");
+    EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
+}
+
 TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
 {
     veluma::test::crearDeclaracion708(sesion);
