@@ -96,6 +96,9 @@ QWidget* crearBarra(QWidget& pantalla, const std::vector<QToolButton*>& botones,
         fila->addWidget(boton);
     fila->addStretch();
     fila->addWidget(salir);
+    // As wide as with every button shown, so the screen does not grow when
+    // the buttons of another state appear.
+    barra->setMinimumWidth(barra->sizeHint().width());
     return barra;
 }
 

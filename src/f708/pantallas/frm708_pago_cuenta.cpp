@@ -50,7 +50,6 @@ void frm708PagoCuenta::crearControles()
         campo->setAlignment(Qt::AlignRight);
         campo->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.,]{0,20}")), campo));
-        campo->setMaximumWidth(150);
         semanas_[i] = campo;
         datos->addRow(QStringLiteral("%1º Periodo:").arg(i + 1), campo);
     }
