@@ -180,7 +180,8 @@ void mdiPrincipal::closeEvent(QCloseEvent* evento)
     if (cerrada_)
         return;
     cerrada_ = true;
-    emit sesionCerrada(cerrarSesion(sesion_, mensajes_, windowTitle(), windowIcon(), this));
+    // The program's own title: a maximized screen adds its own to the window's.
+    emit sesionCerrada(cerrarSesion(sesion_, mensajes_, titulo(), windowIcon(), this));
 }
 
 }  // namespace veluma
