@@ -4,6 +4,8 @@
 #include "core/error.h"
 #include "core/sesion.h"
 
+#include <QFileInfo>
+
 namespace veluma {
 
 namespace {
@@ -19,6 +21,13 @@ ConfiguracionReporte ConfiguracionReporte::deSesion(const Sesion& sesion, const 
     configuracion.archivoDatos = sesion.instalacion.rutaBaseTrabajo();
     configuracion.conexion = sesion.clave;
     configuracion.contrasena = contrasenaDeConexion(sesion.clave);
+    const ClaveDDJJ& clave = sesion.declaracion;
+    QString cuit = clave.cuit;
+    cuit.remove(QLatin1Char('-'));
+    configuracion.nombreDocumento = QStringLiteral("%1-%2-%3-%4")
+                                        .arg(QFileInfo(plantilla).completeBaseName(), cuit)
+                                        .arg(clave.periodo)
+                                        .arg(clave.secuencia);
     return configuracion;
 }
 

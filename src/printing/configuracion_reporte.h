@@ -14,7 +14,8 @@ struct Sesion;
 class ConfiguracionReporte {
 public:
     // The template `plantilla` ("Form618.rpt") in the program folder, read
-    // from the session's working database with the session's key.
+    // from the session's working database with the session's key; a saved
+    // copy is named after the template and the session's declaration.
     static ConfiguracionReporte deSesion(const Sesion& sesion, const QString& plantilla);
 
     QString archivoReporte;    // path of the ".rpt" template
@@ -23,6 +24,7 @@ public:
     QString contrasena;        // when empty, the one inside `conexion`
     QString formulaSeleccion;  // "{TABLA.COLUMNA} = valor and ..."; empty selects every row
     QString titulo;            // the print screen's caption
+    QString nombreDocumento;   // the file name a saved copy is offered, without extension
 
     static constexpr int kUltimoIndiceLimpio = 100;
 

@@ -326,11 +326,27 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
 
 // A folder removed once chosen: the PDF cannot be written and the user is told. A PDF saved through this dialog is
 // read back in the typical Form 708 request.
-TEST_F(Reporte, GuardarPdfAvisaQueNoPudo)
+// The name offered carries the template, the CUIT, the period and the sequence; where the file went is said, and so
+// is why it could not be saved.
+TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
 {
     auto pantalla = abrir();
     ASSERT_TRUE(lista(*pantalla));
     QTemporaryDir salida;
+    QString propuesto;
+    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+        auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        propuesto = nombre->text();
+        dialogo->setDirectory(salida.path());
+        nombre->setText(propuesto);
+        static_cast<QDialog*>(dialogo)->accept();
+    });
+    veluma::test::pulsar(pantalla.get(), "cmdPdf");
+    EXPECT_EQ(propuesto, "ListadoDDJJ-30704518265-200403-0.pdf");
+    EXPECT_EQ(mensajes.mensajes,
+              QStringList{"Información: El archivo PDF se guardó en " + salida.filePath(propuesto) + "."});
+    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
+    mensajes.mensajes.clear();
     const QString carpeta = salida.filePath("quitada");
     ASSERT_TRUE(QDir().mkdir(carpeta));
     veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
@@ -343,7 +359,7 @@ TEST_F(Reporte, GuardarPdfAvisaQueNoPudo)
     veluma::test::pulsar(pantalla.get(), "cmdPdf");
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
                                              + "/listado.pdf: la carpeta " + carpeta + " no existe."});
-    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList());
+    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
 }
 
 TEST_F(Reporte, SinPlantillaAvisaElErrorYSoloDejaSalir)

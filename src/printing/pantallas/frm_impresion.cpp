@@ -50,9 +50,9 @@ void frmImpresion::crearControles()
 
     auto* picBarra = new QWidget(this);
     picBarra->setObjectName(QStringLiteral("picBarra"));
-    cmdImprimir_ = crearBoton(picBarra, Boton::Imprimir, QStringLiteral("Imprimir"));
-    cmdPdf_ = crearBoton(picBarra, Boton::GuardarPdf, QStringLiteral("Guardar PDF"));
-    cmdSalir_ = crearBoton(picBarra, Boton::Salir, QStringLiteral("Salir"));
+    cmdImprimir_ = crearBoton(picBarra, Boton::Imprimir, QStringLiteral("&Imprimir"));
+    cmdPdf_ = crearBoton(picBarra, Boton::GuardarPdf, QStringLiteral("&Guardar PDF"));
+    cmdSalir_ = crearBoton(picBarra, Boton::Salir, QStringLiteral("&Salir"));
     auto* barra = new QVBoxLayout(picBarra);
     barra->setContentsMargins(2, 4, 2, 4);
     barra->addWidget(cmdImprimir_);
@@ -124,8 +124,10 @@ void frmImpresion::cmdImprimir_Click()
 
 void frmImpresion::cmdPdf_Click()
 {
-    const QString sugerido = QDir::home().filePath(QFileInfo(configuracion_.archivoReporte).completeBaseName()
-                                                   + QStringLiteral(".pdf"));
+    const QString nombre = configuracion_.nombreDocumento.isEmpty()
+                               ? QFileInfo(configuracion_.archivoReporte).completeBaseName()
+                               : configuracion_.nombreDocumento;
+    const QString sugerido = QDir::home().filePath(nombre + QStringLiteral(".pdf"));
     QFileDialog dialogo(this, QStringLiteral("Guardar PDF"), sugerido, QStringLiteral("Documentos PDF (*.pdf)"));
     dialogo.setObjectName(QStringLiteral("dlgGuardarPdf"));
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
@@ -133,11 +135,14 @@ void frmImpresion::cmdPdf_Click()
     dialogo.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return;
+    const QString ruta = dialogo.selectedFiles().constFirst();
     try {
-        guardarPdf(*reporte_, dialogo.selectedFiles().constFirst());
+        guardarPdf(*reporte_, ruta);
     } catch (const Error& error) {
         mensajes_.MensajeAtencion(error.descripcion());
+        return;
     }
+    mensajes_.MensajeInformacion(QStringLiteral("El archivo PDF se guardó en %1.").arg(QDir::toNativeSeparators(ruta)));
 }
 
 }  // namespace veluma
