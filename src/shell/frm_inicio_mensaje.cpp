@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -83,6 +84,15 @@ frmInicioMensaje::frmInicioMensaje(CMsgIni& configuracion, const QString& rutaAy
 
     connect(btnAyuda_, &QPushButton::clicked, this, &frmInicioMensaje::btnAyuda_Click);
     connect(btnInicio_, &QPushButton::clicked, this, &frmInicioMensaje::btnInicio_Click);
+}
+
+void frmInicioMensaje::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_F1) {
+        btnAyuda_Click();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void frmInicioMensaje::btnAyuda_Click()

@@ -18,6 +18,10 @@ class frmInicioMensaje : public QDialog {
 public:
     frmInicioMensaje(CMsgIni& configuracion, const QString& rutaAyuda, Mensajes& mensajes, QWidget* parent = nullptr);
 
+protected:
+    // F1 is "Ver ayuda": the notice comes before the main window, whose F1 serves every other screen.
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void btnAyuda_Click();
     void btnInicio_Click();

@@ -59,14 +59,15 @@ TEST_F(AvisoDeInicio, MuestraElMensajeAbreLaAyudaYGuardaLaCasilla)
         aviso.show();
         EXPECT_EQ(hijo<QLabel>(aviso, "lblMensaje")->text(), configuracion.Mensaje());
         EXPECT_FALSE(hijo<QCheckBox>(aviso, "chkNoMostrar")->isChecked());
-        if (!noMostrar) {
+        if (noMostrar)
+            QTest::keyClick(&aviso, Qt::Key_F1);  // F1 is "Ver ayuda" too
+        else
             QTest::mouseClick(hijo<QPushButton>(aviso, "btnAyuda"), Qt::LeftButton);
-            auto* visor = aviso.findChild<VisorAyuda*>();
-            ASSERT_NE(visor, nullptr);
-            EXPECT_TRUE(visor->isVisible());
-            EXPECT_TRUE(visor->fuenteActual().endsWith("VELUMA.html#contexto1")) << visor->fuenteActual().toStdString();
-            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        }
+        auto* visor = aviso.findChild<VisorAyuda*>();
+        ASSERT_NE(visor, nullptr);
+        EXPECT_TRUE(visor->isVisible());
+        EXPECT_TRUE(visor->fuenteActual().endsWith("VELUMA.html#contexto1")) << visor->fuenteActual().toStdString();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         hijo<QCheckBox>(aviso, "chkNoMostrar")->setChecked(noMostrar);
         QTest::mouseClick(hijo<QPushButton>(aviso, "btnInicio"), Qt::LeftButton);
         EXPECT_EQ(aviso.result(), QDialog::Accepted);
