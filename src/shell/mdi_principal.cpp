@@ -154,8 +154,17 @@ void mdiPrincipal::abrirFormulario(int formulario)
     administrador_->setFocus();
 }
 
+// The help opens beside the declaration manager, opened for the form in use,
+// or the first of the menu when none was chosen yet.
 void mdiPrincipal::mnuContenido_Click()
 {
+    if (!administrador_) {
+        const Formulario* formulario = buscarFormulario(sesion_.formulario);
+        if (!formulario && !formulariosRegistrados().empty())
+            formulario = formulariosRegistrados().front();
+        if (formulario)
+            abrirFormulario(formulario->numero());
+    }
     if (administrador_)
         if (auto* mes = administrador_->findChild<QLineEdit*>(QStringLiteral("txtMesFiscal")))
             mes->setFocus();

@@ -5,6 +5,7 @@
 #include "declarations/pantallas/registro_secciones.h"
 #include "pantalla_de_prueba.h"
 #include "shell/mdi_principal.h"
+#include "shell/visor_ayuda.h"
 #include "support/archivos.h"
 
 #include <QAbstractItemModelTester>
@@ -332,6 +333,17 @@ TEST_F(Administrador, AcercaDeYLaAyudaDeCadaPantalla)
     });
     accion(principal, "mnuAcerca")->trigger();
     EXPECT_EQ(titulo, "Acerca de VELUMA");
+
+    // Ayuda > Contenido with no form open opens the manager for the first form, beside the help.
+    sesion.formulario = 0;
+    accion(principal, "mnuContenido")->trigger();
+    ASSERT_NE(principal.administrador(), nullptr);
+    EXPECT_EQ(principal.administrador()->windowTitle(), "Formulario 708 Entradas Cinematográficas");
+    QString ayudaAbierta;
+    for (QWidget* ventana : QApplication::topLevelWidgets())
+        if (auto* visor = qobject_cast<VisorAyuda*>(ventana); visor && visor->isVisible())
+            ayudaAbierta = visor->fuenteActual();
+    EXPECT_TRUE(ayudaAbierta.endsWith(QStringLiteral("#contexto%1").arg(kAyudaDDJJ))) << ayudaAbierta.toStdString();
 
     // Every help context the screens use has its section in the help document.
     const QString ayuda = QString::fromUtf8(veluma::test::leerArchivo(sesion.rutaAyuda));
