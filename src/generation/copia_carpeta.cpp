@@ -17,6 +17,13 @@ constexpr qint64 kBloque = 1024;
 
 }  // namespace
 
+void LimpiarProgesoCopia(AvisoDeAvance& avance)
+{
+    avance.ponerValor(0);
+    avance.ponerEstado(QStringLiteral("0 %"));
+    avance.ponerEtiqueta(QString());
+}
+
 QString textoDestinoSinEscritura(const QString& carpeta)
 {
     return QStringLiteral("No se puede escribir en la carpeta de destino %1: la carpeta o el disco no admite "
@@ -66,6 +73,7 @@ qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensaje
         const int porcentaje = 100 - static_cast<int>(resto * 100 / total);
         avance.ponerValor(porcentaje);
         avance.ponerEtiqueta(QStringLiteral("Porcentaje completado: %1%").arg(porcentaje));
+        avance.ponerEstado(QStringLiteral("%1%").arg(porcentaje));  // the status panel follows the label
     }
     if (!copia.commit())
         return fallar(copia);
@@ -87,6 +95,7 @@ void ViaEstandard(const QString& carpeta, const QString& nombreDestino, const QS
     if (QFileInfo::exists(destino)) {
         if (!mensajes.ConfirmacionAdvertencia(QStringLiteral("El archivo ya existe, desea reemplazarlo"))) {
             mensajes.MensajeInformacion(QStringLiteral("Generación cancelada por el usuario."));
+            LimpiarProgesoCopia(avance);
             return;
         }
         QFile::remove(destino);

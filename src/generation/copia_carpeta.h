@@ -14,6 +14,10 @@ class Mensajes;
 // failure leaves no part of it behind and an earlier `destino` untouched.
 qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensajes, AvisoDeAvance& avance);
 
+// Progress back to nothing before a copy and after one the user cancelled:
+// the bar at 0, the status panel at "0 %", no percentage beside the bar.
+void LimpiarProgesoCopia(AvisoDeAvance& avance);
+
 // What the user is told when `carpeta` does not admit writing (a read-only
 // disk or folder), before anything is asked or copied.
 QString textoDestinoSinEscritura(const QString& carpeta);

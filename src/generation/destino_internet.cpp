@@ -59,6 +59,7 @@ void ViaInternet(const QString& carpeta, const QString& nombreDestino, const QSt
     if (CopyFile(carpetaTrabajo + producido, destino, mensajes, avance) != 0) {
         mensajes.MensajeInformacion(QStringLiteral("El proceso finalizó correctamente."));
         QFile::remove(carpetaTrabajo + producido);
+        avance.ponerEstado(QStringLiteral("0%"));
     }
     avance.ponerValor(0);
 }

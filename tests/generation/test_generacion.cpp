@@ -76,6 +76,7 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
             aceptar(caso.destino);
             EXPECT_EQ(archivosEn(caso.carpeta), QStringList{caso.archivo});
             EXPECT_EQ(texto("lblPorc"), "Porcentaje completado: 100%");
+            EXPECT_EQ(texto("panel2"), "0%");
         }
         EXPECT_EQ(usuario.mensajes.last(), kFinCorrecto);
         EXPECT_EQ(control<QProgressBar>("ProgressBar")->value(), 0);
@@ -93,6 +94,7 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
         usuario.respuesta = Respuesta::Si;
         EXPECT_EQ(usuario.mensajes, caso.noReemplaza);
         EXPECT_EQ(leerArchivo(archivos[0]), "anterior");
+        EXPECT_EQ(texto("lblPorc") + '|' + texto("panel2"), "|0 %");  // nothing left of the copy before
     }
 }
 

@@ -398,6 +398,7 @@ void frmGenerar::cmdAceptar_Click()
         return;
     }
     const CursorOcupado ocupado;
+    LimpiarProgesoCopia(*this);  // nothing of an earlier copy shows beside this one
     try {
         generar(destino);
     } catch (const Error& error) {
