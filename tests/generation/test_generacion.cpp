@@ -292,6 +292,9 @@ TEST_F(Generacion, ElEscritorConservaElPrimerMotivoYNoDejaArchivo)
     EXPECT_TRUE(escritor.cerrar());
     EXPECT_EQ(leerArchivo(trabajo + "a.tmp"), "01abc\n99\r\n");
     EXPECT_EQ(archivosEn(trabajo).filter("a.tmp"), QStringList{"a.tmp"});
+    // The work folder holds declarations: its owner's alone.
+    const auto ajenos = QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(trabajo) & ajenos, QFile::Permissions());
 }
 
 // Through the destination screen, one after the other over the files an earlier generation left: what the user is

@@ -25,6 +25,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace veluma;
 using veluma::test::archivosEn;
@@ -68,9 +70,15 @@ protected:
                 "--secuencia",   "0",                           "--destino",   destino()};
     }
 
-    Corrida correr(const QStringList& argumentos)
+    // `comoOtro`: as an ordinary user when the test runs as root, who writes anywhere.
+    Corrida correr(const QStringList& argumentos, bool comoOtro = false)
     {
         QProcess proceso;
+        if (comoOtro && ::geteuid() == 0)
+            proceso.setChildProcessModifier([] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(3);
+            });
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.remove(QStringLiteral("WINDIR"));
         entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));          // the tool sets it for itself
@@ -232,6 +240,19 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
     EXPECT_EQ(correr(otraCarpeta).codigo, 1);
     EXPECT_FALSE(QFile::exists(temporal.filePath(QStringLiteral("veluma.mdb"))));
 
+    EXPECT_EQ(leerArchivo(rutaBase()), antes);
+
+    // A destination that admits no writing is refused before anything is touched.
+    const QString soloLectura = temporal.filePath(QStringLiteral("solo-lectura"));
+    ASSERT_TRUE(QDir().mkpath(soloLectura));
+    for (const QString& carpeta : {temporal.path(), instalacion.raiz(), instalacion.carpetaPrograma()})
+        ::chmod(QFile::encodeName(carpeta).constData(), 0755);
+    ::chmod(QFile::encodeName(soloLectura).constData(), 0555);
+    sinDestino.last() = soloLectura;
+    const Corrida sinEscritura = correr(sinDestino, true);
+    EXPECT_EQ(sinEscritura.errores.trimmed(), "Atención: No se puede escribir en la carpeta de destino " + soloLectura
+                                                  + ": la carpeta o el disco no admite escritura.");
+    EXPECT_EQ(sinEscritura.codigo, 1);
     EXPECT_EQ(leerArchivo(rutaBase()), antes);
 
     // Nothing declared, as the balance screen would not allow: refused with the reason, the database scrambled
