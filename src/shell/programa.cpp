@@ -15,6 +15,7 @@
 #include "shell/logotipo.h"
 #include "shell/mdi_principal.h"
 #include "shell/mensajes_dialogo.h"
+#include "shell/retorno_del_teclado.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -44,6 +45,7 @@ Programa::~Programa() = default;
 int Programa::Main()
 {
     terminacion_ = new AvisoTerminacion(this);
+    new RetornoDelTeclado(this);
     connect(terminacion_, &AvisoTerminacion::terminacionPedida, this, &Programa::alPedirTerminacion);
     try {
         return arrancar();
