@@ -150,6 +150,13 @@ TEST_F(Generacion, UnaUnidadIlegibleNoQuedaComoDestino)
     unidades.protegerContraEscritura(disquetera);
     emit unidadesInternet->activated(0);
     EXPECT_EQ(texto("LblDest1"), unidades.raiz(disquetera));
+
+    // Coming to a tab checks its drive again: a medium taken out meanwhile is said, and leaves no destination.
+    unidades.quitarMedio(disquetera);
+    usuario.mensajes.clear();
+    control<QTabWidget>("tabDestino")->setCurrentIndex(static_cast<int>(DestinoGeneracion::Internet));
+    EXPECT_EQ(usuario.mensajes, QStringList{"Información: No se puede leer la unidad seleccionada."});
+    EXPECT_EQ(texto("LblDest1"), "");
 }
 
 TEST_F(Generacion, CreaCarpetasDentroDeLaElegida)
