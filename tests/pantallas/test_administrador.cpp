@@ -308,9 +308,14 @@ TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
         mdiPrincipal principal(sesion, mensajes);
         principal.show();
         accion(principal, "mnu708")->trigger();
+        principal.administrador()->parentWidget()->showMaximized();  // its title joins the window's
+        QString cerrando;
+        veluma::test::alAparecerModal([&](QWidget* pantalla) { cerrando = pantalla->windowTitle(); });
         QSignalSpy cerrada(&principal, &mdiPrincipal::sesionCerrada);
         accion(principal, "mnuSalir")->trigger();
         ASSERT_EQ(cerrada.count(), 1);
+        EXPECT_TRUE(cerrada.at(0).at(0).toBool());  // closed well
+        EXPECT_EQ(cerrando, " VELUMA - Cerrando el sistema");
         EXPECT_FALSE(sesion.base.isOpen());
         principal.close();  // a second close does not run the sequence again
         EXPECT_EQ(cerrada.count(), 1);
