@@ -20,9 +20,7 @@ struct Volumen {
 };
 
 // The usable volumes in letter order, removable first, each group by mount
-// point. a: and b: are diskettes to a user of the program: they name the first
-// two removable volumes; the others, the system's disk among them, go from c:
-// to z:, and what is past z: cannot be named.
+// point, with their letters.
 QList<Volumen> volumenesOrdenados()
 {
     QList<QStorageInfo> volumenes;
@@ -35,15 +33,13 @@ QList<Volumen> volumenesOrdenados()
             return esExtraible(a);
         return a.rootPath() < b.rootPath();
     });
+    QList<bool> extraibles;
+    for (const QStorageInfo& volumen : volumenes)
+        extraibles.append(esExtraible(volumen));
+    const QList<QChar> letras = letrasDeUnidades(extraibles);
     QList<Volumen> conLetra;
-    char16_t disquete = u'a';
-    char16_t otra = u'c';
-    for (const QStorageInfo& volumen : volumenes) {
-        const bool esDisquete = esExtraible(volumen) && disquete <= u'b';
-        if (!esDisquete && otra > u'z')
-            break;
-        conLetra.append({QChar(esDisquete ? disquete++ : otra++), volumen});
-    }
+    for (qsizetype i = 0; i < letras.size(); ++i)
+        conLetra.append({letras[i], volumenes[i]});
     return conLetra;
 }
 
@@ -113,6 +109,20 @@ int UnidadesDelSistema::probar(QChar letra) const
     if (volumen->isReadOnly())
         return kDiscoProtegido;
     return kDiscoListo;
+}
+
+QList<QChar> letrasDeUnidades(const QList<bool>& extraibles)
+{
+    QList<QChar> letras;
+    char16_t disquete = u'a';
+    char16_t otra = u'c';
+    for (const bool extraible : extraibles) {
+        const bool esDisquete = extraible && disquete <= u'b';
+        if (!esDisquete && otra > u'z')
+            break;
+        letras.append(QChar(esDisquete ? disquete++ : otra++));
+    }
+    return letras;
 }
 
 QString etiquetaDeUnidad(QChar letra, const QString& nombre, const QString& raiz)

@@ -76,4 +76,10 @@ public:
 // "a: [NAME] /root", or "a: /root" for a volume without a name.
 QString etiquetaDeUnidad(QChar letra, const QString& nombre, const QString& raiz);
 
+// The letters of volumes listed removable first, `extraibles` telling which
+// are: a: and b: are diskettes to a user of the program, so they name the
+// first two removable volumes; the others, the system's disk among them, go
+// from c: to z:. Volumes past z: get no letter and are left out.
+QList<QChar> letrasDeUnidades(const QList<bool>& extraibles);
+
 }  // namespace veluma

@@ -68,6 +68,22 @@ struct Disquetera {
     QChar letra;
 };
 
+// a: and b: are the first two removable volumes; every other volume, the system's disk first, from c: to z:.
+TEST(MediosDisponibles, LasLetrasDeDisqueteSonDeLosVolumenesExtraibles)
+{
+    const auto letras = [](const QList<bool>& extraibles) {
+        QString texto;
+        for (const QChar letra : letrasDeUnidades(extraibles))
+            texto += letra;
+        return texto;
+    };
+    EXPECT_EQ(letras({false}), "c");
+    EXPECT_EQ(letras({true, false, false}), "acd");
+    EXPECT_EQ(letras({true, true, true, false}), "abcd");
+    EXPECT_EQ(letras(QList<bool>(30, false)), "cdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(letras(QList<bool>(30, true)).size(), 26);
+}
+
 TEST(MediosDisponibles, EspacioHastaElUltimoByteYNuncaSinMedio)
 {
     UnidadesSimuladas unidades;
