@@ -35,13 +35,12 @@ QString nombreBase(const Instalacion& instalacion)
     return QFileInfo(instalacion.nombreBaseTrabajo()).completeBaseName();
 }
 
-// What was being done, and why it failed when the file says so: a device
-// without a recorded error has only "Unknown error" to tell.
-QString conMotivo(const QString& accion, const QFileDevice& archivo)
+// What was being done and why it failed. A device without a recorded error
+// would only say "Unknown error": the likely cause is given instead.
+QString conMotivo(const QString& accion, const QFileDevice& archivo, const QString& causaProbable = {})
 {
-    if (archivo.error() == QFileDevice::NoError)
-        return accion;
-    return accion + QStringLiteral(" (") + archivo.errorString() + QLatin1Char(')');
+    const QString causa = archivo.error() != QFileDevice::NoError ? archivo.errorString() : causaProbable;
+    return causa.isEmpty() ? accion : accion + QStringLiteral(" (") + causa + QLatin1Char(')');
 }
 
 // Copies beside the final name, forces the copy to the disk and renames it
@@ -63,7 +62,8 @@ QString copiarSobre(const QString& origen, const QString& destino)
         if (bloque.isEmpty())
             return conMotivo(QStringLiteral("no se pudo leer la base de datos"), entrada);
         if (copia.write(bloque) != bloque.size())
-            return conMotivo(QStringLiteral("no se pudo escribir la copia"), copia);
+            return conMotivo(QStringLiteral("no se pudo escribir la copia"), copia,
+                             QStringLiteral("no hay espacio suficiente en el disco"));
     }
     if (!copia.flush() || !sincronizarArchivo(copia))
         return QStringLiteral("no se pudo asegurar la copia en el disco");

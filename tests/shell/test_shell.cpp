@@ -34,7 +34,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace veluma;
 using namespace veluma::test;
@@ -349,6 +351,22 @@ TEST_F(Respaldos, UnRespaldoQueFallaNoTocaNada)
     const QString reemplazar = "no se pudo reemplazar " + carpeta() + "/veluma-20261206.mdb (";
     EXPECT_TRUE(respaldar().startsWith("Atención: " + fallo(reemplazar).chopped(1)));
     EXPECT_EQ(archivosEn(carpeta()), (QStringList{"veluma-20200101.mdb", "veluma-20261206.mdb"}));
+
+    // A disk that fills up during the copy cuts a write short without an error of its own: the reason is the
+    // disk, never "Unknown error", and no part of the copy is left.
+    QDir(carpeta()).removeRecursively();
+    baseConocida();
+    rlimit anterior{};
+    getrlimit(RLIMIT_FSIZE, &anterior);
+    auto* senalAnterior = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = anterior;
+    limite.rlim_cur = 1000000;
+    setrlimit(RLIMIT_FSIZE, &limite);
+    const QString lleno = respaldar();
+    setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, senalAnterior);
+    EXPECT_EQ(lleno, "Atención: " + fallo("no se pudo escribir la copia (no hay espacio suficiente en el disco)"));
+    EXPECT_EQ(archivosEn(carpeta()), QStringList());
 }
 
 // The program's F1 handler opens each screen's own section, not the main window's.
