@@ -36,12 +36,6 @@ Statement buscarDeclaracion(Database& base, const QString& columnas, const Clave
     return consulta;
 }
 
-QString campo1De(Database& base, const ClaveDDJJ& clave)
-{
-    Statement consulta = buscarDeclaracion(base, QStringLiteral("CAMPO1"), clave);
-    return consulta.next() ? consulta.text(0).value_or(QString()) : QString();
-}
-
 // The rows of the form's tables that belong to the declaration, table by
 // table in the form's order.
 void borrarFormulario(Database& base, const ClaveDDJJ& clave)
@@ -136,15 +130,24 @@ QString clsDDJJ::Eliminar(Database& base, const QString& cuit, int periodo, int 
 
 double clsDDJJ::ObtenerAlicuota(Database& base, const ClaveDDJJ& clave)
 {
-    return Val(campo1De(base, clave));
+    return ObtenerAlicuotaYHora(base, clave).alicuota;
 }
 
 std::optional<QDateTime> clsDDJJ::ObtenerHoraDDJJ(Database& base, const ClaveDDJJ& clave)
 {
-    Statement consulta = buscarDeclaracion(base, QStringLiteral("HORA"), clave);
-    if (!consulta.next() || consulta.isNull(0))
-        return std::nullopt;
-    return leerFechaIso(*consulta.text(0));
+    return ObtenerAlicuotaYHora(base, clave).hora;
+}
+
+clsDDJJ::AlicuotaYHora clsDDJJ::ObtenerAlicuotaYHora(Database& base, const ClaveDDJJ& clave)
+{
+    Statement consulta = buscarDeclaracion(base, QStringLiteral("CAMPO1, HORA"), clave);
+    AlicuotaYHora datos;
+    if (!consulta.next())
+        return datos;
+    datos.alicuota = Val(consulta.text(0).value_or(QString()));
+    if (!consulta.isNull(1))
+        datos.hora = leerFechaIso(*consulta.text(1));
+    return datos;
 }
 
 }  // namespace veluma

@@ -53,6 +53,13 @@ public:
     // Val of CAMPO1: "10,5" gives 10.
     static double ObtenerAlicuota(Database& base, const ClaveDDJJ& clave);
     static std::optional<QDateTime> ObtenerHoraDDJJ(Database& base, const ClaveDDJJ& clave);
+
+    // Both of the above in one read, for a settlement.
+    struct AlicuotaYHora {
+        double alicuota = 0;
+        std::optional<QDateTime> hora;
+    };
+    static AlicuotaYHora ObtenerAlicuotaYHora(Database& base, const ClaveDDJJ& clave);
 };
 
 // "La Declaración Jurada que intenta ingresar ya existe."

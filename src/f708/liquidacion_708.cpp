@@ -18,9 +18,10 @@ namespace {
 
 void leerDeclaracion(Database& base, Liquidacion708& liquidacion)
 {
-    liquidacion.alicuota = clsDDJJ::ObtenerAlicuota(base, liquidacion.clave);
-    if (const std::optional<QDateTime> hora = clsDDJJ::ObtenerHoraDDJJ(base, liquidacion.clave))
-        liquidacion.hora = hora->toString(QStringLiteral("HHmmss"));
+    const clsDDJJ::AlicuotaYHora declaracion = clsDDJJ::ObtenerAlicuotaYHora(base, liquidacion.clave);
+    liquidacion.alicuota = declaracion.alicuota;
+    if (declaracion.hora)
+        liquidacion.hora = declaracion.hora->toString(QStringLiteral("HHmmss"));
 }
 
 // A line's tax depends on its base price and its tickets alone.
