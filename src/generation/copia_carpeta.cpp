@@ -33,10 +33,6 @@ QString textoDestinoSinEscritura(const QString& carpeta)
 
 qint64 CopyFile(const QString& origen, const QString& destino, Mensajes& mensajes, AvisoDeAvance& avance)
 {
-    if (const QString carpeta = QFileInfo(destino).absolutePath(); !QFileInfo(carpeta).isWritable()) {
-        mensajes.MensajeInformacion(textoDestinoSinEscritura(carpeta));
-        return 0;
-    }
     if (QFileInfo::exists(destino)
         && mensajes.PreguntaSiNo(QStringLiteral("El archivo ya existe en la unidad destino. Desea reemplazarlo?"),
                                  Respuesta::No)

@@ -55,6 +55,10 @@ void ViaInternet(const QString& carpeta, const QString& nombreDestino, const QSt
         mensajes.MensajeAtencion(QStringLiteral("No se ha especificado correctamente el destino."));
         return;
     }
+    if (!QFileInfo(carpeta).isWritable()) {
+        mensajes.MensajeInformacion(textoDestinoSinEscritura(carpeta));
+        return;
+    }
     const QString destino = carpeta + QLatin1Char('/') + nombreDestino.left(kLargoNombre) + producido.mid(kLargoBase);
     if (CopyFile(carpetaTrabajo + producido, destino, mensajes, avance) != 0) {
         mensajes.MensajeInformacion(QStringLiteral("El proceso finalizó correctamente."));
