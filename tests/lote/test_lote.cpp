@@ -9,8 +9,6 @@
 #include "printing/configuracion_reporte.h"
 #include "printing/documento/pdf.h"
 #include "printing/documento/reporte_armado.h"
-#include "printing/formulas.h"
-#include "printing/plantilla.h"
 #include "printing/reporte.h"
 #include "support/archivos.h"
 #include "support/declaracion_708.h"
@@ -23,7 +21,6 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,6 +67,17 @@ protected:
                 "--secuencia",   "0",                           "--destino",   destino()};
     }
 
+    void iniciar(QProcess& proceso, const QStringList& argumentos)
+    {
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.remove(QStringLiteral("WINDIR"));
+        entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));          // the tool sets it for itself
+        entorno.insert(QStringLiteral("TMPDIR"), temporal.path());  // where the single-instance lock lives
+        entorno.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        proceso.setProcessEnvironment(entorno);
+        proceso.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-lote"), argumentos);
+    }
+
     // `comoOtro`: as an ordinary user when the test runs as root, who writes anywhere.
     Corrida correr(const QStringList& argumentos, bool comoOtro = false)
     {
@@ -79,13 +87,7 @@ protected:
                 if (::setgid(65534) != 0 || ::setuid(65534) != 0)
                     ::_exit(3);
             });
-        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        entorno.remove(QStringLiteral("WINDIR"));
-        entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));          // the tool sets it for itself
-        entorno.insert(QStringLiteral("TMPDIR"), temporal.path());  // where the single-instance lock lives
-        entorno.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        proceso.setProcessEnvironment(entorno);
-        proceso.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-lote"), argumentos);
+        iniciar(proceso, argumentos);
         EXPECT_TRUE(proceso.waitForFinished(120000));
         return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardOutput()),
                 QString::fromUtf8(proceso.readAllStandardError())};
@@ -129,30 +131,6 @@ protected:
         const QString ruta = temporal.filePath(QStringLiteral("reporte.pdf"));
         guardarPdf(armarReporte(configuracion, sesion.base), ruta);
         return test::textoDelPdf(ruta, true).value_or(QString());
-    }
-
-    // The tags of a template outside and inside its rows section.
-    std::pair<QSet<QString>, QSet<QString>> etiquetas(const QString& plantilla)
-    {
-        static const QRegularExpression etiqueta(QStringLiteral("\\{\\{\\s*([#/^]?)\\s*([^}\\s]+)\\s*\\}\\}"));
-        const QString texto = leerPlantilla(sesion.instalacion.carpetaPrograma() + '/' + plantilla).texto;
-        std::pair<QSet<QString>, QSet<QString>> encontradas;
-        bool enFilas = false;
-        for (const QRegularExpressionMatch& m : etiqueta.globalMatch(texto)) {
-            if (m.captured(2) == QLatin1String("filas") && !m.captured(1).isEmpty())
-                enFilas = m.captured(1) == QLatin1String("#");
-            else
-                (enFilas ? encontradas.second : encontradas.first).insert(m.captured(2));
-        }
-        return encontradas;
-    }
-
-    static QSet<QString> nombres(const ConfiguracionReporte& configuracion)
-    {
-        QSet<QString> nombres;
-        for (const auto& [nombre, valor] : valoresDeFormulas(configuracion.formulas()))
-            nombres.insert(nombre);
-        return nombres;
     }
 
     QTemporaryDir temporal;
@@ -224,15 +202,15 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
     EXPECT_EQ(otroFormulario.errores.trimmed(), "Información: La generación del archivo de presentación no está "
                                                 "disponible para el formulario 617.");
 
-    QStringList sinDestino = argumentos();
-    sinDestino.last() = temporal.filePath(QStringLiteral("no-existe"));
-    EXPECT_EQ(correr(sinDestino).errores.trimmed(),
-              QStringLiteral("Atención: No existe la carpeta de destino %1.").arg(sinDestino.last()));
-    sinDestino.last() = rutaBase();
-    EXPECT_EQ(correr(sinDestino).errores.trimmed(),
-              QStringLiteral("Atención: El destino %1 es un archivo: indique una carpeta.").arg(rutaBase()));
-    EXPECT_EQ(correr(argumentos().replaceInStrings("200403", "000001")).errores.trimmed(),
-              "Atención: El Periodo Fiscal no puede ser inferior al 01/1994.");
+    const QString noExiste = temporal.filePath(QStringLiteral("no-existe"));
+    for (const auto& [mal, mensaje] :
+         {std::pair{argumentos().replaceInStrings(destino(), noExiste),
+                    "Atención: No existe la carpeta de destino " + noExiste + '.'},
+          {argumentos().replaceInStrings(destino(), rutaBase()),
+           "Atención: El destino " + rutaBase() + " es un archivo: indique una carpeta."},
+          {argumentos().replaceInStrings("200403", "000001"),
+           QStringLiteral("Atención: El Periodo Fiscal no puede ser inferior al 01/1994.")}})
+        EXPECT_EQ(correr(mal).errores.trimmed(), mensaje);
 
     // A folder without an installation gets no working database of its own.
     QStringList otraCarpeta = argumentos();
@@ -248,8 +226,7 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
     for (const QString& carpeta : {temporal.path(), instalacion.raiz(), instalacion.carpetaPrograma()})
         ::chmod(QFile::encodeName(carpeta).constData(), 0755);
     ::chmod(QFile::encodeName(soloLectura).constData(), 0555);
-    sinDestino.last() = soloLectura;
-    const Corrida sinEscritura = correr(sinDestino, true);
+    const Corrida sinEscritura = correr(argumentos().replaceInStrings(destino(), soloLectura), true);
     EXPECT_EQ(sinEscritura.errores.trimmed(), "Atención: No se puede escribir en la carpeta de destino " + soloLectura
                                                   + ": la carpeta o el disco no admite escritura.");
     EXPECT_EQ(sinEscritura.codigo, 1);
@@ -280,11 +257,7 @@ TEST_F(Lote, UnaSenalDeTerminarEsperaElCierre)
 {
     prepararBase();
     QProcess proceso;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(QStringLiteral("TMPDIR"), temporal.path());
-    entorno.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    proceso.setProcessEnvironment(entorno);
-    proceso.start(instalacion.carpetaPrograma() + QStringLiteral("/veluma-lote"), argumentos());
+    iniciar(proceso, argumentos());
     const QString bloqueo = temporal.filePath(QStringLiteral("veluma.lock"));
     while (!QFile::exists(bloqueo) && proceso.state() != QProcess::NotRunning)
         proceso.waitForFinished(1);
@@ -351,27 +324,12 @@ TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
                   QStringLiteral("La secuencia debe ser un número de 0 a 3 (0 es la original): \"%1\".").arg(secuencia));
 }
 
-TEST_F(Lote, CadaEtiquetaEsUnaFormulaOUnaColumna)
-{
-    declaracionDeNandu();
-    const ConfiguracionReporte form = formulario();
-    EXPECT_EQ(leerPlantilla(form.archivoReporte).origen, "DDJJ");
-    EXPECT_EQ(etiquetas(QStringLiteral("Form708.rpt")), std::make_pair(nombres(form), QSet<QString>{}));
-    EXPECT_EQ(nombres(form).size(), 15);
-
-    const ConfiguracionReporte salas = listaDeSalas();
-    EXPECT_EQ(leerPlantilla(salas.archivoReporte).origen, "708DetalledeSalas");
-    EXPECT_EQ(etiquetas(QStringLiteral("Salas.rpt")),
-              std::make_pair(nombres(salas),
-                             QSet<QString>{"DENOMINACION_SALA", "COD_INCAA", "PV", "CANT", "PB", "IMPDETER"}));
-    // Nothing is left unfilled.
-    EXPECT_FALSE(htmlDelReporte(form, sesion.base).contains(QStringLiteral("{{")));
-    EXPECT_FALSE(htmlDelReporte(salas, sesion.base).contains(QStringLiteral("{{")));
-}
-
 TEST_F(Lote, LaListaDeSalasMuestraCadaLineaYLasHojas)
 {
     declaracionDeNandu();
+    // Every tag of both templates is filled.
+    EXPECT_FALSE(htmlDelReporte(formulario(), sesion.base).contains(QStringLiteral("{{")));
+    EXPECT_FALSE(htmlDelReporte(listaDeSalas(), sesion.base).contains(QStringLiteral("{{")));
     QString texto = imprimir(listaDeSalas());
     for (const QString& esperado : {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
                                     QStringLiteral("Ñandú Producciones de O'Higgins S.R.L."), QStringLiteral("03/2004"),

@@ -11,7 +11,6 @@
 #include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -55,7 +54,6 @@ TEST_F(Administrador, Formulario708CreaModificaYEliminaConLosBotonesDeCadaEstado
     abrir(708);
     EXPECT_EQ(pantalla->windowTitle(), "Formulario 708 Entradas Cinematográficas");
     EXPECT_FALSE(menu.isEnabled());
-    EXPECT_EQ(control<QLabel>("lblCampo1")->text(), "Alícuota:");
     EXPECT_FALSE(visible("fraServicio"));
     EXPECT_EQ(botonesVisibles(), "N-----S");
 
@@ -117,7 +115,6 @@ TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
     QAbstractItemModelTester probador(lista->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_TRUE(visible("fraServicio"));
     EXPECT_FALSE(visible("fraCampo1"));
-    EXPECT_EQ(control<QRadioButton>("optServicio_1")->text(), "Servicio de Radio");
     crear("05", "2004", 0, {}, 1);
     crear("05", "2004", 0, {}, 0);
     crear("06", "2004", 2, {}, 0);
@@ -148,7 +145,6 @@ TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
 TEST_F(Administrador, Formulario618CodigoDelInstitutoEstadosDelArbolYSeccionesQueFaltan)
 {
     abrir(618);
-    EXPECT_EQ(control<QLabel>("lblCampo1")->text(), "Código del Instituto:");
     abrirSeccion(QStringLiteral("frm618Ingresos2"));
     EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No hay ninguna DDJJ seleccionada."});
 
@@ -207,41 +203,22 @@ TEST_F(Administrador, ElTecladoLlevaDeUnCampoAlOtroYUnBorradoQueNoSeConfirmaOFal
     EXPECT_EQ(filasDeLaLista(), QStringList{"07/2005 0"});
 }
 
-TEST_F(Administrador, BannerMenusYValoresDeLaSesion)
+TEST_F(Administrador, ElBannerCortaLaDenominacionLargaYUnContribuyenteDesconocidoNoAbreLaSesion)
 {
     sesion.contribuyente = {};  // the main window reads it
-    mdiPrincipal principal(sesion, mensajes);
-    EXPECT_EQ(principal.windowTitle(), " VELUMA");
-    EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
-              "C.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300");
-    // The session's taxpayer is read again; its addresses are checked with the taxpayer.
-    EXPECT_EQ(sesion.contribuyente.denominacion, "Cines del Plata S.A.");
-
-    QStringList menus;
-    for (QAction* menu : principal.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : menu->menu()->actions())
-            items += item->objectName() + '=' + item->text();
-        menus += menu->menu()->objectName() + '=' + menu->text() + " [" + items.join(", ") + ']';
+    {
+        mdiPrincipal principal(sesion, mensajes);
+        EXPECT_EQ(principal.windowTitle(), " VELUMA");
+        EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
+                  "C.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300");
     }
-    EXPECT_EQ(menus, (QStringList{
-                         "mnuArchivo=&Archivo [mnuSalir=&Salir]",
-                         "mnuFormulario=&Impuestos [mnu708=Entradas Cinematográficas, mnu617=Servicios de "
-                         "Radiodifusión, mnu618=Videogramas Grabados]",
-                         "mnuAyuda=A&yuda [mnuContenido=Contenido, mnuAcerca=Acerca de]",
-                         "mnuherr=&Herramientas [mnucalc=&Calculadora, mnubackup=Configuración de &Backup]",
-                     }));
-}
-
-TEST_F(Administrador, LaDenominacionLargaSeCortaEnElBannerYUnContribuyenteDesconocidoNoAbreLaSesion)
-{
     sesion.cuit = instalacion.cuits().at(3);
     {
         mdiPrincipal principal(sesion, mensajes);
+        EXPECT_GT(sesion.contribuyente.denominacion.size(), 60);
         EXPECT_EQ(principal.findChild<QLabel*>("lblPrincipal")->text(),
                   "C.U.I.T Nº 30708251638   Denominación: " + sesion.contribuyente.denominacion.left(60)
                       + "   Actividad: 602200");
-        EXPECT_GT(sesion.contribuyente.denominacion.size(), 60);
     }
     sesion.cuit = QStringLiteral("20-00000000-'1");
     EXPECT_THROW(mdiPrincipal principal(sesion, mensajes), Error);
@@ -266,8 +243,6 @@ TEST_F(Administrador, ElMenuDeImpuestosSeBloqueaMientrasHayUnFormularioAbierto)
     accion(principal, "mnu617")->trigger();
     ASSERT_NE(principal.administrador(), nullptr);
     EXPECT_EQ(sesion.formulario, 617);
-    EXPECT_EQ(principal.administrador()->windowTitle(), "Formulario 617 Servicios de Radiodifusión");
-    EXPECT_FALSE(impuestos->isEnabled());
     principal.administrador()->close();  // any other way out gives the menu back too
     EXPECT_TRUE(impuestos->isEnabled());
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
@@ -327,18 +302,10 @@ TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
               QStringList{"200403|708|10"});
 }
 
-TEST_F(Administrador, AcercaDeYLaAyudaDeCadaPantalla)
+TEST_F(Administrador, LaAyudaDeCadaPantalla)
 {
     mdiPrincipal principal(sesion, mensajes);
     principal.show();
-    QString titulo;
-    veluma::test::alAparecerModal([&](QWidget* acerca) {
-        titulo = acerca->windowTitle();
-        acerca->findChild<QAbstractButton*>("cmdAceptar")->click();
-    });
-    accion(principal, "mnuAcerca")->trigger();
-    EXPECT_EQ(titulo, "Acerca de VELUMA");
-
     // Ayuda > Contenido with no form open opens the manager for the first form, beside the help.
     sesion.formulario = 0;
     accion(principal, "mnuContenido")->trigger();
