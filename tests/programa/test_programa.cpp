@@ -127,36 +127,20 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeIn
 // again, owner-only; one that never opened is left as it was.
 TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
 {
-    QByteArray basura(4096, '\0');
-    for (int i = 0; i < basura.size(); ++i)
-        basura[i] = char((i * 37 + 11) % 251);
-    const QString kelt = QDir(instalacion.raiz()).filePath("kelt.mdb");
-    enum class Base { Ausente, Creada, Cerrada, Intacta };
     const struct {
         const char* caso;
         std::function<void()> preparar;
         QStringList argumentos;
         QString mensaje;
-        Base base;
+        bool creada;
     } casos[] = {
-        {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.",
-         Base::Ausente},
+        {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.", false},
         {"contribuyente desconocido", [] {}, {"20-00000000-1' OR ''='"},
          "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
-         "20-00000000-1' OR ''=' no está registrado en la base de contribuyentes.",
-         Base::Creada},
-        {"sin la base de contribuyentes", [&] { QFile::rename(kelt, kelt + ".aparte"); }, {instalacion.cuits().first()},
-         "Veluma: Ha ocurrido el error 14 con la siguiente descripción : \\r\\nNo se encuentra la base de datos de "
-         "contribuyentes " + kelt + ".",
-         Base::Cerrada},
+         "20-00000000-1' OR ''=' no está registrado en la base de contribuyentes.", true},
         {"base vacía", [&] { veluma::test::escribirArchivo(rutaBase(), QByteArray()); }, {instalacion.cuits().first()},
          "Veluma: Ha ocurrido el error 11 con la siguiente descripción : \\r\\nLa base de datos de trabajo está vacía "
-         "o dañada: no tiene ninguna de sus tablas. El archivo no se modificó.",
-         Base::Intacta},
-        {"base que no abre", [&] { veluma::test::escribirArchivo(rutaBase(), basura); }, {instalacion.cuits().first()},
-         "Veluma: Ha ocurrido el error 26 con la siguiente descripción : \\r\\nEl archivo no es una base de datos "
-         "válida o su clave no corresponde.",
-         Base::Intacta},
+         "o dañada: no tiene ninguna de sus tablas. El archivo no se modificó.", false},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
@@ -164,21 +148,17 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
         QStringList archivos = archivosEn(instalacion.carpetaPrograma());
         const QByteArray base = leerArchivo(rutaBase());
         EXPECT_EQ(ejecutar(caso.argumentos), std::make_pair(1, QStringList{caso.mensaje}));
-        if (caso.base == Base::Creada) {
+        if (!caso.creada) {
+            EXPECT_EQ(leerArchivo(rutaBase()), base);
+        } else {
             archivos << QFileInfo(rutaBase()).fileName();
             archivos.sort();
-        }
-        if (caso.base == Base::Intacta || caso.base == Base::Ausente) {
-            EXPECT_EQ(leerArchivo(rutaBase()), base);
-        }
-        if (caso.base == Base::Creada || caso.base == Base::Cerrada) {
             EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
             const auto ajenos = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
             EXPECT_EQ(QFile::permissions(rutaBase()) & ajenos, QFile::Permissions());
         }
         EXPECT_EQ(archivosEn(instalacion.carpetaPrograma()), archivos);
     }
-    QFile::rename(kelt + ".aparte", kelt);
 }
 
 // A closing that could not compact the database is reported, and the program tells its caller with its exit code.
