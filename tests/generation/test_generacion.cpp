@@ -16,6 +16,10 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
 
 using namespace veluma;
 using namespace veluma::test;
@@ -178,6 +182,30 @@ TEST_F(Generacion, CreaCarpetasDentroDeLaElegida)
     crear("Presentaciones");
     EXPECT_EQ(usuario.mensajes,
               QStringList{"Información: Imposible crear la carpeta " + destino() + "/Presentaciones"});
+}
+
+// From the keyboard: the tabs are read whole, the focus entering the folder list chooses nothing, and Enter there
+// is Aceptar.
+TEST_F(Generacion, ElTecladoRecorreLaPantallaSinElegirAlPasar)
+{
+    auto* pestanas = control<QTabWidget>("tabDestino");
+    pantalla().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pantalla()));
+    EXPECT_GE(pestanas->width(), pestanas->tabBar()->sizeHint().width());
+    EXPECT_FALSE(pestanas->usesScrollButtons());
+
+    pestanas->setCurrentIndex(static_cast<int>(DestinoGeneracion::CD));
+    pantalla().elegirCarpeta(DestinoGeneracion::CD, destino());
+    auto* arbol = control<QTreeView>("dirDirectorio");
+    arbol->clearSelection();
+    arbol->setCurrentIndex({});
+    pantalla().activateWindow();
+    arbol->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(arbol, Qt::Key_Tab);
+    EXPECT_EQ(texto("lblDest"), destino());
+    QTest::keyClick(arbol, Qt::Key_Return);
+    EXPECT_EQ(usuario.mensajes, QStringList{kFinCorrecto});
+    EXPECT_EQ(archivosEn(destino()), QStringList{"715773F07083070451826520040300.dat"});
 }
 
 TEST_F(Generacion, ExaminarYFormatearAbrenLosProgramasDelEscritorio)
