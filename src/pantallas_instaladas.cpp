@@ -1,9 +1,14 @@
 #include "pantallas_instaladas.h"
 
+#include "f618/pantallas/registro_618.h"
 #include "f708/pantallas/registro_708.h"
 
 namespace veluma {
 
-void registrarPantallas() { registrarPantallas708(); }
+void registrarPantallas()
+{
+    registrarPantallas618();
+    registrarPantallas708();
+}
 
 }  // namespace veluma

@@ -14,5 +14,8 @@ inline constexpr int kAyudaSalas708 = 9;
 inline constexpr int kAyudaImpuestoDeterminado708 = 10;
 inline constexpr int kAyudaPagoCuenta708 = 11;
 inline constexpr int kAyudaSaldos708 = 12;
+inline constexpr int kAyudaIngresos618 = 13;
+inline constexpr int kAyudaPercepciones618 = 14;
+inline constexpr int kAyudaTotalADepositar618 = 15;
 
 }  // namespace veluma

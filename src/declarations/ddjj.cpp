@@ -138,6 +138,16 @@ std::optional<QDateTime> clsDDJJ::ObtenerHoraDDJJ(Database& base, const ClaveDDJ
     return ObtenerAlicuotaYHora(base, clave).hora;
 }
 
+std::optional<QDateTime> clsDDJJ::ObtenerHoraDelValor(Database& base, const ClaveDDJJ& clave)
+{
+    Statement consulta = base.prepare(QStringLiteral(
+        "SELECT HORA FROM DDJJ WHERE CUIT = ? AND PERIODO = ? AND SECUENCIA = ? AND FORMULARIO = ? AND CAMPO1 = ?"));
+    consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario, clave.campo1);
+    if (!consulta.next() || consulta.isNull(0))
+        return std::nullopt;
+    return leerFechaIso(*consulta.text(0));
+}
+
 clsDDJJ::AlicuotaYHora clsDDJJ::ObtenerAlicuotaYHora(Database& base, const ClaveDDJJ& clave)
 {
     Statement consulta = buscarDeclaracion(base, QStringLiteral("CAMPO1, HORA"), clave);

@@ -53,6 +53,9 @@ public:
     // Val of CAMPO1: "10,5" gives 10.
     static double ObtenerAlicuota(Database& base, const ClaveDDJJ& clave);
     static std::optional<QDateTime> ObtenerHoraDDJJ(Database& base, const ClaveDDJJ& clave);
+    // The HORA of the declaration whose CAMPO1 is the key's, for a form whose
+    // value tells declarations of one period and sequence apart.
+    static std::optional<QDateTime> ObtenerHoraDelValor(Database& base, const ClaveDDJJ& clave);
 
     // Both of the above in one read, for a settlement.
     struct AlicuotaYHora {

@@ -2,7 +2,9 @@
 
 #include "core/clave_ddjj.h"
 #include "core/numeros.h"
+#include "core/sesion.h"
 #include "declarations/secciones.h"
+#include "f618/liquidacion_618.h"
 
 namespace veluma {
 
@@ -50,16 +52,25 @@ QString Formulario618::valorAGuardar(const QString& escrito) const
 
 std::map<QString, bool> Formulario618::seccionesConDatos(Database& base, const ClaveDDJJ& clave) const
 {
+    // Each institute code is a declaration of its own.
     const QString ingresos = QStringLiteral("618Ingresos");
-    const bool ventas = hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=0"));
-    const bool alquileres = hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=1"));
+    const bool ventas =
+        hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=0 AND CodInstituto=?"), clave.campo1);
+    const bool alquileres =
+        hayFilas(base, ingresos, clave, QStringLiteral(" AND TipoIngreso=1 AND CodInstituto=?"), clave.campo1);
     // Perceptions are computed from the incomes: without incomes there is nothing to show.
-    const bool percepciones =
-        (ventas || alquileres) && hayFilas(base, QStringLiteral("618TotalPercepcionesEfectuadas"), clave);
+    const bool percepciones = (ventas || alquileres)
+                              && hayFilas(base, QStringLiteral("618TotalPercepcionesEfectuadas"), clave,
+                                          QStringLiteral(" AND CodInstituto=?"), clave.campo1);
     return {{QStringLiteral("frm618Ingresos1"), ventas},
             {QStringLiteral("frm618Ingresos2"), alquileres},
             {QStringLiteral("frm618TotalPercepcionesEfectuadas"), percepciones},
             {QStringLiteral("frm618TotalADepositar"), percepciones}};
+}
+
+std::unique_ptr<Liquidacion> Formulario618::liquidar(Sesion& sesion) const
+{
+    return std::make_unique<Liquidacion618>(Liquidacion618::calcular(sesion.base, sesion.declaracion));
 }
 
 }  // namespace veluma

@@ -3,6 +3,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "f708/liquidacion_708.h"
+#include "generation/campos_registro.h"
 #include "generation/codificacion.h"
 #include "generation/escritor_registros.h"
 
@@ -15,13 +16,6 @@ namespace veluma {
 namespace {
 
 const QString kFinDeMotivo = QStringLiteral("\r\n");
-
-// N(largo, decimales): digits only, zeros on the left.
-QString numerico(double valor, int largo, int decimales)
-{
-    QVariant campo(valor);
-    return FormatearCampo(campo, largo, decimales);
-}
 
 // The same field of many records: a month repeats a few prices and ticket
 // counts over every room and week, so each value is encoded once.
@@ -42,26 +36,10 @@ private:
     std::unordered_map<double, QString> codificados_;
 };
 
-// T(largo): the text blank-padded on the right.
-QString texto(const QString& valor, int largo)
-{
-    QVariant campo(valor);
-    return FormatearCampo(campo, 0, largo);
-}
-
 QString sinImpuestoDeterminado()
 {
     // The line feed before the carriage return is how this reason has always ended.
     return QStringLiteral("No tiene ingresado Impuesto Determinado.\n\r");
-}
-
-QString versionDelArchivo()
-{
-    const Version version = versionDelPrograma();
-    return QStringLiteral("%1%2%3")
-        .arg(version.mayor, 2, 10, QLatin1Char('0'))
-        .arg(version.menor, 2, 10, QLatin1Char('0'))
-        .arg(version.revision, 3, 10, QLatin1Char('0'));
 }
 
 // Records 05 and 06: one per room (and week), the room's tax.
@@ -92,57 +70,28 @@ cls708Interfaz::cls708Interfaz(Sesion& sesion, const Liquidacion708& liquidacion
 bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
 {
     EscritorRegistros salida(sesion_.instalacion, ArchivoTMP);
-
-    using Generador = bool (cls708Interfaz::*)(EscritorRegistros&);
-    const std::pair<const char*, Generador> registros[] = {
-        {"01", &cls708Interfaz::GenerarRegistro1},  {"02", &cls708Interfaz::GenerarRegistro2},
-        {"03", &cls708Interfaz::GenerarRegistro3},  {"04", &cls708Interfaz::GenerarRegistro4},
-        {"05", &cls708Interfaz::GenerarRegistro5},  {"06", &cls708Interfaz::GenerarRegistro6},
-        {"07", &cls708Interfaz::GenerarRegistro7},  {"20", &cls708Interfaz::GenerarRegistro20},
-        {"99", &cls708Interfaz::GenerarRegistro99},
+    const auto operacion = [this](bool (cls708Interfaz::*generar)(EscritorRegistros&)) {
+        return [this, generar](EscritorRegistros& escritor) { return std::invoke(generar, this, escritor); };
     };
-    bool generado = salida.motivo().isEmpty();
-    for (const auto& [tipo, generar] : registros) {
-        if (!generado)
-            break;
-        try {
-            generado = std::invoke(generar, this, salida);
-        } catch (const Error& error) {
-            salida.anotarMotivo(error.descripcion() + QStringLiteral(" en el registro ") + QLatin1String(tipo)
-                                + kFinDeMotivo);
-            generado = false;
-        }
-    }
-    if (generado)
-        generado = salida.cerrar();
-    if (!generado) {
-        informarFalloGeneracion(mensajes, salida.motivo());
+    const std::vector<OperacionRegistro> operaciones = {
+        {"01", operacion(&cls708Interfaz::GenerarRegistro1)},  {"02", operacion(&cls708Interfaz::GenerarRegistro2)},
+        {"03", operacion(&cls708Interfaz::GenerarRegistro3)},  {"04", operacion(&cls708Interfaz::GenerarRegistro4)},
+        {"05", operacion(&cls708Interfaz::GenerarRegistro5)},  {"06", operacion(&cls708Interfaz::GenerarRegistro6)},
+        {"07", operacion(&cls708Interfaz::GenerarRegistro7)},  {"20", operacion(&cls708Interfaz::GenerarRegistro20)},
+        {"99", operacion(&cls708Interfaz::GenerarRegistro99)},
+    };
+    if (!generarRegistros(salida, operaciones, kFinDeMotivo, mensajes))
         return false;
-    }
-    const ClaveDDJJ& clave = liquidacion_.clave;
-    QVariant cuit(clave.cuit);
-    const QString numero = liquidacion_.numeroVerificacion;
-    ArchivoSalidaDKT = numero + QStringLiteral("F0708.dat");
-    ArchivoSalidaCD = numero + QStringLiteral("F0708") + FormatearCuit(cuit, 0)
-                      + QStringLiteral("%1").arg(clave.periodo, 6, 10, QLatin1Char('0'))
-                      + QStringLiteral("%1").arg(clave.secuencia, 2, 10, QLatin1Char('0')) + QStringLiteral(".dat");
-    CantidadRegistros = salida.cantidad();
+    nombrarSalidas(liquidacion_.numeroVerificacion, QStringLiteral("F0708"), liquidacion_.clave, salida.cantidad());
     return true;
 }
 
 bool cls708Interfaz::GenerarRegistro1(EscritorRegistros& salida)
 {
-    const ClaveDDJJ& clave = liquidacion_.clave;
-    QVariant cuit(clave.cuit);
-    const QString periodo = QString::number(clave.periodo);
-    const QString registro = QStringLiteral("01") + FormatearCuit(cuit, 0) + QStringLiteral("00")
-                             + QStringLiteral("304") + QStringLiteral("019") + periodo.left(4) + periodo.right(2)
-                             + QStringLiteral("00") + QString::number(clave.secuencia) + QStringLiteral("0000000")
-                             + formatearNumero(Val(sesion_.contribuyente.actividad), QStringLiteral("000000"))
-                             + liquidacion_.numeroVerificacion + QStringLiteral("0000") + QStringLiteral("00100")
-                             + QStringLiteral("0708") + liquidacion_.hora + texto(QStringLiteral("DJ SIN PLAN"), 25)
-                             + QStringLiteral("00000") + versionDelArchivo();
-    return salida.agregar(registro, 105);
+    return salida.agregar(
+        cabeceraDeclaracion(liquidacion_.clave, QStringLiteral("304"), QStringLiteral("0708"),
+                            sesion_.contribuyente.actividad, liquidacion_.numeroVerificacion, liquidacion_.hora),
+        105);
 }
 
 bool cls708Interfaz::GenerarRegistro2(EscritorRegistros& salida)

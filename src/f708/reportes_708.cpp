@@ -27,10 +27,7 @@ ConfiguracionReporte reporteForm708(const Sesion& sesion, const Liquidacion708& 
     const std::array<double, 4> pagos = liquidacion.semanasPagadas();
     ConfiguracionReporte reporte = ConfiguracionReporte::deSesion(sesion, QStringLiteral("Form708.rpt"));
     reporte.LimpiarFormulas();
-    reporte.formulaSeleccion = QStringLiteral("{DDJJ.CUIT} = ") + citado(clave.cuit)
-                               + QStringLiteral(" and {DDJJ.PERIODO} = ") + QString::number(clave.periodo)
-                               + QStringLiteral(" and {DDJJ.SECUENCIA} = ") + QString::number(clave.secuencia)
-                               + QStringLiteral(" and {DDJJ.FORMULARIO} = ") + QString::number(clave.formulario);
+    reporte.formulaSeleccion = seleccionDeDeclaracion(clave);
     std::vector<std::pair<QString, QString>> valores = datosDelContribuyente(sesion, clave);
     valores.insert(valores.end(),
                    {{QStringLiteral("domicilio"), sesion.contribuyente.domicilioFiscal},

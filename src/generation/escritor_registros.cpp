@@ -1,5 +1,6 @@
 #include "generation/escritor_registros.h"
 
+#include "core/error.h"
 #include "core/mensajes.h"
 #include "generation/codificacion.h"
 #include "generation/windows1252.h"
@@ -97,6 +98,28 @@ void informarFalloGeneracion(Mensajes& mensajes, const QString& motivo)
 {
     mensajes.MensajeInformacion(QStringLiteral("La generación no se efectuó por el siguiente motivo:\r\n\r\n")
                                 + motivo);
+}
+
+bool generarRegistros(EscritorRegistros& salida, const std::vector<OperacionRegistro>& operaciones,
+                      const QString& finDeMotivo, Mensajes& mensajes)
+{
+    bool generado = salida.motivo().isEmpty();
+    for (const OperacionRegistro& operacion : operaciones) {
+        if (!generado)
+            break;
+        try {
+            generado = operacion.generar(salida);
+        } catch (const Error& error) {
+            salida.anotarMotivo(error.descripcion() + QStringLiteral(" en el registro ") + QLatin1String(operacion.tipo)
+                                + finDeMotivo);
+            generado = false;
+        }
+    }
+    if (generado)
+        generado = salida.cerrar();
+    if (!generado)
+        informarFalloGeneracion(mensajes, salida.motivo());
+    return generado;
 }
 
 }  // namespace veluma

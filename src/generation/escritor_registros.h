@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QString>
+#include <functional>
+#include <vector>
 
 namespace veluma {
 
@@ -51,5 +53,18 @@ private:
 
 // What a builder's failed GenerarDisquete shows before answering false.
 void informarFalloGeneracion(Mensajes& mensajes, const QString& motivo);
+
+// One record operation of a builder: writes the records of its type.
+struct OperacionRegistro {
+    const char* tipo;  // "01"
+    std::function<bool(EscritorRegistros&)> generar;
+};
+
+// Runs the operations in order until one fails, then puts the file in place.
+// An Error an operation throws becomes the reason: its description,
+// " en el registro ", the type and `finDeMotivo`. On failure tells the user
+// why and answers false.
+bool generarRegistros(EscritorRegistros& salida, const std::vector<OperacionRegistro>& operaciones,
+                      const QString& finDeMotivo, Mensajes& mensajes);
 
 }  // namespace veluma

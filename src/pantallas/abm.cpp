@@ -9,7 +9,7 @@
 
 namespace veluma {
 
-BotonesABM crearBotonesABM(QWidget& pantalla, std::initializer_list<QToolButton*> otros)
+BotonesABM crearBotonesABM(QWidget& pantalla, std::initializer_list<QToolButton*> otros, bool conEliminarTodos)
 {
     BotonesABM botones{};
     botones.nuevo = crearBoton(&pantalla, Boton::Nuevo, QStringLiteral("&Nuevo"), QStringLiteral("CmdNuevo"));
@@ -17,13 +17,16 @@ BotonesABM crearBotonesABM(QWidget& pantalla, std::initializer_list<QToolButton*
         crearBoton(&pantalla, Boton::Modificar, QStringLiteral("&Modificar"), QStringLiteral("CmdModificar"));
     botones.eliminar =
         crearBoton(&pantalla, Boton::EliminarABM, QStringLiteral("&Eliminar"), QStringLiteral("CmdEliminarABM"));
-    botones.eliminarTodos = crearBoton(&pantalla, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"),
-                                       QStringLiteral("CmdEliminarTodos"));
+    if (conEliminarTodos)
+        botones.eliminarTodos = crearBoton(&pantalla, Boton::EliminarTodos, QStringLiteral("Eliminar &Todos"),
+                                           QStringLiteral("CmdEliminarTodos"));
     botones.aceptar = crearBoton(&pantalla, Boton::Aceptar, QStringLiteral("&Aceptar"));
     botones.cancelar = crearBoton(&pantalla, Boton::Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("CmdCancelar"));
     botones.salir = crearBoton(&pantalla, Boton::Salir, QStringLiteral("&Salir"));
 
-    std::vector<QToolButton*> orden{botones.nuevo, botones.modificar, botones.eliminar, botones.eliminarTodos};
+    std::vector<QToolButton*> orden{botones.nuevo, botones.modificar, botones.eliminar};
+    if (botones.eliminarTodos)
+        orden.push_back(botones.eliminarTodos);
     orden.insert(orden.end(), otros.begin(), otros.end());
     orden.push_back(botones.aceptar);
     orden.push_back(botones.cancelar);

@@ -23,8 +23,10 @@ struct BotonesABM {
 };
 
 // The buttons with their usual captions and names, in a strip; `otros` (such
-// as Imprimir) go between "Eliminar Todos" and "Aceptar".
-BotonesABM crearBotonesABM(QWidget& pantalla, std::initializer_list<QToolButton*> otros = {});
+// as Imprimir) go between "Eliminar Todos" and "Aceptar". A screen whose rows
+// are not deleted all at once goes without "Eliminar Todos" (null).
+BotonesABM crearBotonesABM(QWidget& pantalla, std::initializer_list<QToolButton*> otros = {},
+                           bool conEliminarTodos = true);
 
 // The grid `nombre` over `modelo`: read-only, whole rows, one at a time.
 QTableView* crearGrilla(QWidget* padre, const QString& nombre, QAbstractItemModel* modelo);

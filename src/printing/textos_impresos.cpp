@@ -1,5 +1,6 @@
 #include "printing/textos_impresos.h"
 
+#include "core/clave_ddjj.h"
 #include "core/instalacion.h"
 #include "core/numeros.h"
 
@@ -33,6 +34,14 @@ QString citado(const QString& texto)
 {
     QString doble = texto;
     return QLatin1Char('\'') + doble.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+QString seleccionDeDeclaracion(const ClaveDDJJ& clave)
+{
+    return QStringLiteral("{DDJJ.CUIT} = ") + citado(clave.cuit) + QStringLiteral(" and {DDJJ.PERIODO} = ")
+           + QString::number(clave.periodo) + QStringLiteral(" and {DDJJ.SECUENCIA} = ")
+           + QString::number(clave.secuencia) + QStringLiteral(" and {DDJJ.FORMULARIO} = ")
+           + QString::number(clave.formulario);
 }
 
 }  // namespace veluma

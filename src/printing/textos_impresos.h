@@ -4,6 +4,8 @@
 
 namespace veluma {
 
+struct ClaveDDJJ;
+
 // How every printed form writes the values it shares with the others.
 
 // "3 - Original" style text of a sequence.
@@ -16,5 +18,8 @@ QString importeImpreso(double importe);
 QString versionImpresa();
 // A text inside a quoted selection value: between apostrophes, its own doubled.
 QString citado(const QString& texto);
+// The selection of a printed form: the declaration's DDJJ row by CUIT,
+// period, sequence and form.
+QString seleccionDeDeclaracion(const ClaveDDJJ& clave);
 
 }  // namespace veluma

@@ -164,14 +164,20 @@ TEST_F(Administrador, Formulario618CodigoDelInstitutoEstadosDelArbolYSeccionesQu
               (QStringList{"Detalle=abierto", "frm618Ingresos1=lleno", "frm618Ingresos2=vacio", "Resultado=abierto",
                            "frm618TotalPercepcionesEfectuadas=lleno", "frm618TotalADepositar=lleno"}));
 
-    // A root opens nothing; a section this version has no screen for says so.
+    // A root opens nothing; Enter on a section opens its screen over the chosen declaration.
     mensajes.mensajes.clear();
     abrirSeccion(QStringLiteral("Detalle"));
     EXPECT_TRUE(mensajes.mensajes.isEmpty());
     auto* arbol = control<QTreeWidget>("TreDDJJ");
     arbol->setCurrentItem(test::nodoDeClave(*arbol, QStringLiteral("frm618Ingresos1")));
+    QString abierta;
+    test::alAparecerModal([&](QWidget* ingresos) {
+        abierta = ingresos->windowTitle() + '|'
+                  + QString::number(test::hijo<QTableView>(*ingresos, "dbgIngresos")->model()->rowCount());
+        static_cast<QDialog*>(ingresos)->reject();
+    });
     QTest::keyClick(arbol, Qt::Key_Return);
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: " + textoPantallaNoDisponible()});
+    EXPECT_EQ(abierta, "Ingresos por Ventas|1");
 }
 
 TEST_F(Administrador, ElTecladoLlevaDeUnCampoAlOtroYUnBorradoQueNoSeConfirmaOFallaNoBorraNada)

@@ -39,15 +39,19 @@ public:
     void ponerEtiqueta(const QString&) override {}
 };
 
-// Completes the key with the stored form value; false when the declaration does not exist.
-bool buscarDeclaracion(Database& base, ClaveDDJJ& clave)
+// The stored form values of the declarations of the key's period and
+// sequence, or only `valor` when it is given and stored.
+QStringList valoresGuardados(Database& base, const ClaveDDJJ& clave, const QString& valor)
 {
-    Statement consulta = base.prepare(QStringLiteral("SELECT CAMPO1 FROM DDJJ WHERE CUIT = ? AND PERIODO = ? "
-                                                     "AND SECUENCIA = ? AND FORMULARIO = ? ORDER BY CAMPO1 LIMIT 1"));
-    if (!consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario).next())
-        return false;
-    clave.campo1 = consulta.text(0).value_or(QString());
-    return true;
+    Statement consulta =
+        base.prepare(QStringLiteral("SELECT CAMPO1 FROM DDJJ WHERE CUIT = ? AND PERIODO = ? "
+                                    "AND SECUENCIA = ? AND FORMULARIO = ? AND (? = '' OR CAMPO1 = ?) "
+                                    "ORDER BY CAMPO1"));
+    consulta.bindAll(clave.cuit, clave.periodo, clave.secuencia, clave.formulario, valor, valor);
+    QStringList valores;
+    while (consulta.next())
+        valores += consulta.text(0).value_or(QString());
+    return valores;
 }
 
 QByteArray contenido(const QString& ruta)
@@ -101,14 +105,26 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
     cargarContribuyente(sesion);
     sesion.formulario = formulario.numero();
     sesion.declaracion = {sesion.cuit, opciones.periodo, opciones.secuencia, formulario.numero(), {}};
-    if (!buscarDeclaracion(sesion.base, sesion.declaracion)) {
+    const QStringList valores = valoresGuardados(sesion.base, sesion.declaracion, opciones.valor);
+    const QString declaracion =
+        QStringLiteral("del formulario %1 de la CUIT %2 para el período %3, secuencia %4")
+            .arg(formulario.numero())
+            .arg(sesion.cuit, textoPeriodoImpreso(opciones.periodo), textoSecuenciaImpresa(opciones.secuencia));
+    if (valores.isEmpty()) {
         mensajes.MensajeInformacion(
-            QStringLiteral("No existe la declaración jurada del formulario %1 de la CUIT %2 para el período %3, "
-                           "secuencia %4.")
-                .arg(formulario.numero())
-                .arg(sesion.cuit, textoPeriodoImpreso(opciones.periodo), textoSecuenciaImpresa(opciones.secuencia)));
+            QStringLiteral("No existe la declaración jurada ") + declaracion
+            + (opciones.valor.isEmpty() ? QString() : QStringLiteral(" con el valor ") + opciones.valor)
+            + QLatin1Char('.'));
         return;
     }
+    // Generating one of them at random would hand in the wrong declaration.
+    if (valores.size() > 1) {
+        mensajes.MensajeAtencion(QStringLiteral("Hay más de una declaración jurada ") + declaracion
+                                 + QStringLiteral(": indique cuál con --valor (") + valores.join(QStringLiteral(", "))
+                                 + QStringLiteral(")."));
+        return;
+    }
+    sesion.declaracion.campo1 = valores.first();
 
     // One settlement for the file and the printed form.
     const std::unique_ptr<Liquidacion> liquidacion = formulario.liquidar(sesion);

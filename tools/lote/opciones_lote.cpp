@@ -15,6 +15,7 @@ const QStringList kObligatorias = {QStringLiteral("--instalacion"), QStringLiter
                                    QStringLiteral("--formulario"),  QStringLiteral("--periodo"),
                                    QStringLiteral("--secuencia"),   QStringLiteral("--destino")};
 const QString kPdf = QStringLiteral("--pdf");
+const QString kValor = QStringLiteral("--valor");
 
 LecturaOpciones problema(const QString& texto)
 {
@@ -71,17 +72,19 @@ std::optional<int> leerSecuencia(const QString& valor)
 QString textoUso()
 {
     return QStringLiteral(
-        "Uso: veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM --secuencia N "
-        "--destino CARPETA [--pdf ARCHIVO]\n"
-        "Genera el archivo de presentación de la declaración jurada en la carpeta de destino, como la "
-        "generación para CD, y escribe su ruta completa.\n"
-        "  --instalacion  carpeta del programa (donde están veluma y veluma.mdb)\n"
-        "  --cuit         CUIT del contribuyente, tal como la pasa el módulo T.E.Vo.\n"
-        "  --formulario   %1\n"
-        "  --periodo      año y mes, AAAAMM (mes de 01 a 12)\n"
-        "  --secuencia    0 original, 1 a 3 rectificativa\n"
-        "  --destino      carpeta donde se escribe el archivo\n"
-        "  --pdf          además, imprime el formulario en este archivo PDF")
+               "Uso: veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM --secuencia N "
+               "--destino CARPETA [--pdf ARCHIVO] [--valor VALOR]\n"
+               "Genera el archivo de presentación de la declaración jurada en la carpeta de destino, como la "
+               "generación para CD, y escribe su ruta completa.\n"
+               "  --instalacion  carpeta del programa (donde están veluma y veluma.mdb)\n"
+               "  --cuit         CUIT del contribuyente, tal como la pasa el módulo T.E.Vo.\n"
+               "  --formulario   %1\n"
+               "  --periodo      año y mes, AAAAMM (mes de 01 a 12)\n"
+               "  --secuencia    0 original, 1 a 3 rectificativa\n"
+               "  --destino      carpeta donde se escribe el archivo\n"
+               "  --pdf          además, imprime el formulario en este archivo PDF\n"
+               "  --valor        el valor propio de la declaración (en el 618, el código del instituto), necesario "
+               "cuando el período y la secuencia tienen más de una")
         .arg(formulariosValidos());
 }
 
@@ -95,7 +98,7 @@ LecturaOpciones leerOpciones(const QStringList& argumentos)
             ayuda.ayuda = true;
             return ayuda;
         }
-        if (!kObligatorias.contains(opcion) && opcion != kPdf)
+        if (!kObligatorias.contains(opcion) && opcion != kPdf && opcion != kValor)
             return problema(QStringLiteral("Opción desconocida: %1.").arg(entreComillas(opcion)));
         if (valores.count(opcion))
             return problema(QStringLiteral("La opción %1 se indicó más de una vez.").arg(opcion));
@@ -116,6 +119,8 @@ LecturaOpciones leerOpciones(const QStringList& argumentos)
     opciones.destino = valores[QStringLiteral("--destino")];
     if (valores.count(kPdf))
         opciones.pdf = valores[kPdf];
+    if (valores.count(kValor))
+        opciones.valor = valores[kValor];
 
     const QString& formulario = valores[QStringLiteral("--formulario")];
     const std::optional<int> numeroFormulario = leerFormulario(formulario);

@@ -15,6 +15,7 @@ struct OpcionesLote {
     int secuencia = 0;  // 0 original, 1 to 3 rectifying
     QString destino;    // the folder that receives the file, as for a CD
     QString pdf;        // where the printed form goes; empty for none
+    QString valor;      // the form's own value (618: the institute code); empty for any
 };
 
 struct LecturaOpciones {
@@ -23,8 +24,8 @@ struct LecturaOpciones {
     QString problema;                      // why the command line cannot be used
 };
 
-// Reads the arguments after the program name. Every option but --pdf is
-// required, each takes one value and may appear once.
+// Reads the arguments after the program name. Every option but --pdf and
+// --valor is required, each takes one value and may appear once.
 LecturaOpciones leerOpciones(const QStringList& argumentos);
 
 // The usage lines shown with --ayuda and after a wrong command line.
