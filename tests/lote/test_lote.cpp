@@ -11,6 +11,7 @@
 #include "printing/documento/reporte_armado.h"
 #include "printing/reporte.h"
 #include "support/archivos.h"
+#include "support/declaracion_618.h"
 #include "support/declaracion_708.h"
 #include "support/filas.h"
 #include "support/pdf.h"
@@ -250,6 +251,32 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
         << otroPeriodo.errores.toStdString();
     EXPECT_EQ(archivosEn(destino()), QStringList());
     esperarBaseMezclada();
+}
+
+// Form 618 keeps one declaration per institute code: the script names the one it wants.
+TEST_F(Lote, ElFormulario618SeEligePorSuCodigoDeInstituto)
+{
+    test::declaracionDeReferencia618(sesion);
+    test::crearDeclaracion618(sesion, 200402, QStringLiteral("Otro"));
+    ASSERT_TRUE(CerrarBaseTrabajo(sesion.base, sesion.instalacion).correcto());
+    const QStringList de618 = argumentos(QStringLiteral("618")).replaceInStrings("200403", "200402");
+
+    const Corrida sinValor = correr(de618);
+    EXPECT_EQ(sinValor.codigo, 1);
+    EXPECT_TRUE(sinValor.errores.contains(QStringLiteral(
+        "Atención: Hay más de una declaración jurada del formulario 618 de la CUIT 30-70451826-5 para el período "
+        "02/2004, secuencia 0 - Original: indique cuál con --valor (D'Ávila 7, Otro).")))
+        << sinValor.errores.toStdString();
+
+    const Corrida corrida = correr(QStringList(de618) << "--valor" << QStringLiteral("D'Ávila 7") << "--pdf" << pdf());
+    ASSERT_EQ(corrida.codigo, 0) << corrida.errores.toStdString();
+    const QString archivo = destino() + QStringLiteral("/047129F06183070451826520040200.dat");
+    EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));
+    EXPECT_EQ(VerificarPresentacion({archivo}).registros.join('\n') + "\r\n",
+              QString::fromLatin1(leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0618_esperado.dat"))));
+    const QString impreso = test::textoDelPdf(pdf(), true).value_or(QString());
+    for (const char* esperado : {"D'Ávila 7", "02/2004", "047129", "1.000,00", "54,75", "135,05", "43,16", "178,21"})
+        EXPECT_TRUE(impreso.contains(QString::fromUtf8(esperado))) << esperado << "\n" << impreso.toStdString();
 }
 
 // Ended by a signal while it works, it still closes the database and releases the lock first.
