@@ -5,6 +5,8 @@
 // declaration and every figure), of the record builder, of encoding the file
 // for a CD (dkwin), and the ratio of settlement plus builder to the SELECT;
 // the time per 1,000 lines shows whether each step grows linearly.
+// Then the same for Form 618: a month of 31 days of sales and of rentals,
+// among a year of declarations of the same institute.
 // Usage: bench_generation [repetitions]
 
 #include "core/arranque.h"
@@ -15,6 +17,10 @@
 #include "core/transaction.h"
 #include "declarations/contribuyente.h"
 #include "declarations/ddjj.h"
+#include "f618/ingresos_618.h"
+#include "f618/interfaz_618.h"
+#include "f618/liquidacion_618.h"
+#include "f618/percepciones_618.h"
 #include "f708/impuesto_determinado.h"
 #include "f708/interfaz_708.h"
 #include "f708/liquidacion_708.h"
@@ -101,6 +107,37 @@ double leerLineas(Sesion& sesion)
     return suma;
 }
 
+// A year of Form 618 declarations: every day of each month, of both kinds,
+// and the perceptions, each stored as its screen stores it.
+void cargarAnio618(Sesion& sesion, int anio)
+{
+    for (int mes = 1; mes <= 12; ++mes) {
+        sesion.declaracion = {sesion.cuit, anio * 100 + mes, 0, 618, QStringLiteral("INST-01")};
+        clsDDJJ ddjj;
+        ddjj.Cuit = sesion.cuit;
+        ddjj.Periodo = sesion.declaracion.periodo;
+        ddjj.Formulario = 618;
+        ddjj.campo1 = sesion.declaracion.campo1;
+        ddjj.hora = QDateTime(QDate(anio, mes, 1), QTime(9, 30, 0));
+        exigir(ddjj.Agregar(sesion.base));
+        const int dias = ultimoDiaDelPeriodo(sesion.declaracion.periodo);
+        for (int tipo : {kIngresoVentas, kIngresoAlquiler})
+            for (int dia = 1; dia <= dias; ++dia) {
+                cls618Ingresos ingreso;
+                ingreso.Dia = dia;
+                ingreso.NetoCobrado = 1000 + dia * 12.35 + tipo;
+                ingreso.TotalCobrado = ingreso.NetoCobrado * 1.21;
+                ingreso.AgregarIngresos(sesion.base, sesion.declaracion, tipo);
+            }
+        cls618TotalPercepciones percepciones;
+        percepciones.VideogramasV = 120 + mes;
+        percepciones.VideogramasA = 80 + mes;
+        percepciones.TasaV = 10;
+        percepciones.TasaA = 12.5;
+        percepciones.AgregarDatos(sesion.base, sesion.declaracion);
+    }
+}
+
 template <class F>
 double medianaMs(int repeticiones, F&& trabajo)
 {
@@ -171,6 +208,33 @@ int main(int argc, char** argv)
                     liquidar + escribir, porMil(liquidar + escribir), codificar, porMil(codificar),
                     (liquidar + escribir) / seleccion);
     }
+
+    cargarAnio618(sesion, 2005);
+    sesion.declaracion = {sesion.cuit, 200501, 0, 618, QStringLiteral("INST-01")};
+    const double seleccion =
+        medianaMs(repeticiones, [&] { cls618Ingresos::GetAllInterfaz(sesion.base, sesion.declaracion); });
+    Liquidacion618 liquidacion;
+    const double liquidar =
+        medianaMs(repeticiones, [&] { liquidacion = Liquidacion618::calcular(sesion.base, sesion.declaracion); });
+    DatosGeneracion datos;
+    const double escribir = medianaMs(repeticiones, [&] {
+        cls618Interfaz interfaz(sesion, liquidacion);
+        if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
+            std::exit(1);
+        datos.ArchivoTMP = kArchivoRegistros;
+        datos.cantReg = interfaz.CantidadRegistros;
+    });
+    const ccGeneracion generacion(instalacion);
+    const double codificar = medianaMs(repeticiones, [&] {
+        if (!PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes))
+            std::exit(1);
+    });
+    std::printf("\nGeneración del F.618, 62 días de un año de declaraciones (%d registros): mediana de %d repeticiones, "
+                "ms\n",
+                datos.cantReg, repeticiones);
+    std::printf("  SELECT de los días %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ SELECT "
+                "%.1f×\n",
+                seleccion, liquidar, escribir, codificar, (liquidar + escribir) / seleccion);
     sesion.base.close();
     return 0;
 }
