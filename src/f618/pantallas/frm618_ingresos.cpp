@@ -7,6 +7,7 @@
 #include "f618/ingresos_618.h"
 #include "f618/pantallas/modelo_ingresos.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/listas.h"
 
 #include <QFormLayout>
@@ -81,10 +82,7 @@ void frm618Ingresos::crearControles()
     cuerpo->setContentsMargins(8, 4, 8, 8);
     cuerpo->addWidget(dbgIngresos_, 1);
     cuerpo->addLayout(derecha);
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(botones_.barra);
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, botones_.barra, cuerpo);
     resize(680, 460);
 
     connect(botones_.nuevo, &QToolButton::clicked, this, &frm618Ingresos::CmdNuevo_Click);

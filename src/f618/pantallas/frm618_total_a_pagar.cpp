@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "generation/pantallas/generar_presentacion.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 #include "printing/pantallas/frm_impresion.h"
 
@@ -45,14 +46,7 @@ void frm618TotalAPagar::crearControles()
     auto* datos = new QFormLayout(frDatos);
     datos->addRow(QStringLiteral("Total de Percepciones efectuadas:"), txtPercepcionesEfectuadas_);
 
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
-    auto* cuerpo = new QVBoxLayout;
-    cuerpo->setContentsMargins(8, 4, 8, 8);
-    cuerpo->addWidget(frDatos);
-    cuerpo->addStretch();
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, picBarra, frDatos);
     setWindowTitle(QStringLiteral("Total a Depositar"));
 
     connect(cmdFormulario_, &QToolButton::clicked, this, &frm618TotalAPagar::cmdFormulario_Click);
@@ -73,10 +67,7 @@ void frm618TotalAPagar::cmdFormulario_Click()
         mensajes_.MensajeAtencion(QStringLiteral("No existe información para imprimir."));
         return;
     }
-    conAvisoDeErrores(mensajes_, [&] {
-        frmImpresion impresion(liquidacion_.formularioImpreso(sesion_), sesion_.base, mensajes_, this);
-        impresion.exec();
-    });
+    imprimirFormulario(this, liquidacion_, sesion_, mensajes_);
 }
 
 // Without incomes or videograms the record builder says what is missing.

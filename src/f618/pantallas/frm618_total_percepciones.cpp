@@ -5,6 +5,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 
 #include <QGridLayout>
@@ -99,14 +100,7 @@ void frm618TotalPercepcionesEfectuadas::crearControles()
     QWidget::setTabOrder(txtTasaV_, txtCantidadA_);
     QWidget::setTabOrder(txtCantidadA_, txtTasaA_);
 
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
-    auto* cuerpo = new QVBoxLayout;
-    cuerpo->setContentsMargins(8, 4, 8, 8);
-    cuerpo->addWidget(frDatos_);
-    cuerpo->addStretch();
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, picBarra, frDatos_);
     setWindowTitle(QStringLiteral("Total Percepciones efectuadas"));
 
     connect(cmdModificar_, &QToolButton::clicked, this, &frm618TotalPercepcionesEfectuadas::cmdModificar_Click);

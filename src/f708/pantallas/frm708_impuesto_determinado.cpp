@@ -9,6 +9,7 @@
 #include "f708/pantallas/modelo_impuesto.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 #include "pantallas/listas.h"
 
@@ -95,10 +96,7 @@ void frm708ImpuestoDeterminado::crearControles()
     cuerpo->setContentsMargins(8, 4, 8, 8);
     cuerpo->addWidget(Grilla_, 1);
     cuerpo->addLayout(derecha);
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(botones_.barra);
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, botones_.barra, cuerpo);
     resize(640, 400);
 
     connect(botones_.nuevo, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdNuevo_Click);

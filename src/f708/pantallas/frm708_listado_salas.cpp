@@ -11,6 +11,7 @@
 #include "f708/salas.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/listas.h"
 #include "pantallas/nodos_arbol.h"
 #include "printing/configuracion_reporte.h"
@@ -128,10 +129,7 @@ void frm708ListadoSalas::crearControles()
     cuerpo->setContentsMargins(8, 4, 8, 8);
     cuerpo->addLayout(izquierda, 1);
     cuerpo->addWidget(FrArbol_);
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(botones_.barra);
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, botones_.barra, cuerpo);
     setWindowTitle(QStringLiteral("Salas"));
     resize(760, 460);
 

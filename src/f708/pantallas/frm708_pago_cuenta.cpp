@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "f708/pago_cuenta.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 
 #include <QFormLayout>
@@ -54,14 +55,7 @@ void frm708PagoCuenta::crearControles()
         datos->addRow(QStringLiteral("%1º Periodo:").arg(i + 1), campo);
     }
 
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
-    auto* cuerpo = new QVBoxLayout;
-    cuerpo->setContentsMargins(8, 4, 8, 8);
-    cuerpo->addWidget(frDatos_);
-    cuerpo->addStretch();
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, picBarra, frDatos_);
     setWindowTitle(QStringLiteral("Pagos a Cuenta"));
 
     connect(cmdNuevo_, &QToolButton::clicked, this, &frm708PagoCuenta::CmdNuevo_Click);

@@ -9,6 +9,7 @@
 #include "f708/reportes_708.h"
 #include "generation/pantallas/generar_presentacion.h"
 #include "pantallas/botones.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 #include "printing/pantallas/frm_impresion.h"
 
@@ -65,14 +66,7 @@ void frm708Saldos::crearControles()
     datos->addRow(QStringLiteral("Pagos a Cuenta:"), TxtPagoCuenta_);
     datos->addRow(QStringLiteral("Saldo Pendiente de Ingreso:"), txtSaldoPendienteIngreso_);
 
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
-    auto* cuerpo = new QVBoxLayout;
-    cuerpo->setContentsMargins(8, 4, 8, 8);
-    cuerpo->addWidget(frDatos);
-    cuerpo->addStretch();
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, picBarra, frDatos);
     setWindowTitle(QStringLiteral("Saldo a Pagar"));
 
     connect(cmdFormulario_, &QToolButton::clicked, this, &frm708Saldos::cmdFormulario_Click);
@@ -96,10 +90,7 @@ void frm708Saldos::cmdFormulario_Click()
 {
     if (!liquidacion_.admitePresentacion())
         return;
-    conAvisoDeErrores(mensajes_, [&] {
-        frmImpresion impresion(liquidacion_.formularioImpreso(sesion_), sesion_.base, mensajes_, this);
-        impresion.exec();
-    });
+    imprimirFormulario(this, liquidacion_, sesion_, mensajes_);
 }
 
 void frm708Saldos::cmdGenerar_Click()

@@ -3,7 +3,10 @@
 #include "core/contextos_ayuda.h"
 #include "core/error.h"
 #include "core/mensajes.h"
+#include "core/sesion.h"
+#include "declarations/formulario.h"
 #include "pantallas/botones.h"
+#include "pantallas/edicion.h"
 #include "pantallas/frm_mensaje.h"
 #include "printing/documento/pdf.h"
 #include "printing/documento/reporte_armado.h"
@@ -143,6 +146,14 @@ void frmImpresion::cmdPdf_Click()
         return;
     }
     mensajes_.MensajeInformacion(QStringLiteral("El archivo PDF se guardó en %1.").arg(QDir::toNativeSeparators(ruta)));
+}
+
+void imprimirFormulario(QWidget* padre, const Liquidacion& liquidacion, Sesion& sesion, Mensajes& mensajes)
+{
+    conAvisoDeErrores(mensajes, [&] {
+        frmImpresion impresion(liquidacion.formularioImpreso(sesion), sesion.base, mensajes, padre);
+        impresion.exec();
+    });
 }
 
 }  // namespace veluma

@@ -14,8 +14,10 @@ class QToolButton;
 namespace veluma {
 
 class Database;
+class Liquidacion;
 class Mensajes;
 class ReporteArmado;
+struct Sesion;
 
 // The print screen: the report shown as its pages, to print on the default
 // printer or save as PDF. The report is read the first time the screen is
@@ -54,5 +56,9 @@ private:
     QToolButton* cmdPdf_;
     QToolButton* cmdSalir_;
 };
+
+// The printed form of a settled declaration on the print screen, over
+// `padre`; a failure is told.
+void imprimirFormulario(QWidget* padre, const Liquidacion& liquidacion, Sesion& sesion, Mensajes& mensajes);
 
 }  // namespace veluma
