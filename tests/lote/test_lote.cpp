@@ -268,15 +268,12 @@ TEST_F(Lote, ElFormulario618SeEligePorSuCodigoDeInstituto)
         "02/2004, secuencia 0 - Original: indique cuál con --valor (D'Ávila 7, Otro).")))
         << sinValor.errores.toStdString();
 
-    const Corrida corrida = correr(QStringList(de618) << "--valor" << QStringLiteral("D'Ávila 7") << "--pdf" << pdf());
+    const Corrida corrida = correr(QStringList(de618) << "--valor" << QStringLiteral("D'Ávila 7"));
     ASSERT_EQ(corrida.codigo, 0) << corrida.errores.toStdString();
     const QString archivo = destino() + QStringLiteral("/047129F06183070451826520040200.dat");
     EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));
     EXPECT_EQ(VerificarPresentacion({archivo}).registros.join('\n') + "\r\n",
               QString::fromLatin1(leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0618_esperado.dat"))));
-    const QString impreso = test::textoDelPdf(pdf(), true).value_or(QString());
-    for (const char* esperado : {"D'Ávila 7", "02/2004", "047129", "1.000,00", "54,75", "135,05", "43,16", "178,21"})
-        EXPECT_TRUE(impreso.contains(QString::fromUtf8(esperado))) << esperado << "\n" << impreso.toStdString();
 }
 
 // Ended by a signal while it works, it still closes the database and releases the lock first.
