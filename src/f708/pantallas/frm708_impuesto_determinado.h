@@ -25,9 +25,7 @@ public:
 
     static QString caption() { return QStringLiteral("Impuesto Determinado"); }
 
-protected:
 private:
-
     void crearControles();
     void Form_Load();
     const ClaveDDJJ& clave() const;

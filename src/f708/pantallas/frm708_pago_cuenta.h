@@ -20,7 +20,6 @@ class frm708PagoCuenta : public PantallaEntrada {
 public:
     frm708PagoCuenta(Sesion& sesion, Mensajes& mensajes, QWidget* parent = nullptr);
 
-protected:
 private:
     void crearControles();
     void Form_Load();
