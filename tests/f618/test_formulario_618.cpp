@@ -173,6 +173,8 @@ TEST(Ingresos618, LosDatosEscritosSeLeenEnOrdenConSuMensaje)
         const LecturaIngreso lectura = leerIngreso(caso.dia, caso.neto, caso.total, caso.periodo);
         EXPECT_EQ(lectura.problema, QString::fromUtf8(caso.problema)) << caso.dia << " " << caso.neto;
     }
+    EXPECT_EQ(leerIngreso("5", "1", QString(400, '9'), 200402).problema,  // beyond a double
+              "El importe Total Cobrado debe ser un número no negativo con hasta dos decimales.");
     const LecturaIngreso valido = leerIngreso("29", "1.000,5", "1100", 200402);
     EXPECT_EQ(QStringList({QString::number(valido.dia), QString::number(valido.neto)}), QStringList({"29", "1000.5"}));
 }
