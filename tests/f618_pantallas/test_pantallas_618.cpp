@@ -1,5 +1,6 @@
 #include "f618/pantallas/frm618_ingresos.h"
 #include "f618/pantallas/frm618_total_percepciones.h"
+#include "f618/pantallas/modelo_ingresos.h"
 #include "generation/pantallas/frm_generar.h"
 #include "generation/pantallas/generar_presentacion.h"
 #include "generation/verificacion_archivo.h"
@@ -9,6 +10,7 @@
 #include "support/pdf.h"
 #include "support/unidades_simuladas.h"
 
+#include <QAbstractItemModelTester>
 #include <QFileDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -120,6 +122,15 @@ TEST_F(Pantallas618, LasPercepcionesSoloSeEscribenParaUnTipoConIngresosYAvisanSi
     EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT VideogramasV, VideogramasA, TasaV, TasaA FROM "
                                                  "[618TotalPercepcionesEfectuadas]"),
               QStringList{"0|0|0|12.5"});
+}
+
+TEST(Modelos618, LaListaDeDiasEsUnModeloCorrectoConLosImportesComoSeImprimen)
+{
+    ModeloIngresos dias;
+    QAbstractItemModelTester probador(&dias, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    dias.cambiarFilas({IngresoDia{0, 3, 1250.5, 1300}, IngresoDia{0, 9, 0.5, 0.5}});
+    EXPECT_EQ(dias.index(0, 1).data().toString() + '|' + dias.index(1, 2).data().toString(), "1.250,50|0,50");
+    EXPECT_EQ(dias.buscar(9), 1);
 }
 
 // The typical request: a new declaration through the manager, its days, counts and rates typed in their screens,
