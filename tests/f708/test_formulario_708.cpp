@@ -74,13 +74,10 @@ TEST(Calculo708, PrecioBasicoEImpuestoDeLineaRedondeanComoEnPapel)
         qint64 entradas;
         double impuesto;
     };
+    // 40 × 11.5385 = 461.54 × 0.105 = 48.4617; 0.00625 rounds up to 0.0063.
     const Caso casos[] = {
-        {5.50, 10, 5.0, 100, 50.0},
-        {10, 10, 9.0909, 3, 2.73},
-        {12.75, 10.5, 11.5385, 40, 48.46},  // 40 × 11.5385 = 461.54 × 0.105 = 48.4617
-        {8, 10, 7.2727, 250, 181.82},
-        {0.01, 60, 0.0063, 1, 0.0},          // 0.00625 rounds up to 0.0063
-        {12345.67, 10, 11223.3364, 1000, 1122333.64},
+        {5.50, 10, 5.0, 100, 50.0},        {10, 10, 9.0909, 3, 2.73}, {12.75, 10.5, 11.5385, 40, 48.46},
+        {8, 10, 7.2727, 250, 181.82},      {0.01, 60, 0.0063, 1, 0.0}, {12345.67, 10, 11223.3364, 1000, 1122333.64},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.precioVenta);
@@ -100,7 +97,6 @@ TEST_F(Formulario708, SinPagosConPagosDeMasYSinEntradas)
 {
     test::crearDeclaracion708(sesion, QStringLiteral("10.5"));
     EXPECT_FALSE(liquidar().admitePresentacion());
-    EXPECT_EQ(liquidar().hora, "094715");
 
     const qint32 codigo = sala("Sala");
     test::agregarLinea708(sesion, codigo, 1, 11.05, 100);  // 10 × 100 × 10.5 % = 105
@@ -244,23 +240,18 @@ TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
         const char *precio, *entradas;
         QString problema;
     } casos[] = {
-        {"0", "0", precioCero},
-        {"", "10", precioCero},
-        {"-5", "10", precioCero},
-        {"abc", "10", precioMal},
-        {"5,555", "10", precioMal},
-        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
-        {"5,50", "0", entradasCero},
+        {"0", "0", precioCero},      {"", "10", precioCero},    {"-5", "10", precioCero},
+        {"abc", "10", precioMal},    {"5,555", "10", precioMal}, {"5,50", "0", entradasCero},
         {"5,50", "-3", entradasCero},
+        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
         {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
         {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
     };
     for (const auto& caso : casos)
         EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
     const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
-    EXPECT_EQ(bien.problema, QString());
-    EXPECT_EQ(bien.precioVenta, 1234.5);
-    EXPECT_EQ(bien.entradas, 999999.0);
+    EXPECT_EQ(bien.problema + '|' + QString::number(bien.precioVenta) + '|' + QString::number(bien.entradas, 'f', 0),
+              "|1234.5|999999");
 
     // Payments: amounts not negative, up to four decimals.
     const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
