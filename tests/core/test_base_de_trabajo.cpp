@@ -114,25 +114,6 @@ protected:
     QString rutaCopia() const { return instalacion.instalacion().rutaCompactacion(); }
 };
 
-// Each attempt derives the key once: the state the file is expected in goes first.
-TEST_F(BaseDeTrabajo, LaAperturaPruebaPrimeroElEstadoEsperado)
-{
-    cargarDeclaraciones(1);
-    sesion.base.close();
-    const QByteArray plano = leerArchivo(ruta());
-    for (const bool mezclada : {true, false}) {
-        for (const Reposo reposo : {Reposo::Mezclada, Reposo::Plana}) {
-            if (mezclada)
-                clsInicio::EncriptaDesencripta(ruta());
-            Database base;
-            EXPECT_EQ(abrir(base, reposo), mezclada == (reposo == Reposo::Mezclada) ? 1 : 2) << mezclada;
-            EXPECT_EQ(filasDeConsulta(base, "SELECT CAMPO1 FROM DDJJ"), QStringList{"Inst. d'Ñandú 0"});
-            base.close();
-            EXPECT_EQ(leerArchivo(ruta()), plano);
-        }
-    }
-}
-
 // One case after the other, each from what the one before left.
 TEST_F(BaseDeTrabajo, LoQueNoAbreSeInformaYElArchivoQuedaComoEstaba)
 {
