@@ -302,7 +302,7 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
 }
 
 // A folder removed once chosen: the PDF cannot be written and the user is told. A PDF saved through this dialog is
-// read back in the typical Form 708 request.
+// read back in the typical Form 618 request.
 // The name offered carries the template, the CUIT, the period and the sequence; where the file went is said, and so
 // is why it could not be saved.
 TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
@@ -311,7 +311,6 @@ TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
     EXPECT_EQ(habilitados(*pantalla), "---");  // until the preview is read
     ASSERT_TRUE(lista(*pantalla));
     EXPECT_EQ(habilitados(*pantalla), "IPS");
-    EXPECT_EQ(hojas(*pantalla), 1);
     QTemporaryDir salida;
     QString propuesto;
     veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
