@@ -159,16 +159,24 @@ TEST_F(Esquema, TextosDificilesYValoresPorDefecto)
               QStringList{"|0|NULL"});
 }
 
-TEST_F(Esquema, LaBaseEstaCifradaYCrearBaseNoPisaNiDejaRestos)
+// The file is ciphered; CrearBase never overwrites it, and a version of the program older than the file's refuses it
+// without touching it.
+TEST_F(Esquema, LaBaseEstaCifradaYNadaLaPisaNiLaDegrada)
 {
+    base.setUserVersion(kVersionEsquema + 1);
     base.close();
     const QByteArray antes = leerArchivo(ruta());
     EXPECT_FALSE(antes.startsWith("SQLite format 3"));
 
     EXPECT_THROW(CrearBase(instalacion.carpetaPrograma(), QStringLiteral("veluma.mdb")), Error);
-    EXPECT_EQ(leerArchivo(ruta()), antes);
     EXPECT_THROW(CrearBase(instalacion.raiz() + "/no-existe", QStringLiteral("veluma.mdb")), Error);
     EXPECT_FALSE(QFile::exists(instalacion.raiz() + "/no-existe/veluma.mdb"));
+
+    Sesion sesion(instalacion.instalacion());
+    EXPECT_TRUE(errorDe([&] { abrirSesion(sesion, mensajes); })
+                    .startsWith("1: La base de datos fue actualizada por una versión más reciente"));
+    sesion.base.close();
+    EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
 TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpresion)
@@ -206,18 +214,6 @@ TEST_F(Esquema, LosPasosSeAplicanUnaVezEnOrdenYUnFalloNoDejaNadaAMedias)
     EXPECT_EQ(base.userVersion(), 3);
     EXPECT_EQ(filasDeConsulta(base, "SELECT name FROM sqlite_master WHERE name LIKE 'Nueva%' ORDER BY name"),
               (QStringList{"Nueva2", "Nueva3"}));
-}
-
-TEST_F(Esquema, UnaBaseDeUnaVersionPosteriorSeRechazaSinTocarla)
-{
-    base.setUserVersion(kVersionEsquema + 1);
-    base.close();
-    const QByteArray antes = leerArchivo(ruta());
-    Sesion sesion(instalacion.instalacion());
-    EXPECT_TRUE(errorDe([&] { abrirSesion(sesion, mensajes); })
-                    .startsWith("1: La base de datos fue actualizada por una versión más reciente"));
-    sesion.base.close();
-    EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
 }  // namespace
