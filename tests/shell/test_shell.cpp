@@ -252,39 +252,10 @@ TEST_F(Respaldos, LaPantallaGuardaConAceptarYNoConCancelar)
     EXPECT_TRUE(otraVez.isVisible());
 }
 
-// "Respaldar ahora" backs up to the folder and days on screen: today's copy replaces the one already taken today,
-// the older ones beyond the days to keep go, other files stay, and the list shows what is left, newest first.
-TEST_F(Respaldos, RespaldarAhoraCopiaConservaLosUltimosDiasYLosLista)
-{
-    baseConocida();
-    QStringList quedan{"notas.txt", "otro-20200101.mdb", "veluma-20200101.mdb.txt", "veluma-2020010.mdb",
-                       "veluma-20201340.mdb", "veluma-20200102.mdb"};
-    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20200102.mdb"));
-    for (const QString& nombre : quedan.mid(0, 5) + QStringList{"veluma-20200101.mdb", "veluma-20261203.mdb",
-                                                                "veluma-20261204.mdb", "veluma-20261206.mdb",
-                                                                "veluma-20261207.mdb"})
-        escribirArchivo(carpeta() + "/" + nombre, nombre.toUtf8());
-    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
-    pantalla.show();
-    hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
-    hijo<QSpinBox>(pantalla, "txtDias")->setValue(3);
-    hijo<QPushButton>(pantalla, "cmdRespaldar")->click();
-
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{"Información: El respaldo se realizó en " + carpeta() + "/veluma-20261206.mdb."});
-    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(base()));
-    quedan << "veluma-20261204.mdb" << "veluma-20261206.mdb" << "veluma-20261207.mdb";
-    quedan.sort();
-    EXPECT_EQ(archivosEn(carpeta()), quedan);
-    QStringList lista;
-    for (int fila = 0; fila < hijo<QListWidget>(pantalla, "lstRespaldos")->count(); ++fila)
-        lista += hijo<QListWidget>(pantalla, "lstRespaldos")->item(fila)->text();
-    EXPECT_EQ(lista, (QStringList{"07/12/2026   veluma-20261207.mdb", "06/12/2026   veluma-20261206.mdb",
-                                  "04/12/2026   veluma-20261204.mdb"}));
-}
-
-// What stops a backup is said, and the folder is left as it was.
-TEST_F(Respaldos, UnRespaldoQueFallaNoTocaNada)
+// What stops a backup is said, and the folder is left as it was. Then "Respaldar ahora" backs up to the folder and
+// days on screen: today's copy replaces the one already taken today, the older ones beyond the days to keep go, other
+// files stay, and the list shows what is left, newest first.
+TEST_F(Respaldos, RespaldarAhoraConservaLosUltimosDiasYUnRespaldoQueFallaNoTocaNada)
 {
     frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
     pantalla.show();
@@ -327,6 +298,25 @@ TEST_F(Respaldos, UnRespaldoQueFallaNoTocaNada)
     std::signal(SIGXFSZ, senalAnterior);
     EXPECT_EQ(lleno, "Atención: " + fallo("no se pudo escribir la copia (no hay espacio suficiente en el disco)"));
     EXPECT_EQ(archivosEn(carpeta()), QStringList());
+
+    QStringList quedan{"notas.txt", "otro-20200101.mdb", "veluma-20200101.mdb.txt", "veluma-2020010.mdb",
+                       "veluma-20201340.mdb", "veluma-20200102.mdb"};
+    ASSERT_TRUE(QDir().mkpath(carpeta() + "/veluma-20200102.mdb"));
+    for (const QString& nombre : quedan.mid(0, 5) + QStringList{"veluma-20200101.mdb", "veluma-20261203.mdb",
+                                                                "veluma-20261204.mdb", "veluma-20261206.mdb",
+                                                                "veluma-20261207.mdb"})
+        escribirArchivo(carpeta() + "/" + nombre, nombre.toUtf8());
+    hijo<QSpinBox>(pantalla, "txtDias")->setValue(3);
+    EXPECT_EQ(respaldar(), "Información: El respaldo se realizó en " + carpeta() + "/veluma-20261206.mdb.");
+    EXPECT_EQ(leerArchivo(carpeta() + "/veluma-20261206.mdb"), leerArchivo(base()));
+    quedan << "veluma-20261204.mdb" << "veluma-20261206.mdb" << "veluma-20261207.mdb";
+    quedan.sort();
+    EXPECT_EQ(archivosEn(carpeta()), quedan);
+    QStringList lista;
+    for (int fila = 0; fila < hijo<QListWidget>(pantalla, "lstRespaldos")->count(); ++fila)
+        lista += hijo<QListWidget>(pantalla, "lstRespaldos")->item(fila)->text();
+    EXPECT_EQ(lista, (QStringList{"07/12/2026   veluma-20261207.mdb", "06/12/2026   veluma-20261206.mdb",
+                                  "04/12/2026   veluma-20261204.mdb"}));
 }
 
 // The program's F1 handler opens each screen's own section, not the main window's.
