@@ -3,7 +3,6 @@
 #include "core/sesion.h"
 #include "f618/liquidacion_618.h"
 #include "generation/campos_registro.h"
-#include "generation/codificacion.h"
 #include "generation/escritor_registros.h"
 
 #include <functional>
@@ -30,15 +29,9 @@ bool escribirPercepcion(EscritorRegistros& salida, const QString& tipo, const QS
     }
     if (videogramas == 0)
         return true;
-    QString registro = QStringLiteral("03") + tipo + numerico(videogramas, 15, 0) + numerico(neto, 15, 2)
-                       + numerico(tasa, 5, 2) + numerico(percepcion, 15, 2);
-    LimpiarCaracteres(registro);
-    if (registro.size() != 54) {
-        salida.anotarMotivo(QStringLiteral("La longitud del Registro 03 es incorrecta ( ") + nombre
-                            + QStringLiteral(").") + kFinDeMotivo);
-        return false;
-    }
-    return salida.agregar(registro, 54);
+    return salida.agregar(QStringLiteral("03") + tipo + numerico(videogramas, 15, 0) + numerico(neto, 15, 2)
+                              + numerico(tasa, 5, 2) + numerico(percepcion, 15, 2),
+                          54, nombre);
 }
 
 }  // namespace

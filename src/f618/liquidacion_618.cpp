@@ -17,10 +17,15 @@ Liquidacion618 Liquidacion618::calcular(Database& base, const ClaveDDJJ& clave)
     if (const auto hora = clsDDJJ::ObtenerHoraDelValor(base, clave))
         liquidacion.hora = hora->toString(QStringLiteral("HHmmss"));
     liquidacion.ingresos = cls618Ingresos::GetAllInterfaz(base, clave);
-    for (const IngresoDia& ingreso : liquidacion.ingresos)
-        (ingreso.tipoIngreso == kIngresoVentas ? liquidacion.totalCobradoV : liquidacion.totalCobradoA) +=
-            ingreso.totalCobrado;
-    liquidacion.percepciones.CargarObjeto(base, clave);
+    // The sums of the rows just read, in the engine's order (kind, then day), so
+    // they equal what SUM gives the perceptions screen.
+    cls618TotalPercepciones& percepciones = liquidacion.percepciones;
+    for (const IngresoDia& ingreso : liquidacion.ingresos) {
+        const bool ventas = ingreso.tipoIngreso == kIngresoVentas;
+        (ventas ? percepciones.NetoV : percepciones.NetoA) += ingreso.netoCobrado;
+        (ventas ? liquidacion.totalCobradoV : liquidacion.totalCobradoA) += ingreso.totalCobrado;
+    }
+    percepciones.CargarCantidadesYTasas(base, clave);
     liquidacion.numeroVerificacion = CalcularNVerif(
         clave.cuit, clave.periodo, clave.secuencia,
         formatearNumero(liquidacion.percepciones.TotalADepositar, QStringLiteral("0.00")), liquidacion.hora);

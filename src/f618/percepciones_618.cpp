@@ -40,6 +40,11 @@ void cls618TotalPercepciones::ObtenerSumaNetoCobrado(Database& base, const Clave
 void cls618TotalPercepciones::CargarObjeto(Database& base, const ClaveDDJJ& clave)
 {
     ObtenerSumaNetoCobrado(base, clave);
+    CargarCantidadesYTasas(base, clave);
+}
+
+void cls618TotalPercepciones::CargarCantidadesYTasas(Database& base, const ClaveDDJJ& clave)
+{
     Statement fila = prepararDe618(base,
                                    QStringLiteral("SELECT VideogramasV, VideogramasA, TasaV, TasaA FROM "
                                                   "[618TotalPercepcionesEfectuadas] WHERE %1"),

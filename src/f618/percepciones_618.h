@@ -33,6 +33,8 @@ public:
     void CargarObjeto(Database& base, const ClaveDDJJ& clave);
     // Sets NetoV and NetoA from the incomes.
     void ObtenerSumaNetoCobrado(Database& base, const ClaveDDJJ& clave);
+    // The rest of CargarObjeto, for NetoV and NetoA already known.
+    void CargarCantidadesYTasas(Database& base, const ClaveDDJJ& clave);
     // Rate / 100 × net for each kind with videograms and incomes; no rounding.
     void CalcularPercepcion();
     // Replaces the declaration's row with the object's counts and rates, in one transaction.

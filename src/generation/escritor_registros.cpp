@@ -33,18 +33,22 @@ EscritorRegistros::~EscritorRegistros()
         descartar();
 }
 
-bool EscritorRegistros::agregar(QString registro, int largo) { return escribir(registro, largo, "\n"); }
+bool EscritorRegistros::agregar(QString registro, int largo, const QString& detalle)
+{
+    return escribir(registro, largo, "\n", detalle);
+}
 
 bool EscritorRegistros::agregarUltimo(QString registro, int largo) { return escribir(registro, largo, "\r\n"); }
 
-bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDeLinea)
+bool EscritorRegistros::escribir(QString& registro, int largo, const char* finDeLinea, const QString& detalle)
 {
     if (!motivo_.isEmpty())
         return false;
     LimpiarCaracteres(registro);
     if (registro.size() != largo) {
-        anotarMotivo(QStringLiteral("La longitud del Registro ") + registro.left(2)
-                     + QStringLiteral(" es incorrecta.\r\n"));
+        anotarMotivo(QStringLiteral("La longitud del Registro ") + registro.left(2) + QStringLiteral(" es incorrecta")
+                     + (detalle.isEmpty() ? QString() : QStringLiteral(" ( ") + detalle + QLatin1Char(')'))
+                     + QStringLiteral(".\r\n"));
         return false;
     }
     const QByteArray linea = aWindows1252(registro);

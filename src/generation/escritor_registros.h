@@ -27,8 +27,9 @@ public:
     ~EscritorRegistros();
 
     // Control characters become blanks; then the record must be `largo`
-    // characters long. Written followed by a line feed.
-    bool agregar(QString registro, int largo);
+    // characters long. Written followed by a line feed. `detalle` names,
+    // in the length message, what the record is about: "( Venta)".
+    bool agregar(QString registro, int largo, const QString& detalle = {});
     // The trailer: the same checks, written followed by CR LF.
     bool agregarUltimo(QString registro, int largo);
     // Puts the file in place; false when it could not be written whole.
@@ -41,7 +42,7 @@ public:
     const QString& motivo() const { return motivo_; }
 
 private:
-    bool escribir(QString& registro, int largo, const char* finDeLinea);
+    bool escribir(QString& registro, int largo, const char* finDeLinea, const QString& detalle = {});
     void descartar();
 
     QString ruta_;

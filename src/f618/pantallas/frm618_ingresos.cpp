@@ -7,6 +7,7 @@
 #include "f618/ingresos_618.h"
 #include "f618/pantallas/modelo_ingresos.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/listas.h"
 
@@ -14,26 +15,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace veluma {
-
-namespace {
-
-QLineEdit* caja(QWidget* padre, const QString& nombre, const QString& admitido)
-{
-    auto* campo = new QLineEdit(padre);
-    campo->setObjectName(nombre);
-    campo->setAlignment(Qt::AlignRight);
-    campo->setMinimumWidth(140);
-    campo->setValidator(new QRegularExpressionValidator(QRegularExpression(admitido), campo));
-    return campo;
-}
-
-}  // namespace
 
 frm618Ingresos::frm618Ingresos(Sesion& sesion, Mensajes& mensajes, int tipoIngreso, QWidget* parent)
     : PantallaEntrada(parent), sesion_(sesion), mensajes_(mensajes), tipoIngreso_(tipoIngreso)
@@ -56,9 +42,9 @@ void frm618Ingresos::crearControles()
 
     frDatos_ = new QGroupBox(QStringLiteral("Ingreso del día"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
-    txtDia_ = caja(frDatos_, QStringLiteral("txtDia"), QStringLiteral("[0-9]{0,2}"));
-    txtNetoCobrado_ = caja(frDatos_, QStringLiteral("txtNetoCobrado"), QStringLiteral("[0-9.,]{0,20}"));
-    txtTotalCobrado_ = caja(frDatos_, QStringLiteral("txtTotalCobrado"), QStringLiteral("[0-9.,]{0,20}"));
+    txtDia_ = crearCajaNumerica(frDatos_, QStringLiteral("txtDia"), QStringLiteral("[0-9]{0,2}"));
+    txtNetoCobrado_ = crearCajaNumerica(frDatos_, QStringLiteral("txtNetoCobrado"), QStringLiteral("[0-9.,]{0,20}"));
+    txtTotalCobrado_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTotalCobrado"), QStringLiteral("[0-9.,]{0,20}"));
     auto* datos = new QFormLayout(frDatos_);
     datos->addRow(QStringLiteral("Día:"), txtDia_);
     datos->addRow(QStringLiteral("Neto Cobrado:"), txtNetoCobrado_);
@@ -66,11 +52,7 @@ void frm618Ingresos::crearControles()
 
     auto* frTotal = new QGroupBox(QStringLiteral("Total del mes"), this);
     frTotal->setObjectName(QStringLiteral("frTotal"));
-    txtTotalNetoCobrado_ = new QLineEdit(frTotal);
-    txtTotalNetoCobrado_->setObjectName(QStringLiteral("txtTotalNetoCobrado"));
-    txtTotalNetoCobrado_->setReadOnly(true);
-    txtTotalNetoCobrado_->setFocusPolicy(Qt::ClickFocus);
-    txtTotalNetoCobrado_->setAlignment(Qt::AlignRight);
+    txtTotalNetoCobrado_ = crearCajaNumerica(frTotal, QStringLiteral("txtTotalNetoCobrado"));
     auto* total = new QFormLayout(frTotal);
     total->addRow(QStringLiteral("Total Neto Cobrado:"), txtTotalNetoCobrado_);
 

@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "generation/pantallas/generar_presentacion.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 #include "printing/pantallas/frm_impresion.h"
@@ -38,11 +39,7 @@ void frm618TotalAPagar::crearControles()
 
     auto* frDatos = new QGroupBox(QStringLiteral("Total a depositar"), this);
     frDatos->setObjectName(QStringLiteral("frDatos"));
-    txtPercepcionesEfectuadas_ = new QLineEdit(frDatos);
-    txtPercepcionesEfectuadas_->setObjectName(QStringLiteral("txtPercepcionesEfectuadas"));
-    txtPercepcionesEfectuadas_->setReadOnly(true);
-    txtPercepcionesEfectuadas_->setAlignment(Qt::AlignRight);
-    txtPercepcionesEfectuadas_->setMinimumWidth(150);
+    txtPercepcionesEfectuadas_ = crearCajaNumerica(frDatos, QStringLiteral("txtPercepcionesEfectuadas"), {}, 150);
     auto* datos = new QFormLayout(frDatos);
     datos->addRow(QStringLiteral("Total de Percepciones efectuadas:"), txtPercepcionesEfectuadas_);
 

@@ -5,6 +5,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <tuple>
@@ -21,21 +21,6 @@
 namespace veluma {
 
 namespace {
-
-QLineEdit* caja(QWidget* padre, const QString& nombre, const QString& admitido = {})
-{
-    auto* campo = new QLineEdit(padre);
-    campo->setObjectName(nombre);
-    campo->setAlignment(Qt::AlignRight);
-    campo->setMinimumWidth(150);
-    if (admitido.isEmpty()) {
-        campo->setReadOnly(true);
-        campo->setFocusPolicy(Qt::ClickFocus);
-    } else {
-        campo->setValidator(new QRegularExpressionValidator(QRegularExpression(admitido), campo));
-    }
-    return campo;
-}
 
 // A figure as the boxes show it: plain, and 0 as nothing.
 QString textoFigura(double valor)
@@ -67,15 +52,15 @@ void frm618TotalPercepcionesEfectuadas::crearControles()
     frDatos_->setObjectName(QStringLiteral("frDatos"));
     const QString cantidad = QStringLiteral("[0-9.]{0,19}");
     const QString tasa = QStringLiteral("[0-9.,]{0,6}");
-    txtCantidadV_ = caja(frDatos_, QStringLiteral("txtCantidadV"), cantidad);
-    txtCantidadA_ = caja(frDatos_, QStringLiteral("txtCantidadA"), cantidad);
-    txtNetoCobradoV_ = caja(frDatos_, QStringLiteral("txtNetoCobradoV"));
-    txtNetoCobradoA_ = caja(frDatos_, QStringLiteral("txtNetoCobradoA"));
-    txtTasaV_ = caja(frDatos_, QStringLiteral("txtTasaV"), tasa);
-    txtTasaA_ = caja(frDatos_, QStringLiteral("txtTasaA"), tasa);
-    txtTotalPercepcionV_ = caja(frDatos_, QStringLiteral("txtTotalPercepcionV"));
-    txtTotalPercepcionA_ = caja(frDatos_, QStringLiteral("txtTotalPercepcionA"));
-    txtTotalDepositar_ = caja(frDatos_, QStringLiteral("txtTotalDepositar"));
+    txtCantidadV_ = crearCajaNumerica(frDatos_, QStringLiteral("txtCantidadV"), cantidad);
+    txtCantidadA_ = crearCajaNumerica(frDatos_, QStringLiteral("txtCantidadA"), cantidad);
+    txtNetoCobradoV_ = crearCajaNumerica(frDatos_, QStringLiteral("txtNetoCobradoV"));
+    txtNetoCobradoA_ = crearCajaNumerica(frDatos_, QStringLiteral("txtNetoCobradoA"));
+    txtTasaV_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTasaV"), tasa);
+    txtTasaA_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTasaA"), tasa);
+    txtTotalPercepcionV_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTotalPercepcionV"));
+    txtTotalPercepcionA_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTotalPercepcionA"));
+    txtTotalDepositar_ = crearCajaNumerica(frDatos_, QStringLiteral("txtTotalDepositar"));
 
     auto* datos = new QGridLayout(frDatos_);
     datos->addWidget(new QLabel(QStringLiteral("<b>Ventas</b>"), frDatos_), 0, 1, Qt::AlignCenter);
@@ -138,10 +123,8 @@ void frm618TotalPercepcionesEfectuadas::mostrarFiguras()
 void frm618TotalPercepcionesEfectuadas::HabilitarEdicion(bool editando)
 {
     editando_ = editando;
-    cmdModificar_->setVisible(!editando);
-    cmdSalir_->setVisible(!editando);
-    cmdAceptar_->setVisible(editando);
-    cmdCancelar_->setVisible(editando);
+    // The one row of perceptions is always there to modify; Modificar says when there is nothing to.
+    HabilitarEdicionABM(*this, editando, true, nullptr);
     // Only a kind with incomes has videograms and a rate.
     const bool ventas = editando && percepciones_.NetoV != 0;
     const bool alquiler = editando && percepciones_.NetoA != 0;

@@ -9,6 +9,7 @@
 #include "f708/pantallas/modelo_impuesto.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
 #include "pantallas/listas.h"
@@ -24,27 +25,6 @@
 #include <QVBoxLayout>
 
 namespace veluma {
-
-namespace {
-
-QLineEdit* caja(QWidget* padre, const QString& nombre, bool soloLectura)
-{
-    auto* campo = new QLineEdit(padre);
-    campo->setObjectName(nombre);
-    campo->setAlignment(Qt::AlignRight);
-    campo->setReadOnly(soloLectura);
-    if (soloLectura)
-        campo->setFocusPolicy(Qt::ClickFocus);
-    campo->setMinimumWidth(110);
-    return campo;
-}
-
-void admitir(QLineEdit* campo, const QString& patron)
-{
-    campo->setValidator(new QRegularExpressionValidator(QRegularExpression(patron), campo));
-}
-
-}  // namespace
 
 frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& mensajes, int semana, qint32 sala,
                                                      QWidget* parent)
@@ -68,12 +48,12 @@ void frm708ImpuestoDeterminado::crearControles()
 
     frDatos_ = new QGroupBox(QStringLiteral("Entradas vendidas"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
-    txtPrecioVenta_ = caja(frDatos_, QStringLiteral("txtPrecioVenta"), false);
-    admitir(txtPrecioVenta_, QStringLiteral("[0-9.,]{0,16}"));
-    txtCantEntradas_ = caja(frDatos_, QStringLiteral("txtCantEntradas"), false);
-    admitir(txtCantEntradas_, QStringLiteral("[0-9.]{0,13}"));
-    txtPrecioBasico_ = caja(frDatos_, QStringLiteral("txtPrecioBasico"), true);
-    txtImpuestoDeterminado_ = caja(frDatos_, QStringLiteral("txtImpuestoDeterminado"), true);
+    txtPrecioVenta_ =
+        crearCajaNumerica(frDatos_, QStringLiteral("txtPrecioVenta"), QStringLiteral("[0-9.,]{0,16}"), 110);
+    txtCantEntradas_ =
+        crearCajaNumerica(frDatos_, QStringLiteral("txtCantEntradas"), QStringLiteral("[0-9.]{0,13}"), 110);
+    txtPrecioBasico_ = crearCajaNumerica(frDatos_, QStringLiteral("txtPrecioBasico"), {}, 110);
+    txtImpuestoDeterminado_ = crearCajaNumerica(frDatos_, QStringLiteral("txtImpuestoDeterminado"), {}, 110);
     auto* datos = new QFormLayout(frDatos_);
     datos->addRow(QStringLiteral("Precio de Venta:"), txtPrecioVenta_);
     datos->addRow(QStringLiteral("Cantidad de Entradas:"), txtCantEntradas_);
@@ -82,8 +62,8 @@ void frm708ImpuestoDeterminado::crearControles()
 
     auto* frTotales = new QGroupBox(QStringLiteral("Totales de la sala"), this);
     frTotales->setObjectName(QStringLiteral("frTotales"));
-    txtTotalImpuestoSemana_ = caja(frTotales, QStringLiteral("txtTotalImpuestoSemana"), true);
-    TotalImpuestoMes_ = caja(frTotales, QStringLiteral("TotalImpuestoMes"), true);
+    txtTotalImpuestoSemana_ = crearCajaNumerica(frTotales, QStringLiteral("txtTotalImpuestoSemana"), {}, 110);
+    TotalImpuestoMes_ = crearCajaNumerica(frTotales, QStringLiteral("TotalImpuestoMes"), {}, 110);
     auto* totales = new QFormLayout(frTotales);
     totales->addRow(QStringLiteral("Impuesto del Periodo:"), txtTotalImpuestoSemana_);
     totales->addRow(QStringLiteral("Impuesto del Mes:"), TotalImpuestoMes_);
