@@ -20,8 +20,9 @@ using namespace veluma;
 using namespace test;
 
 // Installed again over an earlier installation, the program's files are replaced and what the host and the user
-// keep is not: the working database, and a host database that is there (only a missing one is made).
-TEST(Demo, OtraInstalacionSoloReemplazaLosArchivosDelPrograma)
+// keep is not: the working database, and a host database that is there (only a missing one is made). A copy that
+// cannot be whole is not made at all.
+TEST(Demo, OtraInstalacionSoloReemplazaLosArchivosDelProgramaYUnArchivoFaltanteNoCopiaNada)
 {
     QTemporaryDir carpeta;
     const QString programa = VELUMA_PROGRAMA_DIR;
@@ -47,18 +48,13 @@ TEST(Demo, OtraInstalacionSoloReemplazaLosArchivosDelPrograma)
     EXPECT_TRUE(leerArchivo(instalacion.rutaBaseTrabajo()) == trabajo && leerArchivo(instalacion.rutaKelt()) == kelt
                 && QFile::exists(instalacion.rutaSistema()));
     EXPECT_EQ(leerArchivo(instalacion.rutaAyuda()), leerArchivo(programa + "/VELUMA.html"));
-}
 
-TEST(Demo, UnArchivoFaltanteNoCopiaNada)
-{
-    QTemporaryDir carpeta;
+    // From a folder that misses only the last file of the list, nothing is copied.
     const QString origen = carpeta.filePath("origen");
     ASSERT_TRUE(QDir().mkpath(origen));
     const Instalacion destino(carpeta.filePath("destino"), "veluma", versionDelPrograma());
-    // Only the last file of the list is missing.
     escribirArchivo(origen + "/veluma", "ejecutable");
     escribirArchivo(origen + '/' + NombreBaseAuxiliar(versionDelPrograma()), "base");
-
     EXPECT_THROW(demo::copiarPrograma(origen, destino), Error);
     EXPECT_EQ(archivosEn(destino.carpetaPrograma()), QStringList());
 }
