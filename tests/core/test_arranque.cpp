@@ -171,7 +171,7 @@ TEST_F(Esquema, LaBaseEstaCifradaYNadaLaPisaNiLaDegrada)
     EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
-TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpresion)
+TEST_F(Esquema, LaActualizacionReescribeIndiceYConsultaYAplicaCadaPasoUnaVez)
 {
     eliminarIndice(base, "708Salas", "Secundario1");
     crearIndice(base, "708Salas", {"Secundario", {"COD_INCAA"}, false});
@@ -185,10 +185,8 @@ TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpre
         base.execute("DELETE FROM MSysConsultas WHERE Nombre = '" + kConsultaImpresionDDJJ + "'");
     }
     EXPECT_TRUE(mensajes.mensajes.isEmpty());
-}
 
-TEST_F(Esquema, LosPasosSeAplicanUnaVezEnOrdenYUnFalloNoDejaNadaAMedias)
-{
+    // Each step applies once, in order, and one that fails leaves nothing half done.
     base.setUserVersion(1);
     QStringList aplicados;
     const auto paso = [&](int version) {
