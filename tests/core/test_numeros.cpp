@@ -16,7 +16,7 @@ using namespace veluma;
 
 namespace {
 
-TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
+TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDoubleOrThrows)
 {
     const QString ceros40(40, QLatin1Char('0'));
     const std::pair<QString, QString> casos[] = {
@@ -47,12 +47,10 @@ TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
     EXPECT_FALSE(Decimal(-0.004).rounded(2).isNegative());
     EXPECT_EQ((Decimal(1e-300) * Decimal(1e-10)).toDouble(), 1e-310);
     EXPECT_EQ(Decimal::quotient(Decimal(1e300), Decimal(1e-5), 0).toDouble(), 1e305);
-}
 
-TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
-{
+    // What cannot be held or meant throws.
     const Decimal enorme = Decimal(123456789012345.0) * Decimal(987654321098765.0);
-    const std::pair<std::function<void()>, int> casos[] = {
+    const std::pair<std::function<void()>, int> fallos[] = {
         {[] { (void)Decimal(std::numeric_limits<double>::infinity()); }, 6},
         {[] { (void)Decimal(std::nan("")); }, 6},
         {[&] { (void)(enorme * enorme); }, 6},
@@ -65,8 +63,8 @@ TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
         {[] { (void)Decimal::quotient(Decimal(1), Decimal(0), 2); }, 11},
         {[] { Val("1e99999999999999999999"); }, 6},
     };
-    for (std::size_t i = 0; i < std::size(casos); ++i)
-        EXPECT_EQ(test::errorDe(casos[i].first).section(':', 0, 0).toInt(), casos[i].second) << "caso " << i;
+    for (std::size_t i = 0; i < std::size(fallos); ++i)
+        EXPECT_EQ(test::errorDe(fallos[i].first).section(':', 0, 0).toInt(), fallos[i].second) << "caso " << i;
     EXPECT_EQ(test::errorDe([] { Val("1e400"); }), "6: Desbordamiento");
 }
 
