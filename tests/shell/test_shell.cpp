@@ -231,8 +231,24 @@ TEST_F(Respaldos, LaPantallaGuardaConAceptarYNoConCancelar)
 // files stay, and the list shows what is left, newest first.
 TEST_F(Respaldos, RespaldarAhoraConservaLosUltimosDiasYUnRespaldoQueFallaNoTocaNada)
 {
-    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes);
-    pantalla.show();
+    // First the program's F1 handler: it opens each screen's own section, not the main window's.
+    QWidget principal;
+    AyudaContextual ayuda(sesion.instalacion.rutaAyuda(), mensajes, kAyudaPrincipal, &principal);
+    frmAcerca acerca(&principal);
+    frmConfiguracionBackup pantalla(sesion.instalacion, mensajes, &principal);
+    QStringList contextos;
+    for (QDialog* dialogo : std::initializer_list<QDialog*>{&acerca, &pantalla}) {
+        dialogo->show();
+        QWidget* boton = hijo<QPushButton>(*dialogo, "cmdAceptar");
+        boton->setFocus();
+        QTest::keyClick(boton, Qt::Key_F1);
+        const auto* visor = dialogo->findChild<VisorAyuda*>();
+        contextos += visor ? visor->fuenteActual().section('#', 1) : QString();
+    }
+    EXPECT_EQ(contextos, (QStringList{"contexto6", "contexto5"}));
+    EXPECT_EQ(mensajes.mensajes, QStringList());
+    acerca.close();
+
     hijo<QLineEdit>(pantalla, "txtCarpeta")->setText(carpeta());
     const auto respaldar = [&] {
         mensajes.mensajes.clear();
@@ -291,27 +307,6 @@ TEST_F(Respaldos, RespaldarAhoraConservaLosUltimosDiasYUnRespaldoQueFallaNoTocaN
         lista += hijo<QListWidget>(pantalla, "lstRespaldos")->item(fila)->text();
     EXPECT_EQ(lista, (QStringList{"07/12/2026   veluma-20261207.mdb", "06/12/2026   veluma-20261206.mdb",
                                   "04/12/2026   veluma-20261204.mdb"}));
-}
-
-// The program's F1 handler opens each screen's own section, not the main window's.
-TEST_F(Respaldos, F1AbreLaAyudaDeCadaPantalla)
-{
-    QWidget principal;
-    AyudaContextual ayuda(sesion.instalacion.rutaAyuda(), mensajes, kAyudaPrincipal, &principal);
-    auto contextoConF1 = [](QDialog& pantalla) {
-        pantalla.show();
-        QWidget* boton = hijo<QPushButton>(pantalla, "cmdAceptar");
-        boton->setFocus();
-        QTest::keyClick(boton, Qt::Key_F1);
-        auto* visor = pantalla.findChild<VisorAyuda*>();
-        return visor ? visor->fuenteActual().section('#', 1) : QString();
-    };
-    frmConfiguracionBackup respaldo(sesion.instalacion, mensajes, &principal);
-    EXPECT_EQ(contextoConF1(respaldo), "contexto5");
-    respaldo.close();
-    frmAcerca acerca(&principal);
-    EXPECT_EQ(contextoConF1(acerca), "contexto6");
-    EXPECT_EQ(mensajes.mensajes, QStringList());
 }
 
 // A database that was not opened is not backed up. Then the closing takes the day's backup with the saved
