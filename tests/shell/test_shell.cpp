@@ -74,20 +74,9 @@ TEST_F(AvisoDeInicio, MuestraElMensajeAbreLaAyudaYGuardaLaCasilla)
                                              + sesion.instalacion.carpetaPrograma() + "/no-esta.html."});
 }
 
-// The closing screen cannot be interrupted (its end is driven by the closing tests below).
-TEST(Pantallas, ElCierreNoSeInterrumpe)
-{
-    int cierres = 0;
-    frmCerrando cerrando(" VELUMA", QIcon(), [&] { ++cierres; });
-    cerrando.show();
-    cerrando.close();
-    QTest::keyClick(&cerrando, Qt::Key_Escape);
-    EXPECT_TRUE(cerrando.isVisible() && cierres == 0);
-}
-
 // Title, icon (1 information, 2 warning, 3 critical, 4 question) and buttons of each kind of message, and what Enter
-// (the default button) or Esc answers: 1 yes, 0 no, -1 when nothing is asked.
-TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
+// (the default button) or Esc answers: 1 yes, 0 no, -1 when nothing is asked; and the one screen no key closes.
+TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContestaOQueNoCierra)
 {
     MensajesDialogo dialogo;
     struct Caso {
@@ -135,6 +124,14 @@ TEST(MensajesEnPantalla, TituloIconoBotonesYLaTeclaQueContesta)
         EXPECT_EQ((visto << QString::number(respuesta)).join('|'), caso.esperado);
     }
     EXPECT_EQ(texto, "Ha ocurrido el error 13 con la siguiente descripción : \nDisco lleno");  // the last one
+
+    // The closing screen cannot be interrupted (its end is driven by the closing tests below).
+    int cierres = 0;
+    frmCerrando cerrando(" VELUMA", QIcon(), [&] { ++cierres; });
+    cerrando.show();
+    cerrando.close();
+    QTest::keyClick(&cerrando, Qt::Key_Escape);
+    EXPECT_TRUE(cerrando.isVisible() && cierres == 0);
 }
 
 TEST(Calculadora, AbreLaPrimeraDelPathOAvisaQueNoHay)
