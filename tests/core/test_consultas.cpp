@@ -90,7 +90,7 @@ TEST_F(Consultas, ImpresionRegistro7YLicenciasAplicanAlicuotaYExenciones)
               QStringList{"20-12345678-6|7|Canal Siete|1999-05-01|1234|1998-12-30"});
 }
 
-TEST_F(Consultas, FormatValCDblEIIfComoLosEscribenLasConsultas)
+TEST_F(Consultas, FormatValCDblIIfYLaIntercalacionComoLosEscribenLasConsultas)
 {
     // The masks themselves are checked on formatearNumero; here what the queries hand them.
     EXPECT_EQ(fila("SELECT Format(?, ?), Format(?, ?), Format(?, ?), Format(?, ?), Format(?, ?), format(?, ?)",
@@ -114,10 +114,8 @@ TEST_F(Consultas, FormatValCDblEIIfComoLosEscribenLasConsultas)
     EXPECT_EQ(fila(iif, nullptr) + fila(iif, 0) + fila(iif, 0.0) + fila(iif, "abc"), "nononono");
     EXPECT_EQ(fila(iif, -1) + fila(iif, 0.5) + fila(iif, "3 salas"), "sisisi");
     EXPECT_EQ(fila("SELECT IIf(? > 100, ?, ?)", nullptr, 1, 2), "2");
-}
 
-TEST_F(Consultas, LaIntercalacionGeneralOrdenaLosNombresComoUnaPersona)
-{
+    // The GENERAL collation sorts names as a person would.
     ejecutar("CREATE TEMP TABLE personas (nombre TEXT)");
     Statement alta = sesion.base.prepare(QStringLiteral("INSERT INTO personas VALUES (?)"));
     for (const QString& nombre :
