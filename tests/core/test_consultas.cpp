@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(Consultas, DetalleDeSalasCalculaPrecioBasicoEImpuesto)
+TEST_F(Consultas, DetalleDeSalasYAgrupacionDeIngresosPorRangoDeConcepto)
 {
     ejecutar("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1) VALUES "
              "('30-70845123-9', 200403, 0, 708, '10'), ('30-70845123-9', 200404, 0, 617, '306')");
@@ -50,10 +50,8 @@ TEST_F(Consultas, DetalleDeSalasCalculaPrecioBasicoEImpuesto)
                     "FROM [708DetalledeSalas] ORDER BY PV"),
               (QStringList{"Sala Uno|000123|5.5|100|5,0000|50|30-70845123-9|200403|0",
                            "Sala Uno|000123|10|3|9,0909|2.72727|30-70845123-9|200403|0"}));
-}
 
-TEST_F(Consultas, AgrupacionDeIngresosPorRangoDeConcepto)
-{
+    // The income of a licence grouped by ranges of concepts.
     for (const auto& [concepto, importe] : {std::pair{100, 1000.0}, {108, 50.0}, {109, 200.0}, {115, 1.5},
                                             {116, 300.0}, {117, 10.0}, {118, 7.0}, {120, 3.0}}) {
         sesion.base.prepare(QStringLiteral("INSERT INTO [617LicenciasIngresoConceptos] (CUIT, Periodo, Secuencia, "
