@@ -86,7 +86,7 @@ protected:
     Database base;
 };
 
-TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuRegla)
+TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuReglaYGuardaTextosDificilesYValoresPorDefecto)
 {
     const QString ddjj = QStringLiteral("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1, HORA) "
                                         "VALUES (?, ?, ?, 708, ?, ?)");
@@ -130,10 +130,8 @@ TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuRegla)
                                     "(SELECT count(*) FROM [618Ingresos]) + (SELECT count(*) FROM [617Licencias]) + "
                                     "(SELECT count(*) FROM [617CompSocietaria])"),
               QStringList{"2|0"});
-}
 
-TEST_F(Esquema, TextosDificilesYValoresPorDefecto)
-{
+    // What it accepts is stored as given, hard texts too, and what is left out takes its default.
     const QString nombre = QStringLiteral("D'Alessandro \"Ñandú\"\t\x01 Cía.; DROP TABLE DDJJ --");
     Statement alta =
         base.prepare("INSERT INTO [617CompSocietaria] (CUIT, CodigoSocio, NombreApellido) VALUES (?, ?, ?)");
