@@ -52,8 +52,8 @@ protected:
         const veluma::test::Ejecucion ejecucion = veluma::test::ejecutar(instalacion.rutaEjecutable(), argumentos);
         QStringList lineas;
         for (const QString& linea : QString::fromUtf8(ejecucion.errores).split('\n'))
-            if (!linea.startsWith(kBienvenida)
-                && (linea.startsWith("Veluma: ") || linea.startsWith("Información: ") || linea.startsWith("Atención: ")))
+            if (!linea.startsWith(kBienvenida) && (linea.startsWith("Veluma: ") || linea.startsWith("Información: ")
+                                                   || linea.startsWith("Atención: ")))
                 lineas += linea;
         return {ejecucion.codigo, lineas};
     }
@@ -112,8 +112,7 @@ TEST_F(Programa, DosSesionesDejanLaBaseMezcladaAunqueUnCierreFalleYSinAvisoDeIni
     auto otraVez = iniciar();
     const QString falta = "Atención: No se encontró la configuración del aviso de inicio (la tabla MsgConfig de la "
                           "base auxiliar está vacía). El sistema continúa sin mostrar el aviso.";
-    EXPECT_TRUE(esperarLinea(*otraVez, falta).contains(falta));
-    EXPECT_EQ(otraVez->state(), QProcess::Running);
+    EXPECT_TRUE(esperarLinea(*otraVez, falta).contains(falta) && otraVez->state() == QProcess::Running);
     EXPECT_EQ(terminar(*otraVez), 0);
     EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
     EXPECT_FALSE(QFile::exists(copia));
