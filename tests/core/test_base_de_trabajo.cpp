@@ -22,25 +22,6 @@ using Reposo = clsInicio::Reposo;
 
 namespace {
 
-// The positions and the key are checked on a real database by the closing tests; here what is left: a short file
-// and what is no file.
-TEST(Mezcla, UnArchivoCortoNoCreceYLoQueNoEsArchivoSeRechazaSinCrearNada)
-{
-    QTemporaryDir carpeta;
-    const QString ruta = carpeta.filePath("corto");
-    const QByteArray original(95, 'x');
-    escribirArchivo(ruta, original);
-    clsInicio::EncriptaDesencripta(ruta);
-    QByteArray esperado = original;
-    for (int i = 0; i < 95; i += 10)
-        esperado[i] = char(uchar('x') ^ clsInicio::kClaveMezcla);
-    EXPECT_EQ(leerArchivo(ruta), esperado);
-
-    EXPECT_THROW(clsInicio::EncriptaDesencripta(carpeta.path()), Error);
-    EXPECT_THROW(clsInicio::EncriptaDesencripta(carpeta.filePath("no-existe")), Error);
-    EXPECT_FALSE(QFile::exists(carpeta.filePath("no-existe")));
-}
-
 // Runs `trabajo` in a child process, whose exit code is what it returns (1 when it throws).
 pid_t enOtroProceso(const std::function<int()>& trabajo)
 {
@@ -200,6 +181,19 @@ TEST_F(BaseDeTrabajo, ElCierreCompactaConLaMismaClaveMezclaYLaProximaSesionEncue
               QStringList{"Inst. d'Ñandú 9"});
     copia.close();
     EXPECT_THROW(Database::open(ruta(), "otra clave"), DbError);
+
+    // The same scrambling on a file shorter than its span: it does not grow; what is no file is refused, not made.
+    const QString corto = instalacion.raiz() + "/corto";
+    const QByteArray original(95, 'x');
+    escribirArchivo(corto, original);
+    clsInicio::EncriptaDesencripta(corto);
+    QByteArray esperado = original;
+    for (int i = 0; i < 95; i += 10)
+        esperado[i] = char(uchar('x') ^ clsInicio::kClaveMezcla);
+    EXPECT_EQ(leerArchivo(corto), esperado);
+    EXPECT_THROW(clsInicio::EncriptaDesencripta(instalacion.raiz()), Error);
+    EXPECT_THROW(clsInicio::EncriptaDesencripta(instalacion.raiz() + "/no-existe"), Error);
+    EXPECT_FALSE(QFile::exists(instalacion.raiz() + "/no-existe"));
 }
 
 // A copy cut short by a full disk, an old copy that is discarded and one that cannot be removed, one closing after
