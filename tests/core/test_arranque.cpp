@@ -14,6 +14,7 @@
 #include "support/sesion_de_prueba.h"
 
 #include <QLocale>
+#include <tuple>
 
 using namespace veluma;
 using namespace veluma::test;
@@ -43,12 +44,13 @@ void comprobarVinculos(Database& base, const Instalacion& instalacion)
     EXPECT_EQ(filasDeConsulta(base, "SELECT Nombre || ' ' || Conexion FROM MSysVinculos ORDER BY rowid"), esperadas);
 }
 
+// Renewed when the folder moves; without the auxiliary database start-up stops with its path.
 TEST(Vinculos, SeGuardanConSuTextoDeConexionYSeRenuevanAlMoverLaCarpeta)
 {
     InstalacionTemporal instalacion;
+    MensajesGrabados mensajes;
     {
         Sesion sesion(instalacion.instalacion());
-        MensajesGrabados mensajes;
         abrirSesion(sesion, mensajes);
         comprobarVinculos(sesion.base, instalacion.instalacion());
         EXPECT_TRUE(mensajes.mensajes.isEmpty());
@@ -56,23 +58,17 @@ TEST(Vinculos, SeGuardanConSuTextoDeConexionYSeRenuevanAlMoverLaCarpeta)
     const QString nueva = instalacion.raiz() + QStringLiteral("/otra");
     ASSERT_TRUE(QDir().rename(instalacion.carpetaPrograma(), nueva));
     const Instalacion movida(nueva, QStringLiteral("veluma"), versionDelPrograma());
-
+    {
+        Sesion sesion(movida);
+        abrirSesion(sesion, mensajes);
+        comprobarVinculos(sesion.base, movida);
+    }
+    ASSERT_TRUE(QFile::remove(movida.rutaBaseAuxiliar()));
     Sesion sesion(movida);
-    MensajesGrabados mensajes;
-    abrirSesion(sesion, mensajes);
-    comprobarVinculos(sesion.base, movida);
-}
-
-TEST(Vinculos, SinBaseAuxiliarElArranqueSeDetieneConSuRuta)
-{
-    InstalacionTemporal instalacion;
-    ASSERT_TRUE(QFile::remove(instalacion.instalacion().rutaBaseAuxiliar()));
-    Sesion sesion(instalacion.instalacion());
-    MensajesGrabados mensajes;
     EXPECT_EQ(errorDe([&] { abrirSesion(sesion, mensajes); }),
-              "14: No se encuentra el archivo de base de datos " + instalacion.instalacion().rutaBaseAuxiliar() + '.');
+              "14: No se encuentra el archivo de base de datos " + movida.rutaBaseAuxiliar() + '.');
     // The engine must not have made an empty auxiliary database in its place.
-    EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaBaseAuxiliar()));
+    EXPECT_FALSE(QFile::exists(movida.rutaBaseAuxiliar()));
 }
 
 class Esquema : public ::testing::Test {
@@ -90,20 +86,15 @@ protected:
     Database base;
 };
 
-TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuRegla)
+TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuReglaYGuardaTextosDificilesYValoresPorDefecto)
 {
     const QString ddjj = QStringLiteral("INSERT INTO DDJJ (CUIT, PERIODO, SECUENCIA, FORMULARIO, CAMPO1, HORA) "
                                         "VALUES (?, ?, ?, 708, ?, ?)");
     base.prepare(ddjj).bindAll(QStringLiteral("30-70845123-9"), 200403, 0, QStringLiteral("10"), nullptr).run();
     base.prepare(ddjj).bindAll(QStringLiteral("30-70845123-9"), 200403, 0, QStringLiteral("12"), nullptr).run();
 
-    struct Caso {
-        QString sql;
-        QVariantList valores;
-        DbErrorKind tipo;
-        const char* regla;  // empty: a NOT NULL refusal or a duplicate
-    };
-    const Caso casos[] = {
+    // Each case: the statement, its values, the kind of error and the rule (empty: a NOT NULL refusal or a duplicate).
+    const std::tuple<QString, QVariantList, DbErrorKind, const char*> casos[] = {
         {ddjj, {"30-70845123-9", 200403, 0, "10", {}}, DbErrorKind::DuplicateKey, ""},
         {ddjj, {"30-70845123-99", 200403, 0, "10", {}}, DbErrorKind::Constraint, "CUIT:longitud"},
         {ddjj, {"20123456786", 200403, 0, "", {}}, DbErrorKind::Constraint, "CAMPO1:vacío"},
@@ -122,26 +113,25 @@ TEST_F(Esquema, ElAlmacenRechazaLoQueNoCabeConSuRegla)
         {"INSERT INTO [617CompSocietaria] (CUIT, CodigoSocio, NombreApellido) VALUES ('20-12345678-6', 2, ?)",
          {QString(10000, QLatin1Char('x'))}, DbErrorKind::Constraint, "NombreApellido:longitud"},
     };
-    for (const Caso& caso : casos) {
-        Statement alta = base.prepare(caso.sql);
-        for (int i = 0; i < caso.valores.size(); ++i)
-            alta.bind(i + 1, caso.valores[i]);
+    for (const auto& [sql, valores, tipo, regla] : casos) {
+        SCOPED_TRACE(sql.toStdString());
+        Statement alta = base.prepare(sql);
+        for (int i = 0; i < valores.size(); ++i)
+            alta.bind(i + 1, valores[i]);
         try {
             alta.run();
-            ADD_FAILURE() << "el almacén aceptó: " << caso.sql.toStdString();
+            ADD_FAILURE() << "el almacén aceptó";
         } catch (const DbError& error) {
-            EXPECT_EQ(error.kind(), caso.tipo) << caso.sql.toStdString();
-            EXPECT_EQ(error.ruleName(), QString::fromUtf8(caso.regla)) << caso.sql.toStdString();
+            EXPECT_EQ(error.kind(), tipo);
+            EXPECT_EQ(error.ruleName(), QString::fromUtf8(regla));
         }
     }
     EXPECT_EQ(filasDeConsulta(base, "SELECT (SELECT count(*) FROM DDJJ), (SELECT count(*) FROM [708Salas]) + "
                                     "(SELECT count(*) FROM [618Ingresos]) + (SELECT count(*) FROM [617Licencias]) + "
                                     "(SELECT count(*) FROM [617CompSocietaria])"),
               QStringList{"2|0"});
-}
 
-TEST_F(Esquema, TextosDificilesYValoresPorDefecto)
-{
+    // What it accepts is stored as given, hard texts too, and what is left out takes its default.
     const QString nombre = QStringLiteral("D'Alessandro \"Ñandú\"\t\x01 Cía.; DROP TABLE DDJJ --");
     Statement alta =
         base.prepare("INSERT INTO [617CompSocietaria] (CUIT, CodigoSocio, NombreApellido) VALUES (?, ?, ?)");
@@ -179,7 +169,7 @@ TEST_F(Esquema, LaBaseEstaCifradaYNadaLaPisaNiLaDegrada)
     EXPECT_EQ(leerArchivo(ruta()), antes);
 }
 
-TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpresion)
+TEST_F(Esquema, LaActualizacionReescribeIndiceYConsultaYAplicaCadaPasoUnaVez)
 {
     eliminarIndice(base, "708Salas", "Secundario1");
     crearIndice(base, "708Salas", {"Secundario", {"COD_INCAA"}, false});
@@ -193,10 +183,8 @@ TEST_F(Esquema, LaActualizacionReemplazaElIndiceViejoYReescribeLaConsultaDeImpre
         base.execute("DELETE FROM MSysConsultas WHERE Nombre = '" + kConsultaImpresionDDJJ + "'");
     }
     EXPECT_TRUE(mensajes.mensajes.isEmpty());
-}
 
-TEST_F(Esquema, LosPasosSeAplicanUnaVezEnOrdenYUnFalloNoDejaNadaAMedias)
-{
+    // Each step applies once, in order, and one that fails leaves nothing half done.
     base.setUserVersion(1);
     QStringList aplicados;
     const auto paso = [&](int version) {

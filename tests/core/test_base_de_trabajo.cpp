@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <csignal>
 #include <functional>
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,25 +21,6 @@ using namespace veluma::test;
 using Reposo = clsInicio::Reposo;
 
 namespace {
-
-// The positions and the key are checked on a real database by the closing tests; here what is left: a short file
-// and what is no file.
-TEST(Mezcla, UnArchivoCortoNoCreceYLoQueNoEsArchivoSeRechazaSinCrearNada)
-{
-    QTemporaryDir carpeta;
-    const QString ruta = carpeta.filePath("corto");
-    const QByteArray original(95, 'x');
-    escribirArchivo(ruta, original);
-    clsInicio::EncriptaDesencripta(ruta);
-    QByteArray esperado = original;
-    for (int i = 0; i < 95; i += 10)
-        esperado[i] = char(uchar('x') ^ clsInicio::kClaveMezcla);
-    EXPECT_EQ(leerArchivo(ruta), esperado);
-
-    EXPECT_THROW(clsInicio::EncriptaDesencripta(carpeta.path()), Error);
-    EXPECT_THROW(clsInicio::EncriptaDesencripta(carpeta.filePath("no-existe")), Error);
-    EXPECT_FALSE(QFile::exists(carpeta.filePath("no-existe")));
-}
 
 // Runs `trabajo` in a child process, whose exit code is what it returns (1 when it throws).
 pid_t enOtroProceso(const std::function<int()>& trabajo)
@@ -117,46 +99,31 @@ protected:
 // One case after the other, each from what the one before left.
 TEST_F(BaseDeTrabajo, LoQueNoAbreSeInformaYElArchivoQuedaComoEstaba)
 {
-    const struct {
-        const char* nombre;
-        std::function<void()> preparar;
-        DbErrorKind tipo;
-        QString descripcion;  // empty: not checked
-    } casos[] = {
+    // Each case: its name, what makes it, the kind of error and its description (empty: not checked).
+    const std::tuple<const char*, std::function<void()>, DbErrorKind, QString> casos[] = {
         {"truncada",
-         [&] {
-             cargarDeclaraciones(300);
-             sesion.base.close();
-             QFile(ruta()).resize(QFileInfo(ruta()).size() / 2);
-         },
+         [&] { cargarDeclaraciones(300); sesion.base.close(); QFile::resize(ruta(), QFileInfo(ruta()).size() / 2); },
          DbErrorKind::Corrupt, {}},
         {"otra clave",
          [&] {
              QFile::remove(ruta());
-             Database::open(ruta(), "otra clave", Database::OpenMode::Create)
-                 .execute("CREATE TABLE x (y INTEGER); INSERT INTO x VALUES (1)");
+             Database::open(ruta(), "otra clave", Database::OpenMode::Create).execute("CREATE TABLE x (y INTEGER)");
          },
          DbErrorKind::NotADatabase, {}},
-        {"carpeta",
-         [&] {
-             QFile::remove(ruta());
-             QDir().mkdir(ruta());
-         },
-         DbErrorKind::CannotOpen,
+        {"carpeta", [&] { QFile::remove(ruta()); QDir().mkdir(ruta()); }, DbErrorKind::CannotOpen,
          ruta() + " no es un archivo de base de datos."},
         {"falta", [&] { QDir().rmdir(ruta()); }, DbErrorKind::CannotOpen,
          "No se encuentra el archivo de base de datos " + ruta() + "."},
     };
-    for (const auto& caso : casos) {
-        caso.preparar();
+    for (const auto& [nombre, preparar, tipo, descripcion] : casos) {
+        SCOPED_TRACE(nombre);
+        preparar();
         for (const Reposo reposo : {Reposo::Mezclada, Reposo::Plana}) {
             const DbError error = fallaSinTocar(reposo);
             // A cut file reads as damaged or as no database, depending on where it was cut.
-            EXPECT_TRUE(error.kind() == caso.tipo
-                        || (caso.tipo == DbErrorKind::Corrupt && error.kind() == DbErrorKind::NotADatabase))
-                << caso.nombre;
-            EXPECT_EQ(error.descripcion(), caso.descripcion.isEmpty() ? error.descripcion() : caso.descripcion)
-                << caso.nombre;
+            EXPECT_TRUE(error.kind() == tipo
+                        || (tipo == DbErrorKind::Corrupt && error.kind() == DbErrorKind::NotADatabase));
+            EXPECT_EQ(error.descripcion(), descripcion.isEmpty() ? error.descripcion() : descripcion);
         }
     }
     EXPECT_FALSE(QFileInfo::exists(ruta()));
@@ -197,8 +164,7 @@ TEST_F(BaseDeTrabajo, ElCierreCompactaConLaMismaClaveMezclaYLaProximaSesionEncue
     const qint64 tamanoAntes = QFileInfo(ruta()).size();
 
     const ResultadoCierre resultado = cerrar();
-    EXPECT_TRUE(resultado.compactada && resultado.protegida);
-    EXPECT_EQ(mensajeCierre(resultado), QString());
+    EXPECT_TRUE(resultado.compactada && resultado.protegida && mensajeCierre(resultado).isEmpty());
     EXPECT_FALSE(sesion.base.isOpen());
     EXPECT_LT(QFileInfo(ruta()).size(), tamanoAntes);
 
@@ -215,32 +181,24 @@ TEST_F(BaseDeTrabajo, ElCierreCompactaConLaMismaClaveMezclaYLaProximaSesionEncue
               QStringList{"Inst. d'Ñandú 9"});
     copia.close();
     EXPECT_THROW(Database::open(ruta(), "otra clave"), DbError);
+
+    // The same scrambling on a file shorter than its span: it does not grow; what is no file is refused, not made.
+    const QString corto = instalacion.raiz() + "/corto";
+    const QByteArray original(95, 'x');
+    escribirArchivo(corto, original);
+    clsInicio::EncriptaDesencripta(corto);
+    QByteArray esperado = original;
+    for (int i = 0; i < 95; i += 10)
+        esperado[i] = char(uchar('x') ^ clsInicio::kClaveMezcla);
+    EXPECT_EQ(leerArchivo(corto), esperado);
+    EXPECT_THROW(clsInicio::EncriptaDesencripta(instalacion.raiz()), Error);
+    EXPECT_THROW(clsInicio::EncriptaDesencripta(instalacion.raiz() + "/no-existe"), Error);
+    EXPECT_FALSE(QFile::exists(instalacion.raiz() + "/no-existe"));
 }
 
-TEST_F(BaseDeTrabajo, UnaCopiaViejaSeDescartaYUnaQueNoSePuedeBorrarDejaLaBaseEnSuLugar)
-{
-    cargarDeclaraciones(3);
-    escribirArchivo(rutaCopia(), "restos de un cierre anterior");
-    // Attaching a new copy never takes over a file that is there.
-    EXPECT_THROW(sesion.base.attachNew(rutaCopia(), "copia"), DbError);
-    EXPECT_EQ(leerArchivo(rutaCopia()), "restos de un cierre anterior");
-    EXPECT_TRUE(cerrar().compactada);
-    EXPECT_EQ(declaracionesAlReabrir(), 3);
-
-    abrirSesion(sesion, mensajes);
-    ASSERT_TRUE(QDir().mkpath(rutaCopia() + "/ocupado"));
-    const ResultadoCierre resultado = cerrar();
-    EXPECT_FALSE(resultado.compactada);
-    EXPECT_TRUE(resultado.protegida);
-    EXPECT_EQ(mensajeCierre(resultado),
-              "No se pudo compactar la base de datos al cerrar: No se puede eliminar el archivo temporal " + rutaCopia()
-                  + ", que quedó de un cierre anterior.\r\nSus datos no se perdieron: la base de datos queda en su "
-                    "lugar y se abrirá normalmente la próxima vez que inicie el sistema.");
-    QDir(rutaCopia()).removeRecursively();
-    EXPECT_EQ(declaracionesAlReabrir(), 3);
-}
-
-TEST_F(BaseDeTrabajo, ConElDiscoLlenoElCierreDejaLaBaseIntacta)
+// A copy cut short by a full disk, an old copy that is discarded and one that cannot be removed, one closing after
+// the other.
+TEST_F(BaseDeTrabajo, UnCierreQueNoPuedeCompactarDejaLaBaseEnSuLugar)
 {
     cargarDeclaraciones(2000);
     // Writes past a third of the database's size fail, as on a full disk.
@@ -250,15 +208,32 @@ TEST_F(BaseDeTrabajo, ConElDiscoLlenoElCierreDejaLaBaseIntacta)
     rlimit limite = anterior;
     limite.rlim_cur = rlim_t(QFileInfo(ruta()).size() / 3);
     setrlimit(RLIMIT_FSIZE, &limite);
-    const ResultadoCierre resultado = cerrar();
+    ResultadoCierre resultado = cerrar();
     setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, senalAnterior);
-
-    EXPECT_FALSE(resultado.compactada);
-    EXPECT_TRUE(resultado.protegida);
+    EXPECT_TRUE(!resultado.compactada && resultado.protegida);
     // The copy was started and failed while writing, not before.
-    EXPECT_FALSE(resultado.problema.isEmpty());
-    EXPECT_FALSE(resultado.problema.startsWith("No se puede crear")) << resultado.problema.toStdString();
+    EXPECT_TRUE(!resultado.problema.isEmpty() && !resultado.problema.startsWith("No se puede crear"))
+        << resultado.problema.toStdString();
+    EXPECT_EQ(declaracionesAlReabrir(), 2000);
+
+    abrirSesion(sesion, mensajes);
+    escribirArchivo(rutaCopia(), "restos de un cierre anterior");
+    // Attaching a new copy never takes over a file that is there.
+    EXPECT_THROW(sesion.base.attachNew(rutaCopia(), "copia"), DbError);
+    EXPECT_EQ(leerArchivo(rutaCopia()), "restos de un cierre anterior");
+    EXPECT_TRUE(cerrar().compactada);
+    EXPECT_EQ(declaracionesAlReabrir(), 2000);
+
+    abrirSesion(sesion, mensajes);
+    ASSERT_TRUE(QDir().mkpath(rutaCopia() + "/ocupado"));
+    resultado = cerrar();
+    EXPECT_TRUE(!resultado.compactada && resultado.protegida);
+    EXPECT_EQ(mensajeCierre(resultado),
+              "No se pudo compactar la base de datos al cerrar: No se puede eliminar el archivo temporal " + rutaCopia()
+                  + ", que quedó de un cierre anterior.\r\nSus datos no se perdieron: la base de datos queda en su "
+                    "lugar y se abrirá normalmente la próxima vez que inicie el sistema.");
+    QDir(rutaCopia()).removeRecursively();
     EXPECT_EQ(declaracionesAlReabrir(), 2000);
 }
 
@@ -291,16 +266,12 @@ TEST_F(BaseDeTrabajo, EnUnaCarpetaDeSoloLecturaElCierreDejaLaBaseIntacta)
                 ::chmod(archivo.constData(), 0444);
             const ResultadoCierre resultado = CerrarBaseTrabajo(cierre.base, cierre.instalacion);
             const QString mensaje = mensajeCierre(resultado);
-            const bool compactacion = resultado.problema.startsWith(QStringLiteral("No se puede crear el archivo "))
-                                      && mensaje.startsWith(QStringLiteral("No se pudo compactar la base de datos al "
-                                                                           "cerrar: No se puede crear el archivo "));
-            const bool proteccion =
-                resultado.problemaProteccion.startsWith(QStringLiteral("No se puede abrir el archivo ") + ruta())
-                && mensaje.contains(QStringLiteral("\r\nNo se pudo proteger el archivo de la base de datos al "
-                                                   "cerrar: No se puede abrir el archivo ")
-                                    + ruta());
+            const bool proteccion = mensaje.contains("\r\nNo se pudo proteger el archivo de la base de datos al "
+                                                     "cerrar: No se puede abrir el archivo " + ruta());
+            const bool compactacion = mensaje.startsWith("No se pudo compactar la base de datos al cerrar: No se puede "
+                                                         "crear el archivo ");
             return !resultado.compactada && compactacion && resultado.protegida != archivoTambien
-                           && (archivoTambien ? proteccion : resultado.problemaProteccion.isEmpty())
+                           && proteccion == archivoTambien
                        ? 0
                        : 2;
         });

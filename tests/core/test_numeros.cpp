@@ -1,7 +1,6 @@
 // Numbers and dates as the fields, the masks and the user write them.
 
 #include "core/decimal.h"
-#include "core/error.h"
 #include "core/fechas.h"
 #include "core/numeros.h"
 #include "support/errores.h"
@@ -11,22 +10,20 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 using namespace veluma;
 
 namespace {
 
-TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
+TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDoubleOrThrows)
 {
     const QString ceros40(40, QLatin1Char('0'));
     const std::pair<QString, QString> casos[] = {
-        {Decimal(1.005).toString(), "1.005"},
-        {Decimal(0.1 + 0.2).toString(), "0.3"},
+        {Decimal(1.005).toString(), "1.005"},     {Decimal(0.1 + 0.2).toString(), "0.3"},
+        {Decimal(-0.0).toString(), "0"},          {Decimal(-0.004).rounded(2).toString(), "0"},
+        {Decimal(-2.5).rounded(0).toString(), "-3"}, {Decimal(1.5e-7).rounded(7).toString(), "0.0000002"},
         {Decimal(1e20).toString(), "100000000000000000000"},
-        {Decimal(1.5e-7).rounded(7).toString(), "0.0000002"},
-        {Decimal(-0.0).toString(), "0"},
-        {Decimal(-0.004).rounded(2).toString(), "0"},
-        {Decimal(-2.5).rounded(0).toString(), "-3"},
         {Decimal(1e300).toString(), "1" + QString(300, QLatin1Char('0'))},
         {Decimal(5e-324).toString(), "0." + QString(323, QLatin1Char('0')) + "494065645841247"},
         {(Decimal(123456789012345.0) * Decimal(-123456789012345.0)).toString(), "-15241578753238669120562399025"},
@@ -50,12 +47,10 @@ TEST(NumerosDecimal, ExactOnTheFifteenDigitTextOfTheDouble)
     EXPECT_FALSE(Decimal(-0.004).rounded(2).isNegative());
     EXPECT_EQ((Decimal(1e-300) * Decimal(1e-10)).toDouble(), 1e-310);
     EXPECT_EQ(Decimal::quotient(Decimal(1e300), Decimal(1e-5), 0).toDouble(), 1e305);
-}
 
-TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
-{
+    // What cannot be held or meant throws.
     const Decimal enorme = Decimal(123456789012345.0) * Decimal(987654321098765.0);
-    const std::pair<std::function<void()>, int> casos[] = {
+    const std::pair<std::function<void()>, int> fallos[] = {
         {[] { (void)Decimal(std::numeric_limits<double>::infinity()); }, 6},
         {[] { (void)Decimal(std::nan("")); }, 6},
         {[&] { (void)(enorme * enorme); }, 6},
@@ -68,12 +63,13 @@ TEST(NumerosDecimal, WhatCannotBeHeldOrMeantThrows)
         {[] { (void)Decimal::quotient(Decimal(1), Decimal(0), 2); }, 11},
         {[] { Val("1e99999999999999999999"); }, 6},
     };
-    for (std::size_t i = 0; i < std::size(casos); ++i)
-        EXPECT_EQ(test::errorDe(casos[i].first).section(':', 0, 0).toInt(), casos[i].second) << "caso " << i;
+    for (std::size_t i = 0; i < std::size(fallos); ++i)
+        EXPECT_EQ(test::errorDe(fallos[i].first).section(':', 0, 0).toInt(), fallos[i].second) << "caso " << i;
     EXPECT_EQ(test::errorDe([] { Val("1e400"); }), "6: Desbordamiento");
 }
 
-TEST(NumerosRedondear, HalfAwayFromZeroOnTheDecimal)
+// Half away from zero on the decimal text, then as the masks write it.
+TEST(NumerosRedondear, HalfAwayFromZeroAndEveryMask)
 {
     const std::pair<double, double> casos[] = {
         {redondear(1.005, 2), 1.01},      {redondear(0.005 * 100, 0), 1.0},  {redondear(-2.5, 0), -3.0},
@@ -83,16 +79,9 @@ TEST(NumerosRedondear, HalfAwayFromZeroOnTheDecimal)
     for (const auto& [obtenido, esperado] : casos)
         EXPECT_EQ(obtenido, esperado);
     EXPECT_FALSE(std::signbit(redondear(-0.001, 2)));
-}
 
-TEST(NumerosFormatear, EveryMaskInUse)
-{
-    struct Caso {
-        double valor;
-        const char* mascara;
-        const char* esperado;
-    };
-    const Caso casos[] = {
+    // Every mask in use.
+    const std::tuple<double, const char*, const char*> mascaras[] = {
         {1234567890123.456, "#,###,###,###,##0.00", "1.234.567.890.123,46"}, {0.0, "#,###,###,###,##0.00", "0,00"},
         {9.09090909, "##0.0000", "9,0909"},    {0.00005, "##0.0000", "0,0001"},   {12345.6, "##0.0000", "12345,6000"},
         {0.0, "#,###,##0.00", "0,00"},         {-1234567.891, "#,###,##0.00", "-1.234.567,89"},
@@ -105,13 +94,13 @@ TEST(NumerosFormatear, EveryMaskInUse)
         {32004.0, "00/0000", "03/2004"},       {1232004.0, "00/0000", "123/2004"}, {-0.5, "Standard", "-0,50"},
         {1e15, "STANDARD", "1.000.000.000.000.000,00"},
     };
-    for (const Caso& c : casos)
-        EXPECT_EQ(formatearNumero(c.valor, QString::fromLatin1(c.mascara)), QString::fromLatin1(c.esperado))
-            << c.valor << " " << c.mascara;
+    for (const auto& [valor, mascara, esperado] : mascaras)
+        EXPECT_EQ(formatearNumero(valor, QString::fromLatin1(mascara)), QString::fromLatin1(esperado))
+            << valor << " " << mascara;
     // An unknown mask, a programming fault, is refused with its message by the stored queries' Format.
 }
 
-TEST(NumerosLeer, WhatTheUserTypes)
+TEST(NumerosLeer, WhatTheUserTypesAndWhatValReads)
 {
     const std::pair<const char*, double> casos[] = {
         {"1234,5", 1234.5}, {"1.234,5", 1234.5}, {"1.234.567", 1234567.0}, {" -0,5 ", -0.5},
@@ -126,16 +115,14 @@ TEST(NumerosLeer, WhatTheUserTypes)
                               "1..234", "- 1", "1 234", "1.234.56", "1" "\xd9\xa3"})
         EXPECT_EQ(leerNumero(QString::fromUtf8(texto)), std::nullopt) << texto;
     EXPECT_EQ(leerNumero("1" + QString(400, QLatin1Char('0'))), std::nullopt);
-}
 
-TEST(NumerosVal, LeadingNumberWithPointDecimal)
-{
-    const std::pair<const char*, double> casos[] = {
+    // Val, as the stored queries use it: the leading number, with a decimal point.
+    const std::pair<const char*, double> deVal[] = {
         {"10,5", 10.0}, {"  12.5abc", 12.5}, {"\t\r\n 7", 7.0}, {"abc", 0.0}, {"", 0.0},    {"-3", -3.0},   {"+4", 4.0},
         {".5", 0.5},    {"-.5", -0.5},       {"1.2.3", 1.2},   {"1e3", 1000.0}, {"1.5E-2x", 0.015}, {"2d2", 200.0},
         {"1e", 1.0},    {"1e+", 1.0},        {".", 0.0},       {"- 3", 0.0},    {"1e-400", 0.0},  {"0.1", 0.1},
     };
-    for (const auto& [texto, valor] : casos)
+    for (const auto& [texto, valor] : deVal)
         EXPECT_EQ(Val(texto), valor) << texto;
     EXPECT_FALSE(std::signbit(Val("-0")));
 }
@@ -161,11 +148,8 @@ TEST(Fechas, EnPantallaYGuardadas)
                               "2004-03-01 24:00:00", "2004-03-01 10:60:00", "2004-03-01 10:20", " 2004-03-01",
                               "2004-03-01 ", "01/03/2004"})
         EXPECT_EQ(leerFechaIso(QString::fromLatin1(texto)), std::nullopt) << texto;
-}
 
-TEST(Fechas, UnDiaCuyaMedianocheNoExistioEnLaZonaLocal)
-{
-    // Argentina moved its clocks at 00:00 on 30/12/2007.
+    // A day whose midnight did not exist in the local zone: Argentina moved its clocks at 00:00 on 30/12/2007.
     const QByteArray anterior = qgetenv("TZ");
     qputenv("TZ", "America/Argentina/Buenos_Aires");
     tzset();

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
+#include <tuple>
 #include <gtest/gtest.h>
 
 using namespace veluma;
@@ -51,8 +52,8 @@ protected:
         const veluma::test::Ejecucion ejecucion = veluma::test::ejecutar(instalacion.rutaEjecutable(), argumentos);
         QStringList lineas;
         for (const QString& linea : QString::fromUtf8(ejecucion.errores).split('\n'))
-            if (!linea.startsWith(kBienvenida)
-                && (linea.startsWith("Veluma: ") || linea.startsWith("Información: ") || linea.startsWith("Atención: ")))
+            if (!linea.startsWith(kBienvenida) && (linea.startsWith("Veluma: ") || linea.startsWith("Información: ")
+                                                   || linea.startsWith("Atención: ")))
                 lineas += linea;
         return {ejecucion.codigo, lineas};
     }
@@ -87,7 +88,9 @@ private:
     QByteArray tmpdir_, runtime_;
 };
 
-TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeInicio)
+// A second instance is refused; a closing that could not compact the database is reported and the program tells its
+// caller with its exit code; the database rests scrambled either way.
+TEST_F(Programa, DosSesionesDejanLaBaseMezcladaAunqueUnCierreFalleYSinAvisoDeInicio)
 {
     auto primera = iniciar();
     const QString salida = esperarLinea(*primera);
@@ -95,31 +98,35 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeIn
     EXPECT_EQ(ejecutar({instalacion.cuits().first()}),
               std::make_pair(1, QStringList{"Información: Veluma ya se está ejecutando en esta máquina."}));
     EXPECT_EQ(primera->state(), QProcess::Running);
-
-    EXPECT_EQ(terminar(*primera), 0);
-    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
-    EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaCompactacion()));
-    // Unscrambled, any SQLCipher client opens it with the program's key and finds its tables (their columns are
-    // checked with the schema); the program itself opens it again below.
-    const QString copia = temporal.filePath("copia.mdb");
-    ASSERT_TRUE(QFile::copy(rutaBase(), copia));
-    clsInicio::EncriptaDesencripta(copia);
-    if (const QString cliente = QStandardPaths::findExecutable("sqlcipher"); !cliente.isEmpty()) {
-        const auto tablas = veluma::test::ejecutar(cliente, {copia, "PRAGMA key = 'poLkaTruVemZ';", ".tables"});
-        EXPECT_EQ(tablas.codigo, 0);
-        for (const char* tabla : {"617CompSocietaria", "618Ingresos", "708Salas", "DDJJ"})
-            EXPECT_TRUE(tablas.salida.contains(tabla)) << tabla << "\n" << tablas.salida.constData();
-    }
+    const QString copia = instalacion.instalacion().rutaCompactacion();
+    ASSERT_TRUE(QDir().mkpath(copia + "/ocupado"));  // an old copy that cannot be removed
+    EXPECT_EQ(terminar(*primera), 1);
+    EXPECT_TRUE(QString::fromUtf8(primera->readAllStandardError())
+                    .contains("Atención: No se pudo compactar la base de datos al cerrar: No se puede eliminar el "
+                              "archivo temporal " + copia + ", que quedó de un cierre anterior."));
+    QDir(copia).removeRecursively();
+    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);
 
     // Again, now without a start-up notice to show.
     Database::open(instalacion.instalacion().rutaBaseAuxiliar(), contrasenaBase()).execute("DELETE FROM MsgConfig");
     auto otraVez = iniciar();
     const QString falta = "Atención: No se encontró la configuración del aviso de inicio (la tabla MsgConfig de la "
                           "base auxiliar está vacía). El sistema continúa sin mostrar el aviso.";
-    EXPECT_TRUE(esperarLinea(*otraVez, falta).contains(falta));
-    EXPECT_EQ(otraVez->state(), QProcess::Running);
+    EXPECT_TRUE(esperarLinea(*otraVez, falta).contains(falta) && otraVez->state() == QProcess::Running);
     EXPECT_EQ(terminar(*otraVez), 0);
-    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);
+    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);  // rests scrambled
+    EXPECT_FALSE(QFile::exists(copia));
+    // Unscrambled, any SQLCipher client opens it with the program's key and finds its tables (their columns are
+    // checked with the schema).
+    const QString plana = temporal.filePath("copia.mdb");
+    ASSERT_TRUE(QFile::copy(rutaBase(), plana));
+    clsInicio::EncriptaDesencripta(plana);
+    if (const QString cliente = QStandardPaths::findExecutable("sqlcipher"); !cliente.isEmpty()) {
+        const auto tablas = veluma::test::ejecutar(cliente, {plana, "PRAGMA key = 'poLkaTruVemZ';", ".tables"});
+        EXPECT_EQ(tablas.codigo, 0);
+        for (const char* tabla : {"617CompSocietaria", "618Ingresos", "708Salas", "DDJJ"})
+            EXPECT_TRUE(tablas.salida.contains(tabla)) << tabla << "\n" << tablas.salida.constData();
+    }
 }
 
 // Each case in turn on the same installation: none leaves a file other than it found it, but for the working
@@ -127,13 +134,8 @@ TEST_F(Programa, UnaSesionCompletaDejaLaBaseMezcladaYVuelveAAbrirAunSinAvisoDeIn
 // again, owner-only; one that never opened is left as it was.
 TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
 {
-    const struct {
-        const char* caso;
-        std::function<void()> preparar;
-        QStringList argumentos;
-        QString mensaje;
-        bool creada;
-    } casos[] = {
+    // Each case: its name, what it does first, the arguments, the message and whether start-up made the database.
+    const std::tuple<const char*, std::function<void()>, QStringList, QString, bool> casos[] = {
         {"sin CUIT", [] {}, {}, "Veluma: El ingreso al sistema se debe realizar por medio del módulo T.E.Vo.", false},
         {"contribuyente desconocido", [] {}, {"20-00000000-1' OR ''='"},
          "Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \\r\\nEl contribuyente con C.U.I.T. "
@@ -142,13 +144,13 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
          "Veluma: Ha ocurrido el error 11 con la siguiente descripción : \\r\\nLa base de datos de trabajo está vacía "
          "o dañada: no tiene ninguna de sus tablas. El archivo no se modificó.", false},
     };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.caso);
-        caso.preparar();
+    for (const auto& [caso, preparar, argumentos, mensaje, creada] : casos) {
+        SCOPED_TRACE(caso);
+        preparar();
         QStringList archivos = archivosEn(instalacion.carpetaPrograma());
         const QByteArray base = leerArchivo(rutaBase());
-        EXPECT_EQ(ejecutar(caso.argumentos), std::make_pair(1, QStringList{caso.mensaje}));
-        if (!caso.creada) {
+        EXPECT_EQ(ejecutar(argumentos), std::make_pair(1, QStringList{mensaje}));
+        if (!creada) {
             EXPECT_EQ(leerArchivo(rutaBase()), base);
         } else {
             archivos << QFileInfo(rutaBase()).fileName();
@@ -159,21 +161,6 @@ TEST_F(Programa, LoQueImpideTrabajarSeInformaYTerminaConUno)
         }
         EXPECT_EQ(archivosEn(instalacion.carpetaPrograma()), archivos);
     }
-}
-
-// A closing that could not compact the database is reported, and the program tells its caller with its exit code.
-TEST_F(Programa, UnCierreQueFallaTerminaConUno)
-{
-    auto sesion = iniciar();
-    ASSERT_TRUE(esperarLinea(*sesion).contains(kBienvenida));
-    const QString copia = instalacion.instalacion().rutaCompactacion();
-    ASSERT_TRUE(QDir().mkpath(copia + "/ocupado"));  // an old copy that cannot be removed
-    EXPECT_EQ(terminar(*sesion), 1);
-    EXPECT_TRUE(QString::fromUtf8(sesion->readAllStandardError())
-                    .contains("Atención: No se pudo compactar la base de datos al cerrar: No se puede eliminar el "
-                              "archivo temporal " + copia + ", que quedó de un cierre anterior."));
-    QDir(copia).removeRecursively();
-    EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);
 }
 
 }  // namespace
