@@ -114,7 +114,6 @@ protected:
         return kImpresionFallida;
     }
 
-    static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
     static bool lista(QWidget& p) { return QTest::qWaitFor([&] { return boton(p, "cmdImprimir")->isEnabled(); }, 10000); }
     static QWidget* boton(QWidget& pantalla, const char* nombre) { return veluma::test::hijo(pantalla, nombre); }
 
@@ -126,8 +125,6 @@ protected:
             letras += boton(pantalla, nombre)->isEnabled() ? QLatin1Char(letra) : QLatin1Char('-');
         return letras;
     }
-
-    static int hojas(QWidget& pantalla) { return pantalla.findChild<QPrintPreviewWidget*>()->pageCount(); }
 };
 
 }  // namespace
@@ -149,11 +146,12 @@ TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombreHastaElUltimoA
     EXPECT_THROW(configuracion.Formula(-1, "A='1'"), Error);
 
     using Par = std::pair<QString, QString>;
-    EXPECT_EQ(leerFormula("Razon='D''Amico'"), Par("Razon", "D''Amico"));
-    EXPECT_EQ(leerFormula("Nota='a='b'"), Par("Nota", "a='b"));
-    EXPECT_EQ(leerFormula("Vacia=''"), Par("Vacia", ""));
-    for (const char* malo : {"", "Sin='cierre", "='x'", "Suelta=x", "Abierta='"})
-        EXPECT_EQ(leerFormula(QString::fromUtf8(malo)), std::nullopt) << malo;
+    QList<std::optional<Par>> leidas;
+    for (const char* formula : {"Razon='D''Amico'", "Nota='a='b'", "Vacia=''", "", "Sin='cierre", "='x'", "Suelta=x",
+                                "Abierta='"})
+        leidas += leerFormula(QString::fromUtf8(formula));
+    EXPECT_EQ(leidas, QList<std::optional<Par>>(
+                          {Par("Razon", "D''Amico"), Par("Nota", "a='b"), Par("Vacia", ""), {}, {}, {}, {}, {}}));
 }
 
 TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalFormado)
@@ -184,7 +182,7 @@ TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalForma
 
 // Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
 // saves it.
-TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
+TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatosOLaClave)
 {
     const QString cuit = QStringLiteral("30-7045'826-5");
     declaracion(cuit, 200405, 0, 618, "INSTITUTO-77");
@@ -210,12 +208,9 @@ TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
     const QString otroTexto = html(deOtroArchivo);
     EXPECT_TRUE(otroTexto.contains("DE-OTRO-ARCHIVO"));
     EXPECT_FALSE(otroTexto.contains("PRIMERA"));  // the session's
-}
 
-// The rooms carry the declaration's key but not its form: the key picks the
-// rooms, the form only has to match the declaration.
-TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
-{
+    // The rooms carry the declaration's key but not its form: the key picks the rooms, the form only has to match
+    // the declaration.
     declaracion(kCuit, 200405, 0, 708, "10");
     sala(kCuit, 200405, 0, 1, "Sala Norte");
     sala(kCuit, 200405, 0, 2, "Sala Sur");
@@ -235,6 +230,7 @@ TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
     EXPECT_EQ(salas("{708salas.cod_sala} = 1"), "Sala Norte,Sala Rectificada,Sala Ajena");
     // A stored query, with its amounts as the program shows numbers, is printed by the batch tool's rooms list.
 }
+
 
 TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
 {
@@ -344,10 +340,10 @@ TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
 TEST_F(Reporte, SinPlantillaAvisaElErrorYSoloDejaSalir)
 {
     auto pantalla = abrir(nuncaImprime, "NoEsta.rpt");
-    esperarBotones();
+    QTest::qWait(frmImpresion::kEsperaBotonesMs + 400);
     EXPECT_EQ(mensajes.mensajes, QStringList{"Veluma: Ha ocurrido el error 53 con la siguiente descripción : \r\n"
                                              "No se encuentra el archivo del reporte "
                                              + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt."});
     EXPECT_EQ(habilitados(*pantalla), "--S");
-    EXPECT_EQ(hojas(*pantalla), 0);
+    EXPECT_EQ(pantalla->findChild<QPrintPreviewWidget*>()->pageCount(), 0);
 }
