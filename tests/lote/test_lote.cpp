@@ -110,18 +110,6 @@ protected:
         EXPECT_EQ(test::filasDeConsulta(base, "SELECT count(*) FROM DDJJ"), QStringList{"1"});
     }
 
-    // The reference declaration of the taxpayer whose name carries an apostrophe and an eñe.
-    void declaracionDeNandu()
-    {
-        usarContribuyente(instalacion.cuits().at(2));
-        test::declaracionDeReferencia708(sesion);
-    }
-
-    ConfiguracionReporte formulario()
-    {
-        return Liquidacion708::calcular(sesion.base, sesion.declaracion).formularioImpreso(sesion);
-    }
-
     // The rooms list as its print button lays it out: once to count the pages, then with the count.
     ConfiguracionReporte listaDeSalas()
     {
@@ -334,9 +322,13 @@ TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
 
 TEST_F(Lote, LaListaDeSalasMuestraCadaLineaYLasHojas)
 {
-    declaracionDeNandu();
+    // The reference declaration of the taxpayer whose name carries an apostrophe and an eñe.
+    usarContribuyente(instalacion.cuits().at(2));
+    test::declaracionDeReferencia708(sesion);
     // Every tag of both templates is filled.
-    EXPECT_FALSE(htmlDelReporte(formulario(), sesion.base).contains(QStringLiteral("{{")));
+    const ConfiguracionReporte formulario =
+        Liquidacion708::calcular(sesion.base, sesion.declaracion).formularioImpreso(sesion);
+    EXPECT_FALSE(htmlDelReporte(formulario, sesion.base).contains(QStringLiteral("{{")));
     EXPECT_FALSE(htmlDelReporte(listaDeSalas(), sesion.base).contains(QStringLiteral("{{")));
     QString texto = imprimir(listaDeSalas());
     for (const QString& esperado : {QStringLiteral("Detalle de Salas"), QStringLiteral("30-69587412-6"),
