@@ -1,6 +1,7 @@
 #include "core/clave.h"
 #include "core/error.h"
 #include "core/esquema.h"
+#include "pantallas/frm_mensaje.h"
 #include "printing/configuracion_reporte.h"
 #include "printing/documento/reporte_armado.h"
 #include "printing/formulas.h"
@@ -28,25 +29,6 @@ using namespace veluma;
 namespace {
 
 const QString kCuit = QStringLiteral("30-70451826-5");
-
-// Each frmMensaje shown, as "title: text", closed as soon as it shows.
-class AvisosVistos : public QObject {
-public:
-    AvisosVistos() { qApp->installEventFilter(this); }
-    QStringList vistos;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::Show && objeto->objectName() == QLatin1String("frmMensaje")) {
-            auto* aviso = static_cast<QDialog*>(objeto);
-            vistos += aviso->windowTitle() + QStringLiteral(": ")
-                + aviso->findChild<QLabel*>(QStringLiteral("lblMensaje"))->text();
-            QTimer::singleShot(0, aviso, &QDialog::accept);
-        }
-        return false;
-    }
-};
 
 // Reports of the test templates (tests/data/plantillas), copied into the program folder, read or shown on the
 // print screen; the session holds a Form 618 declaration of May 2004.
@@ -278,10 +260,8 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
          {"Atención: Ha ocurrido un error al imprimir por favor verifique la configuración de "
           "su impresora."}},
     };
-    AvisosVistos avisos;
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.resultado);
-        avisos.vistos.clear();
         mensajes.mensajes.clear();
         QStringList impresos;
         auto pantalla = abrir([&](const ReporteArmado& reporte) {
@@ -289,9 +269,16 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
             return caso.resultado;
         });
         ASSERT_TRUE(lista(*pantalla));
+        // The notice, as "title: text"; it closes itself, and is closed here sooner. Shared: the wait outlives a
+        // round without one.
+        auto avisos = std::make_shared<QStringList>();
+        veluma::test::alAparecerModalDe<frmMensaje>([avisos](frmMensaje* aviso) {
+            *avisos += aviso->windowTitle() + ": " + aviso->findChild<QLabel*>("lblMensaje")->text();
+            aviso->accept();
+        });
         veluma::test::pulsar(pantalla.get(), "cmdImprimir");
         EXPECT_EQ(impresos, QStringList{"Reporte de prueba, 1 hoja"});
-        EXPECT_EQ(avisos.vistos, caso.avisos);
+        EXPECT_EQ(*avisos, caso.avisos);
         EXPECT_EQ(mensajes.mensajes, caso.mensajes);
         EXPECT_TRUE(pantalla->isVisible());
     }
