@@ -295,32 +295,30 @@ TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
     ASSERT_TRUE(lista(*pantalla));
     EXPECT_EQ(habilitados(*pantalla), "IPS");
     QTemporaryDir salida;
-    QString propuesto;
-    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-        auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        propuesto = nombre->text();
-        dialogo->setDirectory(salida.path());
-        nombre->setText(propuesto);
-        static_cast<QDialog*>(dialogo)->accept();
-    });
-    veluma::test::pulsar(pantalla.get(), "cmdPdf");
-    EXPECT_EQ(propuesto, "ListadoDDJJ-30704518265-200403-0.pdf");
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{"Información: El archivo PDF se guardó en " + salida.filePath(propuesto) + "."});
-    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
-    mensajes.mensajes.clear();
     const QString carpeta = salida.filePath("quitada");
     ASSERT_TRUE(QDir().mkdir(carpeta));
-    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-        dialogo->setDirectory(carpeta);
-        // Typed as a user would: selectFile() leaves a focused name field alone.
-        dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("listado.pdf");
-        static_cast<QDialog*>(dialogo)->accept();
-        QDir(carpeta).removeRecursively();
-    });
-    veluma::test::pulsar(pantalla.get(), "cmdPdf");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
-                                             + "/listado.pdf: la carpeta " + carpeta + " no existe."});
+    QString propuesto;
+    // Into `destino` under the name offered, or under `nombre` typed as a user would (selectFile() leaves a focused
+    // name field alone); `carpeta` is removed once chosen.
+    const auto guardar = [&](const QString& destino, const QString& nombre) {
+        veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+            auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            propuesto = campo->text();
+            dialogo->setDirectory(destino);
+            campo->setText(nombre.isEmpty() ? propuesto : nombre);
+            static_cast<QDialog*>(dialogo)->accept();
+            if (destino == carpeta)
+                QDir(carpeta).removeRecursively();
+        });
+        veluma::test::pulsar(pantalla.get(), "cmdPdf");
+    };
+    guardar(salida.path(), {});
+    guardar(carpeta, "listado.pdf");
+    EXPECT_EQ(propuesto, "ListadoDDJJ-30704518265-200403-0.pdf");
+    EXPECT_EQ(mensajes.mensajes,
+              (QStringList{"Información: El archivo PDF se guardó en " + salida.filePath(propuesto) + ".",
+                           "Atención: No se pudo guardar el archivo PDF " + carpeta + "/listado.pdf: la carpeta "
+                               + carpeta + " no existe."}));
     EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
 }
 
