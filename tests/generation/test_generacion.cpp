@@ -98,7 +98,7 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
 
 // Diskettes go only to removable drives, unless the form allows fixed ones; a CD folder or an Internet file to any
 // drive.
-TEST_F(Generacion, CadaFormaDePresentarOfreceSusUnidades)
+TEST_F(Generacion, CadaFormaDePresentarOfreceSusUnidadesSiSePuedenLeer)
 {
     auto* disqueteras = control<QComboBox>("cboDisqueteras");
     ASSERT_EQ(disqueteras->count(), 2);
@@ -120,14 +120,13 @@ TEST_F(Generacion, CadaFormaDePresentarOfreceSusUnidades)
     pulsar(&sinDisqueteras, "cmdAceptar");
     EXPECT_EQ(usuario.mensajes, QStringList{"Atención: No se ha especificado correctamente el destino."});
     EXPECT_EQ(archivosEn(trabajo), QStringList{"DDJJCypf.tmp"});
-}
 
-TEST_F(Generacion, UnaUnidadIlegibleNoQuedaComoDestino)
-{
+    // A drive that cannot be read is said and does not stay as the destination.
     const auto elegir = [this](const char* lista, int indice) {
         control<QComboBox>(lista)->setCurrentIndex(indice);
         emit control<QComboBox>(lista)->activated(indice);
     };
+    usuario.mensajes.clear();
     elegir("drvLista", 2);
     EXPECT_EQ(texto("lblDest"), destino());
     EXPECT_TRUE(control<QAbstractButton>("cmdCrearCarpeta")->isEnabled());
@@ -153,6 +152,7 @@ TEST_F(Generacion, UnaUnidadIlegibleNoQuedaComoDestino)
     EXPECT_EQ(usuario.mensajes, QStringList{"Información: No se puede leer la unidad seleccionada."});
     EXPECT_EQ(texto("LblDest1"), "");
 }
+
 
 TEST_F(Generacion, CreaCarpetasYAbreLosProgramasDelEscritorio)
 {
