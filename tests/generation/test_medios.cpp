@@ -224,7 +224,7 @@ TEST(CopiaEnCarpeta, UnaFallaNoDejaNadaConElNombreFinal)
         };
         EXPECT_EQ(CopyFile(trabajo.filePath("Genera.dat"), final, mensajes, avance), 0);
         EXPECT_EQ(mensajes.mensajes.size(), 1);
-        EXPECT_TRUE(mensajes.mensajes.value(0).startsWith("Información: ")) << mensajes.mensajes.join('|').toStdString();
+        EXPECT_TRUE(mensajes.mensajes.value(0).startsWith("Información: ")) << mensajes.mensajes.value(0).toStdString();
     }
     EXPECT_EQ(archivosEn(destino.path()), QStringList());
 }
