@@ -105,6 +105,11 @@ TEST(CodificacionAuxiliares, RegistrosYCarpetaDeTrabajo)
     // A file in the way: no folder, so no path.
     escribirArchivo(raiz.filePath("ocupado"), "x");
     EXPECT_EQ(DirectorioWindows(Instalacion(programa, "veluma", version, raiz.filePath("ocupado/temp"))), "");
+
+    // One byte per character. A C1 control would otherwise read back as one of the specials; one character outside
+    // the basic plane is two QChars and two bytes, so the width of a field does not change.
+    EXPECT_EQ(aWindows1252(QStringLiteral("AÑéÿ€漢") + QChar(0x81) + QChar(0x9D) + "a😀b"),
+              QByteArray("A\xD1\xE9\xFF\x80???a??b"));
 }
 
 // The checksum and its digits are checked through the whole number, worked out field by field.
@@ -132,15 +137,6 @@ TEST(CodificacionVerificacion, NumeroDeUnaDeclaracion)
     for (const auto& caso : casos)
         EXPECT_EQ(CalcularNVerif(caso.cuit, caso.periodo, caso.secuencia, caso.importe, caso.hora), caso.numero)
             << caso.cuit << " " << caso.importe;
-}
-
-TEST(CodificacionWindows1252, UnBytePorCaracter)
-{
-    EXPECT_EQ(aWindows1252("AÑéÿ€漢"), QByteArray("A\xD1\xE9\xFF\x80?"));
-    // A C1 control would otherwise read back as one of the specials; one character outside the basic plane is
-    // two QChars and two bytes, so the width of a field does not change.
-    EXPECT_EQ(aWindows1252(QString(QChar(0x81)) + QChar(0x9D)), QByteArray("??"));
-    EXPECT_EQ(aWindows1252("a😀b"), QByteArray("a??b"));
 }
 
 // A header record, `detalles` detail records of varied digits, so that they compress but not to nothing, and the
@@ -219,27 +215,23 @@ protected:
     int archivos_ = 0;
 };
 
-// What filewin cannot read goes to its log; that is followed through the destination screen.
-TEST_F(VerificacionArchivo, FilewinEscribeElB64JuntoALaEntrada)
+// The program and its library: a big file is really compressed, with its header still readable and the mark after
+// it, and comes back whole; what it cannot read or decode leaves no output. filewin writes the Base64 of it beside
+// its input (what it cannot read goes to its log; that is followed through the destination screen).
+TEST_F(VerificacionArchivo, DkwinYFilewinCodificanDecodificanYNoEscribenLoQueNoPueden)
 {
-    const QByteArray original = contenido(declaracion(300));
+    const QByteArray pequeno = contenido(declaracion(300));
     const QString registroDeErrores = carpeta_.filePath("errores.log");
     QString salida = "anterior";
-    EXPECT_EQ(filewin(escribir("F6172001.dat", original), salida, registroDeErrores), 0);
+    EXPECT_EQ(filewin(escribir("F6172001.dat", pequeno), salida, registroDeErrores), 0);
     EXPECT_EQ(salida, carpeta_.filePath("F6172001.b64"));
     EXPECT_FALSE(QFileInfo::exists(registroDeErrores));
-    // Base64 of the dkwin encoding, in lines of 76 characters ended by CR LF.
+    // In lines of 76 characters ended by CR LF.
     const QByteArray texto = leerArchivo(salida);
-    EXPECT_EQ(texto.indexOf("\r\n"), 76);
-    EXPECT_EQ(texto.indexOf("\r\n", 78), 76 + 78);
-    EXPECT_TRUE(texto.endsWith("\r\n"));
-    EXPECT_EQ(decodificarDkwin(QByteArray::fromBase64(texto)), std::optional<QByteArray>(original));
-}
+    EXPECT_EQ(QList<qsizetype>({texto.indexOf("\r\n"), texto.indexOf("\r\n", 78), texto.lastIndexOf("\r\n")}),
+              QList<qsizetype>({76, 76 + 78, texto.size() - 2}));
+    EXPECT_EQ(decodificarDkwin(QByteArray::fromBase64(texto)), std::optional<QByteArray>(pequeno));
 
-// The program and its library: a big file is really compressed, with its header still readable and the mark after
-// it, and comes back whole; what it cannot read or decode leaves no output.
-TEST_F(VerificacionArchivo, DkwinCodificaDecodificaYNoEscribeLoQueNoPuede)
-{
     const QString dkwin = VELUMA_PROGRAMA_DIR "/dkwin";
     const QByteArray original = contenido(declaracion(75000));
     const QString entrada = escribir("Genera.tmp", original), codificado = carpeta_.filePath("Genera.dkw");
@@ -296,6 +288,13 @@ TEST_F(VerificacionArchivo, DisquetesQueNoFormanElJuego)
         {"sin cabecera", {d[0], sinCabecera, d[2]}, "El disquete 2 no tiene una cabecera de volumen válida."},
         {"juego de cero", {ninguno, d[1]}, "El disquete 1 no tiene una cabecera de volumen válida."},
     });
+    // The command says it on standard error, with code 1, and 2 when given no file; what it prints for good files
+    // is read in the destination screen's tests.
+    const QString verificar = VELUMA_PROGRAMA_DIR "/veluma-verificar";
+    const Ejecucion mala = ejecutar(verificar, {d[1]});
+    EXPECT_EQ(QByteArray::number(mala.codigo) + '|' + mala.salida + '|' + mala.errores,
+              "1||El disquete 1 no corresponde: se esperaba el volumen 01 de 03.\n");
+    EXPECT_EQ(ejecutar(verificar, {}).codigo, 2);
 }
 
 // A byte changed anywhere in the mark, the length, the CRC or the data of a dkwin file, the file cut short or not
@@ -339,11 +338,6 @@ TEST_F(VerificacionArchivo, RegistrosQueNoSePuedenPresentar)
     EXPECT_EQ(cantidad.cabecera, "HEAD10 01 01 000008");
     EXPECT_EQ(cantidad.registros, QString::fromLatin1(siete.join('\n')).split('\n'));
 
-    // The header of an Internet file travels encoded, so only decoding shows it.
-    const ResultadoVerificacion cabecera =
-        VerificarPresentacion({internet("HEAD10 02 01 000007\n" + contenido(siete).mid(20))});
-    EXPECT_EQ(cabecera.problema, "La cabecera del archivo no es válida: \"HEAD10 02 01 000007\".");
-
     const auto cambiado = [&](int indice, const std::function<void(QByteArray&)>& cambio) {
         QList<QByteArray> registros = siete;
         cambio(registros[indice]);
@@ -353,6 +347,10 @@ TEST_F(VerificacionArchivo, RegistrosQueNoSePuedenPresentar)
     sinFin.chop(2);
     const QString sinCierre = "El último registro no es el de cierre (tipo 99).";
     esperarProblemas({
+        // The header of an Internet file travels encoded, so only decoding shows it.
+        {"cabecera de Internet",
+         {internet("HEAD10 02 01 000007\n" + contenido(siete).mid(20))},
+         "La cabecera del archivo no es válida: \"HEAD10 02 01 000007\"."},
         {"un 02 más corto",
          {cd(cambiado(3, [](QByteArray& r) { r.chop(1); }))},
          "Los registros de tipo 02 no tienen todos el mismo largo: el registro 4 tiene 39 caracteres y el registro "
@@ -366,16 +364,6 @@ TEST_F(VerificacionArchivo, RegistrosQueNoSePuedenPresentar)
         {"CR LF en todos", {cd("HEAD10 01 01 000002\n01AB\r\n99\r\n")}, "El registro 1 tiene caracteres de control."},
         {"sin CR LF al final", {cd(sinFin + "\n")}, "El último registro no termina con un fin de línea (CR LF)."},
     });
-}
-
-// What it prints for good files is read in the destination screen's tests.
-TEST_F(VerificacionArchivo, ComandoVerificar)
-{
-    const QString verificar = VELUMA_PROGRAMA_DIR "/veluma-verificar";
-    const Ejecucion mala = ejecutar(verificar, {disquetes(contenido(declaracion(2)), 2)[1]});
-    EXPECT_EQ(QByteArray::number(mala.codigo) + '|' + mala.salida + '|' + mala.errores,
-              "1||El disquete 1 no corresponde: se esperaba el volumen 01 de 02.\n");
-    EXPECT_EQ(ejecutar(verificar, {}).codigo, 2);
 }
 
 }  // namespace

@@ -66,19 +66,17 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
             for (const QString& medio : unidades.medios(disquetera))
                 archivos += medio + "/715773F0708.dat";
             EXPECT_GE(archivos.size(), 3);
-            EXPECT_EQ(texto("panel2"), "0%");
         } else {
             usuario.mensajes.clear();
             control<QTabWidget>("tabDestino")->setCurrentIndex(static_cast<int>(caso.destino));
             EXPECT_EQ(texto(caso.etiqueta), control<QComboBox>(caso.lista)->currentData().toString());
-            EXPECT_FALSE(texto(caso.etiqueta).isEmpty());
+            EXPECT_NE(texto(caso.etiqueta), "");
             pantalla().elegirCarpeta(caso.destino, caso.carpeta);
             aceptar(caso.destino);
             EXPECT_EQ(archivosEn(caso.carpeta), QStringList{caso.archivo});
             EXPECT_EQ(texto("lblPorc"), "Porcentaje completado: 100%");
-            EXPECT_EQ(texto("panel2"), "0%");
         }
-        EXPECT_EQ(usuario.mensajes.last(), kFinCorrecto);
+        EXPECT_EQ(usuario.mensajes.last() + '|' + texto("panel2"), kFinCorrecto + "|0%");
         EXPECT_EQ(control<QProgressBar>("ProgressBar")->value(), 0);
         EXPECT_EQ(archivosEn(trabajo), caso.quedan);
         EXPECT_EQ(VerificarPresentacion(archivos).registros, registros);
@@ -100,55 +98,51 @@ TEST_F(Generacion, CadaDestinoEntregaLosRegistrosYSoloQuedanLosArchivosDeTrabajo
 
 // Diskettes go only to removable drives, unless the form allows fixed ones; a CD folder or an Internet file to any
 // drive.
-TEST_F(Generacion, CadaFormaDePresentarOfreceSusUnidades)
+TEST_F(Generacion, CadaFormaDePresentarOfreceSusUnidadesSiSePuedenLeer)
 {
     auto* disqueteras = control<QComboBox>("cboDisqueteras");
     ASSERT_EQ(disqueteras->count(), 2);
     // Formatting is offered for the drive chosen.
     disqueteras->setCurrentIndex(1);
     EXPECT_EQ(control<QAbstractButton>("cmdFormatear")->text(), "Formatear unidad b: [OTRO] " + unidades.raiz('b'));
-    EXPECT_EQ(control<QComboBox>("drvLista")->count(), 3);
-    EXPECT_EQ(control<QComboBox>("DrvLista1")->count(), 3);
-
     datos.soloDisqueteras = false;
-    EXPECT_EQ(hijo<QComboBox>(frmGenerar(sesion.instalacion, usuario, datos, unidades), "cboDisqueteras")->count(), 3);
+    const frmGenerar conFijas(sesion.instalacion, usuario, datos, unidades);
+    EXPECT_EQ(QList<int>({control<QComboBox>("drvLista")->count(), control<QComboBox>("DrvLista1")->count(),
+                          hijo<QComboBox>(conFijas, "cboDisqueteras")->count()}),
+              QList<int>({3, 3, 3}));
     // With no removable drive there is nowhere to put a diskette.
     datos.soloDisqueteras = true;
     UnidadesSimuladas soloFijas;
     soloFijas.agregar("DISCO", 100000000, false);
     frmGenerar sinDisqueteras(sesion.instalacion, usuario, datos, soloFijas);
     auto* formatear = hijo<QAbstractButton>(sinDisqueteras, "cmdFormatear");
-    EXPECT_EQ(formatear->text(), "Formatear unidad ");
-    EXPECT_FALSE(formatear->isEnabled());
+    EXPECT_TRUE(formatear->text() == "Formatear unidad " && !formatear->isEnabled());
     pulsar(&sinDisqueteras, "cmdAceptar");
     EXPECT_EQ(usuario.mensajes, QStringList{"Atención: No se ha especificado correctamente el destino."});
     EXPECT_EQ(archivosEn(trabajo), QStringList{"DDJJCypf.tmp"});
-}
 
-TEST_F(Generacion, UnaUnidadIlegibleNoQuedaComoDestino)
-{
-    auto* unidadesCD = control<QComboBox>("drvLista");
-    unidadesCD->setCurrentIndex(2);
-    emit unidadesCD->activated(2);
+    // A drive that cannot be read is said and does not stay as the destination.
+    const auto elegir = [this](const char* lista, int indice) {
+        control<QComboBox>(lista)->setCurrentIndex(indice);
+        emit control<QComboBox>(lista)->activated(indice);
+    };
+    usuario.mensajes.clear();
+    elegir("drvLista", 2);
     EXPECT_EQ(texto("lblDest"), destino());
     EXPECT_TRUE(control<QAbstractButton>("cmdCrearCarpeta")->isEnabled());
 
     unidades.quitarMedio(disquetera);
-    unidadesCD->setCurrentIndex(0);
-    emit unidadesCD->activated(0);
+    elegir("drvLista", 0);
     EXPECT_EQ(texto("lblDest"), "");
     EXPECT_FALSE(control<QAbstractButton>("cmdExaminar")->isEnabled());
-
-    auto* unidadesInternet = control<QComboBox>("DrvLista1");
-    unidadesInternet->setCurrentIndex(0);
-    emit unidadesInternet->activated(0);
+    elegir("DrvLista1", 0);
     EXPECT_EQ(usuario.mensajes, (QStringList{"Atención: No se puede leer la unidad seleccionada.",
                                              "Información: No se puede leer la unidad seleccionada."}));
 
     // Write-protected is still readable.
     unidades.ponerMedio(disquetera);
     unidades.protegerContraEscritura(disquetera);
-    emit unidadesInternet->activated(0);
+    elegir("DrvLista1", 0);
     EXPECT_EQ(texto("LblDest1"), unidades.raiz(disquetera));
 
     // Coming to a tab checks its drive again: a medium taken out meanwhile is said, and leaves no destination.
@@ -159,7 +153,8 @@ TEST_F(Generacion, UnaUnidadIlegibleNoQuedaComoDestino)
     EXPECT_EQ(texto("LblDest1"), "");
 }
 
-TEST_F(Generacion, CreaCarpetasDentroDeLaElegida)
+
+TEST_F(Generacion, CreaCarpetasYAbreLosProgramasDelEscritorio)
 {
     pantalla().elegirCarpeta(DestinoGeneracion::CD, destino());
     const auto crear = [this](const QString& nombre) {
@@ -182,6 +177,25 @@ TEST_F(Generacion, CreaCarpetasDentroDeLaElegida)
     crear("Presentaciones");
     EXPECT_EQ(usuario.mensajes,
               QStringList{"Información: Imposible crear la carpeta " + destino() + "/Presentaciones"});
+
+    // Examinar and Formatear open the desktop's programs.
+    ProgramasDePrueba programas(true);
+    pantalla().elegirCarpeta(DestinoGeneracion::Internet, destino());
+    usuario.mensajes.clear();
+    const auto examinarYFormatear = [this] {
+        control<QAbstractButton>("CmdExaminar1")->click();
+        control<QAbstractButton>("cmdFormatear")->click();
+    };
+    examinarYFormatear();
+    programas.crear("xdg-open");
+    programas.crear("gnome-disks");
+    examinarYFormatear();
+    // Said only while there is no program; the simulated drives have no device to name.
+    EXPECT_EQ(usuario.mensajes, (QStringList{"Atención: Imposible examinar la carpeta especificada.",
+                                             "Atención: No se pudo abrir un programa para formatear la unidad. Instale "
+                                             "Discos de GNOME (gnome-disks) o KDE Partition Manager."}));
+    EXPECT_EQ(programas.argumentos("xdg-open") + '|' + programas.argumentos("gnome-disks"),
+              (destino() + "\n|\n").toUtf8());
 }
 
 // From the keyboard: the tabs are read whole, the focus entering the folder list chooses nothing, and Enter there
@@ -208,38 +222,6 @@ TEST_F(Generacion, ElTecladoRecorreLaPantallaSinElegirAlPasar)
     EXPECT_EQ(archivosEn(destino()), QStringList{"715773F07083070451826520040300.dat"});
 }
 
-TEST_F(Generacion, ExaminarYFormatearAbrenLosProgramasDelEscritorio)
-{
-    ProgramasDePrueba programas(true);
-    pantalla().elegirCarpeta(DestinoGeneracion::Internet, destino());
-    control<QAbstractButton>("CmdExaminar1")->click();
-    control<QAbstractButton>("cmdFormatear")->click();
-    ASSERT_EQ(usuario.mensajes.size(), 2);
-    EXPECT_EQ(usuario.mensajes.at(0), "Atención: Imposible examinar la carpeta especificada.");
-    EXPECT_TRUE(usuario.mensajes.at(1).startsWith("Atención: No se pudo abrir un programa para formatear la unidad."));
-
-    programas.crear("xdg-open");
-    programas.crear("gnome-disks");
-    control<QAbstractButton>("CmdExaminar1")->click();
-    control<QAbstractButton>("cmdFormatear")->click();
-    EXPECT_EQ(programas.argumentos("xdg-open"), (destino() + "\n").toUtf8());
-    EXPECT_EQ(programas.argumentos("gnome-disks"), "\n");  // the simulated drives have no device to name
-    EXPECT_EQ(usuario.mensajes.size(), 2);
-}
-
-// The balance screen's button: the records are written, the destination shown, and leaving it deletes them.
-TEST_F(Generacion, GenerarMuestraElDestinoYCancelarBorraLosRegistros)
-{
-    QWidget saldos;
-    alAparecerModal([&](QWidget* ventana) {
-        EXPECT_EQ(archivosEn(trabajo), QStringList{"DDJJCypf.tmp"});
-        pulsar(ventana, "cmdSalir");
-    });
-    QFile::remove(trabajo + "DDJJCypf.tmp");
-    EXPECT_TRUE(GenerarPresentacion(saldos, sesion, usuario, liquidacion));
-    EXPECT_EQ(archivosEn(trabajo), QStringList());
-    EXPECT_TRUE(usuario.mensajes.isEmpty()) << usuario.mensajes.join('|').toStdString();
-}
 
 namespace {
 
@@ -256,27 +238,36 @@ public:
 
 }  // namespace
 
-TEST_F(Generacion, SinRegistrosEscritosNoSeMuestraElDestino)
+// The balance screen's button: the records are written, the destination shown, and leaving it deletes them. With no
+// records written the destination is never shown.
+TEST_F(Generacion, GenerarMuestraElDestinoYCancelarBorraLosRegistros)
 {
-    bool mostrado = false;
-    const auto generar = [&](const Liquidacion& liquidacion) {
-        return clsGenerarDisquete(sesion, usuario, [&](const DatosGeneracion&) { mostrado = true; })
+    const auto generarSinPantalla = [this](const Liquidacion& liquidacion) {
+        return clsGenerarDisquete(sesion, usuario, [](const DatosGeneracion&) { ADD_FAILURE() << "destino mostrado"; })
             .GenerarDisquete(liquidacion);
     };
-    usarDeclaracion(200404, 0);
-    crearDeclaracion708(sesion);  // no rooms: the builder refuses, with its reason
-    EXPECT_FALSE(generar(Liquidacion708::calcular(sesion.base, sesion.declaracion)));
-    EXPECT_EQ(usuario.mensajes.size(), 1);
-    EXPECT_FALSE(mostrado);
-
-    usuario.mensajes.clear();
-    EXPECT_FALSE(generar(LiquidacionRota()));
+    QWidget saldos;
+    alAparecerModal([&](QWidget* ventana) {
+        EXPECT_EQ(archivosEn(trabajo), QStringList{"DDJJCypf.tmp"});
+        pulsar(ventana, "cmdSalir");
+    });
+    QFile::remove(trabajo + "DDJJCypf.tmp");
+    EXPECT_TRUE(GenerarPresentacion(saldos, sesion, usuario, liquidacion));
+    EXPECT_EQ(archivosEn(trabajo), QStringList());
+    EXPECT_TRUE(usuario.mensajes.isEmpty()) << usuario.mensajes.join('|').toStdString();
+    EXPECT_EQ(generarSinPantalla(LiquidacionRota()), false);
     EXPECT_EQ(usuario.mensajes, QStringList{"Veluma: Ha ocurrido el error 3021 con la siguiente descripción : \r\n"
                                             "No hay ningún registro actual.( Generar Disquete)(3021)"});
-    EXPECT_FALSE(mostrado);
+
+    // No rooms: the builder refuses, with its reason, and no destination is shown.
+    usarDeclaracion(200404, 0);
+    crearDeclaracion708(sesion);
+    usuario.mensajes.clear();
+    EXPECT_EQ(generarSinPantalla(Liquidacion708::calcular(sesion.base, sesion.declaracion)), false);
+    EXPECT_EQ(usuario.mensajes.size(), 1);
 }
 
-TEST_F(Generacion, ElEscritorConservaElPrimerMotivoYNoDejaArchivo)
+TEST_F(Generacion, ElEscritorYElCodificadorNoDejanArchivosAMedias)
 {
     escribirArchivo(trabajo + "a.tmp", "anterior");
     {
@@ -299,6 +290,28 @@ TEST_F(Generacion, ElEscritorConservaElPrimerMotivoYNoDejaArchivo)
     // The work folder holds declarations: its owner's alone.
     const auto ajenos = QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     EXPECT_EQ(QFile::permissions(trabajo) & ajenos, QFile::Permissions());
+
+    // An encoder that does not end well does not count.
+    const ccGeneracion generacion(sesion.instalacion);
+    const auto codificador = [&](const QByteArray& guion) {
+        const QString ruta = sesion.instalacion.rutaCodificador();
+        QFile::remove(ruta);
+        escribirArchivo(ruta, guion);
+        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    escribirArchivo(trabajo + "DirWin.txt", leerArchivo(trabajo + "DDJJCypf.tmp"));
+
+    // Ends well but writes nothing: an earlier output must not pass for its own.
+    codificador("#!/bin/sh\nexit 0\n");
+    escribirArchivo(trabajo + "DirWin1.txt", "anterior");
+    EXPECT_FALSE(generacion.EncriptoArchivo("DirWin.txt", "DirWin1.txt"));
+    EXPECT_FALSE(QFile::exists(trabajo + "DirWin1.txt"));
+
+    // Nor a failure, or a crash, after writing part of it.
+    for (const QByteArray fin : {"exit 3", "kill -SEGV $$"}) {
+        codificador("#!/bin/sh\necho parcial > \"$3\"\n" + fin + '\n');
+        EXPECT_FALSE(generacion.EncriptoArchivo("DirWin.txt", "DirWin1.txt")) << fin.constData();
+    }
 }
 
 // Through the destination screen, one after the other over the files an earlier generation left: what the user is
@@ -361,28 +374,4 @@ TEST_F(Generacion, LoQueImpidePrepararElArchivoSeDiceSinCopiarNada)
         EXPECT_EQ(archivosEn(trabajo), caso.quedan);
     }
     EXPECT_TRUE(leerArchivo(sesion.instalacion.carpetaPrograma() + "/FWError.txt").contains("cabent.b64"));
-}
-
-TEST_F(Generacion, CodificadorQueNoTerminaBienNoCuenta)
-{
-    const ccGeneracion generacion(sesion.instalacion);
-    const auto codificador = [&](const QByteArray& guion) {
-        const QString ruta = sesion.instalacion.rutaCodificador();
-        QFile::remove(ruta);
-        escribirArchivo(ruta, guion);
-        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    };
-    escribirArchivo(trabajo + "DirWin.txt", leerArchivo(trabajo + "DDJJCypf.tmp"));
-
-    // Ends well but writes nothing: an earlier output must not pass for its own.
-    codificador("#!/bin/sh\nexit 0\n");
-    escribirArchivo(trabajo + "DirWin1.txt", "anterior");
-    EXPECT_FALSE(generacion.EncriptoArchivo("DirWin.txt", "DirWin1.txt"));
-    EXPECT_FALSE(QFile::exists(trabajo + "DirWin1.txt"));
-
-    // Nor a failure, or a crash, after writing part of it.
-    for (const QByteArray fin : {"exit 3", "kill -SEGV $$"}) {
-        codificador("#!/bin/sh\necho parcial > \"$3\"\n" + fin + '\n');
-        EXPECT_FALSE(generacion.EncriptoArchivo("DirWin.txt", "DirWin1.txt")) << fin.constData();
-    }
 }

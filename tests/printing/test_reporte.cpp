@@ -1,6 +1,7 @@
 #include "core/clave.h"
 #include "core/error.h"
 #include "core/esquema.h"
+#include "pantallas/frm_mensaje.h"
 #include "printing/configuracion_reporte.h"
 #include "printing/documento/reporte_armado.h"
 #include "printing/formulas.h"
@@ -28,25 +29,6 @@ using namespace veluma;
 namespace {
 
 const QString kCuit = QStringLiteral("30-70451826-5");
-
-// Each frmMensaje shown, as "title: text", closed as soon as it shows.
-class AvisosVistos : public QObject {
-public:
-    AvisosVistos() { qApp->installEventFilter(this); }
-    QStringList vistos;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::Show && objeto->objectName() == QLatin1String("frmMensaje")) {
-            auto* aviso = static_cast<QDialog*>(objeto);
-            vistos += aviso->windowTitle() + QStringLiteral(": ")
-                + aviso->findChild<QLabel*>(QStringLiteral("lblMensaje"))->text();
-            QTimer::singleShot(0, aviso, &QDialog::accept);
-        }
-        return false;
-    }
-};
 
 // Reports of the test templates (tests/data/plantillas), copied into the program folder, read or shown on the
 // print screen; the session holds a Form 618 declaration of May 2004.
@@ -114,7 +96,6 @@ protected:
         return kImpresionFallida;
     }
 
-    static void esperarBotones() { QTest::qWait(frmImpresion::kEsperaBotonesMs + 400); }
     static bool lista(QWidget& p) { return QTest::qWaitFor([&] { return boton(p, "cmdImprimir")->isEnabled(); }, 10000); }
     static QWidget* boton(QWidget& pantalla, const char* nombre) { return veluma::test::hijo(pantalla, nombre); }
 
@@ -126,8 +107,6 @@ protected:
             letras += boton(pantalla, nombre)->isEnabled() ? QLatin1Char(letra) : QLatin1Char('-');
         return letras;
     }
-
-    static int hojas(QWidget& pantalla) { return pantalla.findChild<QPrintPreviewWidget*>()->pageCount(); }
 };
 
 }  // namespace
@@ -149,11 +128,12 @@ TEST(FormulasDelReporte, SeLimpianSePonenDesdeCeroYSeLeenPorNombreHastaElUltimoA
     EXPECT_THROW(configuracion.Formula(-1, "A='1'"), Error);
 
     using Par = std::pair<QString, QString>;
-    EXPECT_EQ(leerFormula("Razon='D''Amico'"), Par("Razon", "D''Amico"));
-    EXPECT_EQ(leerFormula("Nota='a='b'"), Par("Nota", "a='b"));
-    EXPECT_EQ(leerFormula("Vacia=''"), Par("Vacia", ""));
-    for (const char* malo : {"", "Sin='cierre", "='x'", "Suelta=x", "Abierta='"})
-        EXPECT_EQ(leerFormula(QString::fromUtf8(malo)), std::nullopt) << malo;
+    QList<std::optional<Par>> leidas;
+    for (const char* formula : {"Razon='D''Amico'", "Nota='a='b'", "Vacia=''", "", "Sin='cierre", "='x'", "Suelta=x",
+                                "Abierta='"})
+        leidas += leerFormula(QString::fromUtf8(formula));
+    EXPECT_EQ(leidas, QList<std::optional<Par>>(
+                          {Par("Razon", "D''Amico"), Par("Nota", "a='b"), Par("Vacia", ""), {}, {}, {}, {}, {}}));
 }
 
 TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalFormado)
@@ -184,7 +164,7 @@ TEST(FormulaDeSeleccion, LeeTextosConApostrofesYNumerosYDiceDondeFallaLoMalForma
 
 // Only the rows of the declaration chosen, and the formulas' values escaped; the PDF is checked where the screen
 // saves it.
-TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
+TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatosOLaClave)
 {
     const QString cuit = QStringLiteral("30-7045'826-5");
     declaracion(cuit, 200405, 0, 618, "INSTITUTO-77");
@@ -210,12 +190,9 @@ TEST_F(Reporte, ListadoConFormulasYSoloLasFilasDeLaDeclaracionDelArchivoDeDatos)
     const QString otroTexto = html(deOtroArchivo);
     EXPECT_TRUE(otroTexto.contains("DE-OTRO-ARCHIVO"));
     EXPECT_FALSE(otroTexto.contains("PRIMERA"));  // the session's
-}
 
-// The rooms carry the declaration's key but not its form: the key picks the
-// rooms, the form only has to match the declaration.
-TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
-{
+    // The rooms carry the declaration's key but not its form: the key picks the rooms, the form only has to match
+    // the declaration.
     declaracion(kCuit, 200405, 0, 708, "10");
     sala(kCuit, 200405, 0, 1, "Sala Norte");
     sala(kCuit, 200405, 0, 2, "Sala Sur");
@@ -235,6 +212,7 @@ TEST_F(Reporte, LaClaveDeDDJJEligeLasFilasYElFormularioDebeCoincidir)
     EXPECT_EQ(salas("{708salas.cod_sala} = 1"), "Sala Norte,Sala Rectificada,Sala Ajena");
     // A stored query, with its amounts as the program shows numbers, is printed by the batch tool's rooms list.
 }
+
 
 TEST_F(Reporte, LoQueNoSePuedeLeerDaUnErrorClaro)
 {
@@ -282,10 +260,8 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
          {"Atención: Ha ocurrido un error al imprimir por favor verifique la configuración de "
           "su impresora."}},
     };
-    AvisosVistos avisos;
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.resultado);
-        avisos.vistos.clear();
         mensajes.mensajes.clear();
         QStringList impresos;
         auto pantalla = abrir([&](const ReporteArmado& reporte) {
@@ -293,9 +269,16 @@ TEST_F(Reporte, ImprimirTerminaConElAvisoOConLaAtencionSegunElResultado)
             return caso.resultado;
         });
         ASSERT_TRUE(lista(*pantalla));
+        // The notice, as "title: text"; it closes itself, and is closed here sooner. Shared: the wait outlives a
+        // round without one.
+        auto avisos = std::make_shared<QStringList>();
+        veluma::test::alAparecerModalDe<frmMensaje>([avisos](frmMensaje* aviso) {
+            *avisos += aviso->windowTitle() + ": " + aviso->findChild<QLabel*>("lblMensaje")->text();
+            aviso->accept();
+        });
         veluma::test::pulsar(pantalla.get(), "cmdImprimir");
         EXPECT_EQ(impresos, QStringList{"Reporte de prueba, 1 hoja"});
-        EXPECT_EQ(avisos.vistos, caso.avisos);
+        EXPECT_EQ(*avisos, caso.avisos);
         EXPECT_EQ(mensajes.mensajes, caso.mensajes);
         EXPECT_TRUE(pantalla->isVisible());
     }
@@ -312,42 +295,40 @@ TEST_F(Reporte, GuardarPdfProponeElNombreYDiceDondeQuedoOQueNoPudo)
     ASSERT_TRUE(lista(*pantalla));
     EXPECT_EQ(habilitados(*pantalla), "IPS");
     QTemporaryDir salida;
-    QString propuesto;
-    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-        auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        propuesto = nombre->text();
-        dialogo->setDirectory(salida.path());
-        nombre->setText(propuesto);
-        static_cast<QDialog*>(dialogo)->accept();
-    });
-    veluma::test::pulsar(pantalla.get(), "cmdPdf");
-    EXPECT_EQ(propuesto, "ListadoDDJJ-30704518265-200403-0.pdf");
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{"Información: El archivo PDF se guardó en " + salida.filePath(propuesto) + "."});
-    EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
-    mensajes.mensajes.clear();
     const QString carpeta = salida.filePath("quitada");
     ASSERT_TRUE(QDir().mkdir(carpeta));
-    veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-        dialogo->setDirectory(carpeta);
-        // Typed as a user would: selectFile() leaves a focused name field alone.
-        dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("listado.pdf");
-        static_cast<QDialog*>(dialogo)->accept();
-        QDir(carpeta).removeRecursively();
-    });
-    veluma::test::pulsar(pantalla.get(), "cmdPdf");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Atención: No se pudo guardar el archivo PDF " + carpeta
-                                             + "/listado.pdf: la carpeta " + carpeta + " no existe."});
+    QString propuesto;
+    // Into `destino` under the name offered, or under `nombre` typed as a user would (selectFile() leaves a focused
+    // name field alone); `carpeta` is removed once chosen.
+    const auto guardar = [&](const QString& destino, const QString& nombre) {
+        veluma::test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+            auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            propuesto = campo->text();
+            dialogo->setDirectory(destino);
+            campo->setText(nombre.isEmpty() ? propuesto : nombre);
+            static_cast<QDialog*>(dialogo)->accept();
+            if (destino == carpeta)
+                QDir(carpeta).removeRecursively();
+        });
+        veluma::test::pulsar(pantalla.get(), "cmdPdf");
+    };
+    guardar(salida.path(), {});
+    guardar(carpeta, "listado.pdf");
+    EXPECT_EQ(propuesto, "ListadoDDJJ-30704518265-200403-0.pdf");
+    EXPECT_EQ(mensajes.mensajes,
+              (QStringList{"Información: El archivo PDF se guardó en " + salida.filePath(propuesto) + ".",
+                           "Atención: No se pudo guardar el archivo PDF " + carpeta + "/listado.pdf: la carpeta "
+                               + carpeta + " no existe."}));
     EXPECT_EQ(veluma::test::archivosEn(salida.path()), QStringList{propuesto});
 }
 
 TEST_F(Reporte, SinPlantillaAvisaElErrorYSoloDejaSalir)
 {
     auto pantalla = abrir(nuncaImprime, "NoEsta.rpt");
-    esperarBotones();
+    QTest::qWait(frmImpresion::kEsperaBotonesMs + 400);
     EXPECT_EQ(mensajes.mensajes, QStringList{"Veluma: Ha ocurrido el error 53 con la siguiente descripción : \r\n"
                                              "No se encuentra el archivo del reporte "
                                              + sesion.instalacion.carpetaPrograma() + "/NoEsta.rpt."});
     EXPECT_EQ(habilitados(*pantalla), "--S");
-    EXPECT_EQ(hojas(*pantalla), 0);
+    EXPECT_EQ(pantalla->findChild<QPrintPreviewWidget*>()->pageCount(), 0);
 }
