@@ -130,9 +130,15 @@ protected:
             "SELECT 'Pagos', PERIODO, SEMANA1 FROM [708PagoCuenta] ORDER BY 1, 2, 3"));
     }
 
-    std::map<QString, bool> conDatos(int numero, const QString& campo1 = {}, int secuencia = 0)
+    // The sections of May 2004's declaration that show data, joined by ','.
+    QString conDatos(int numero, const QString& campo1 = {}, int secuencia = 0)
     {
-        return formulario(numero).seccionesConDatos(sesion.base, {sesion.cuit, 200405, secuencia, numero, campo1});
+        QStringList llenas;
+        for (const auto& [seccion, datos] :
+             formulario(numero).seccionesConDatos(sesion.base, {sesion.cuit, 200405, secuencia, numero, campo1}))
+            if (datos)
+                llenas += seccion;
+        return llenas.join(',');
     }
     void insertar(const QString& sql) { sesion.base.prepare(sql).bindAll(sesion.cuit).run(); }
 };
@@ -148,7 +154,7 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
         CampoDDJJ foco;
     };
     const QString mesInvalido = QStringLiteral("El Mes del Período Fiscal debe estar entre 01 y 12");
-    const CampoDDJJ enAlicuota = CampoDDJJ::Campo1;
+    const CampoDDJJ enAlicuota = CampoDDJJ::Campo1, ninguno = CampoDDJJ::Ninguno, enMes = CampoDDJJ::Mes;
     const Caso casos[] = {
         // The year line replaces the month line; the period then reads as 0.
         {708, "", "", 0, "10", kAnio + "\r\r" + k0194, CampoDDJJ::Anio},
@@ -157,19 +163,17 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
         {618, "", "2004", 0, "123", kMes + "\r\r" + k1294, CampoDDJJ::Mes},
         {708, "5", "", 0, "", kAnio + "\r\r" + k0194 + "\rDebe especificar la Alícuota", CampoDDJJ::Anio},
         {708, "", "2004", -1, "10", kMes + "\rDebe especificar la Secuencia\r" + k0194, CampoDDJJ::Secuencia},
-        {618, "05", "2004", 0, "  ", "Debe ingresar el Código del Instituto", CampoDDJJ::Ninguno},
-        {708, "12", "1993", 0, "10", k0194, CampoDDJJ::Ninguno}, {708, "1", "1994", 0, "10", {}, CampoDDJJ::Ninguno},
-        {617, "11", "1994", 0, "306", k1294, CampoDDJJ::Ninguno}, {618, "12", "1994", 0, "A1", {}, CampoDDJJ::Ninguno},
-        {708, "13", "2004", 0, "10", mesInvalido, CampoDDJJ::Mes},
-        {708, "00", "2004", 0, "10", mesInvalido, CampoDDJJ::Mes},
+        {618, "05", "2004", 0, "  ", "Debe ingresar el Código del Instituto", ninguno},
+        {708, "12", "1993", 0, "10", k0194, ninguno},         {708, "1", "1994", 0, "10", {}, ninguno},
+        {617, "11", "1994", 0, "306", k1294, ninguno},        {618, "12", "1994", 0, "A1", {}, ninguno},
+        {708, "13", "2004", 0, "10", mesInvalido, enMes},     {708, "00", "2004", 0, "10", mesInvalido, enMes},
         {708, "05", "2004", 0, "100,01", kAlicuota, enAlicuota}, {708, "05", "2004", 0, "-5", kAlicuota, enAlicuota},
         {708, "05", "2004", 0, "10,555", kAlicuota, enAlicuota}, {708, "05", "2004", 0, "10.5", kAlicuota, enAlicuota},
-        {708, "05", "2004", 0, " 21,75 ", {}, CampoDDJJ::Ninguno},
-        {708, "05", "2004", 0, "100", {}, CampoDDJJ::Ninguno},
+        {708, "05", "2004", 0, " 21,75 ", {}, ninguno},       {708, "05", "2004", 0, "100", {}, ninguno},
         {618, "05", "2004", 0, QString(21, '9'), "El Código del Instituto no puede tener más de 20 caracteres",
          CampoDDJJ::Campo1},
         {618, "05", "2004", 0, "AB\tC", "El Código del Instituto contiene caracteres no válidos", CampoDDJJ::Campo1},
-        {618, "05", "2004", 0, "O'Higgins", {}, CampoDDJJ::Ninguno},
+        {618, "05", "2004", 0, "O'Higgins", {}, ninguno},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(QStringLiteral("%1 %2/%3 %4").arg(caso.formulario).arg(caso.mes, caso.anio, caso.campo1)
@@ -183,7 +187,7 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
     EXPECT_EQ(QList<int>({periodoDeTexto("2004", "5"), periodoDeTexto("", "")}), QList<int>({200405, 0}));
 }
 
-TEST(FormulariosDDJJ, ElValorDelFormularioSeGuardaComoValLoLeeYSeMuestraComoSeEscribe)
+TEST(FormulariosDDJJ, ElValorSeGuardaComoValLoLeeYSeMuestraComoSeEscribeYUnFormularioQueNoExisteLoDice)
 {
     struct Caso {
         int formulario;
@@ -197,11 +201,7 @@ TEST(FormulariosDDJJ, ElValorDelFormularioSeGuardaComoValLoLeeYSeMuestraComoSeEs
         EXPECT_EQ(guardado, caso.guardado);
         EXPECT_EQ(formulario(caso.formulario).mostrarValor(guardado), caso.mostrado);
     }
-}
-
-TEST(FormulariosDDJJ, UnFormularioQueNoExisteOQueNoSeLiquidaLoDice)
-{
-    registrarFormularios();
+    // A form that does not exist, or is not settled here, says so.
     EXPECT_EQ(test::errorDe([] { formularioDe(999); }),
               "5: El formulario 999 no existe en esta versión del programa.");
     Sesion sesion{Instalacion::delEjecutable(QStringLiteral("/tmp/veluma"))};
@@ -211,8 +211,9 @@ TEST(FormulariosDDJJ, UnFormularioQueNoExisteOQueNoSeLiquidaLoDice)
 TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQueFaltaConSuMotivo)
 {
     clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
-    EXPECT_EQ(cines.descripcion() + '|' + cines.codactiv(), "Cines del Plata S.A.|591300");
-    EXPECT_EQ(QList<int>({cines.mescierre(), cines.formajuridica(), cines.tipopersona()}), QList<int>({12, 1, 2}));
+    EXPECT_EQ(QStringLiteral("%1|%2|%3|%4|%5").arg(cines.descripcion(), cines.codactiv()).arg(cines.mescierre())
+                  .arg(cines.formajuridica()).arg(cines.tipopersona()),
+              "Cines del Plata S.A.|591300|12|1|2");
     // The secondary activity is stored first; the name is longer than any field of ours.
     const clsContribuyente cable = inicializado(QStringLiteral("30708251638"));
     EXPECT_EQ(cable.descripcion() + '|' + cable.codactiv(),
@@ -384,22 +385,15 @@ TEST_F(Declaraciones, CadaSeccionMiraSoloLaDeclaracionYSuValor)
     // The sections of each form make the manager's tree, checked there.
     insertar(QStringLiteral("INSERT INTO [617CompSocietaria](CUIT, Periodo, Secuencia, ImpServicio, CodigoSocio) "
                             "VALUES (?, 200405, 0, 307, 1)"));
-    EXPECT_EQ(conDatos(617, QStringLiteral("307")),
-              (std::map<QString, bool>{{"frm617CompSocietaria", true}, {"frm617Licencias", false},
-                                       {"frm617TotalAPagar", false}}));
-    EXPECT_FALSE(conDatos(617, QStringLiteral("306"))[QStringLiteral("frm617CompSocietaria")]);
+    EXPECT_EQ(conDatos(617, QStringLiteral("307")) + '|' + conDatos(617, QStringLiteral("306")),
+              "frm617CompSocietaria|");
 
     insertar(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
                             "SEMANA4) VALUES (?, 200405, 1, 1, 2, 3, 4)"));
-    EXPECT_FALSE(conDatos(708)[QStringLiteral("frm708PagoCuenta")]);
-    // The determined-tax node keeps whatever image it has.
-    EXPECT_EQ(conDatos(708, {}, 1), (std::map<QString, bool>{{"frm708ListadoSalas", false}, {"frm708PagoCuenta", true},
-                                                               {"frm708Saldos", false}}));
+    EXPECT_EQ(conDatos(708) + '|' + conDatos(708, {}, 1), "|frm708PagoCuenta");
 
     insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
                             "VALUES (?, 200405, 0, '77')"));
-    EXPECT_EQ(conDatos(618, QStringLiteral("77")),
-              (std::map<QString, bool>{{"frm618Ingresos1", false}, {"frm618Ingresos2", false},
-                                       {"frm618TotalPercepcionesEfectuadas", false}, {"frm618TotalADepositar", false}}));
+    EXPECT_EQ(conDatos(618, QStringLiteral("77")), "");  // perceptions without incomes
 }
 }  // namespace
