@@ -57,7 +57,7 @@ protected:
 
 }  // namespace
 
-TEST(Calculo708, PrecioBasicoEImpuestoDeLineaRedondeanComoEnPapel)
+TEST(Lineas708, ElCalculoRedondeaComoEnPapelYCadaCajaMalEscritaDeSalasEntradasYPagosTieneSuMensaje)
 {
     struct Caso {
         double precioVenta, alicuota, precioBasico;
@@ -80,6 +80,54 @@ TEST(Calculo708, PrecioBasicoEImpuestoDeLineaRedondeanComoEnPapel)
     EXPECT_THROW(Impuesto::PrecioBasico(10, -100), Error);
     EXPECT_EQ(cls708Saldos::ValidarMontoIngresado(10, 10.01) + '|' + cls708Saldos::ValidarMontoIngresado(10, 10),
               "El Monto a Ingresar no debe superar al Saldo Pendiente de Ingreso|");
+
+    // Every badly typed box of tickets, payments and rooms has its message.
+    const QString precioCero = QStringLiteral("El Precio de Venta debe ser mayor a cero.");
+    const QString precioMal = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
+    const QString entradasCero = QStringLiteral("La cantidad de Entradas vendidas debe ser mayor a cero.");
+    const struct {
+        const char *precio, *entradas;
+        QString problema;
+    } cajas[] = {
+        {"0", "0", precioCero},      {"", "10", precioCero},    {"-5", "10", precioCero},
+        {"abc", "10", precioMal},    {"5,555", "10", precioMal}, {"5,50", "0", entradasCero},
+        {"5,50", "-3", entradasCero},
+        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
+        {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
+        {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
+    };
+    for (const auto& caso : cajas)
+        EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
+    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
+    EXPECT_EQ(bien.problema + '|' + QString::number(bien.precioVenta) + '|' + QString::number(bien.entradas, 'f', 0),
+              "|1234.5|999999");
+
+    // Payments: amounts not negative, up to four decimals.
+    const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
+    EXPECT_EQ(pagos.problema, QString());
+    EXPECT_EQ(pagos.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
+    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
+                                       "cuatro decimales.");
+    for (const char* caja : {"-1", "diez", "0,12345"})
+        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
+    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
+              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
+
+    // Rooms: the messages add up.
+    const QString incaaMal = QStringLiteral("El campo Código INCAA debe tener sólo dígitos, hasta 6.");
+    const QString incaaCero = QStringLiteral("El campo Código INCAA no puede estar vacío y no puede ser cero.");
+    struct Sala {
+        QString denominacion, domicilio, incaa, mensaje;
+    };
+    for (const Sala& caso :
+         {Sala{"S", "D", "12AB", incaaMal}, Sala{"S", "D", "1234567", incaaMal}, Sala{"S", "D", "ABC", incaaCero},
+          Sala{QString(41, 'x'), "Sala\nDos", "000001",
+               "El campo Denominación no puede tener más de 40 caracteres\rEl campo Domicilio contiene caracteres no "
+               "válidos"},
+          Sala{QString(40, 'x'), "O'Higgins 12", "999999", {}}}) {
+        SCOPED_TRACE(caso.incaa.toStdString());
+        EXPECT_EQ(ValidarSala(caso.denominacion, caso.domicilio, caso.incaa), caso.mensaje);
+    }
 }
 
 TEST_F(Formulario708, SinPagosConPagosDeMasYSinEntradas)
@@ -203,58 +251,6 @@ TEST_F(Formulario708, LineasDeEntradasPorPrecioYPagosQueReemplazanSuFilaEnUnaTra
     EXPECT_FALSE(cls708PagoCuenta::GetPagoInterfaz(sesion.base, sesion.declaracion).has_value());
 }
 
-TEST(Lectura708, CadaCajaMalEscritaDeSalasEntradasYPagosTieneSuMensaje)
-{
-    const QString precioCero = QStringLiteral("El Precio de Venta debe ser mayor a cero.");
-    const QString precioMal = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
-    const QString entradasCero = QStringLiteral("La cantidad de Entradas vendidas debe ser mayor a cero.");
-    const struct {
-        const char *precio, *entradas;
-        QString problema;
-    } casos[] = {
-        {"0", "0", precioCero},      {"", "10", precioCero},    {"-5", "10", precioCero},
-        {"abc", "10", precioMal},    {"5,555", "10", precioMal}, {"5,50", "0", entradasCero},
-        {"5,50", "-3", entradasCero},
-        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
-        {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
-        {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
-    };
-    for (const auto& caso : casos)
-        EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
-    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
-    EXPECT_EQ(bien.problema + '|' + QString::number(bien.precioVenta) + '|' + QString::number(bien.entradas, 'f', 0),
-              "|1234.5|999999");
-
-    // Payments: amounts not negative, up to four decimals.
-    const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
-    EXPECT_EQ(pagos.problema, QString());
-    EXPECT_EQ(pagos.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
-    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
-                                       "cuatro decimales.");
-    for (const char* caja : {"-1", "diez", "0,12345"})
-        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
-    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
-              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
-
-    // Rooms: the messages add up.
-    const QString incaaMal = QStringLiteral("El campo Código INCAA debe tener sólo dígitos, hasta 6.");
-    const QString incaaCero = QStringLiteral("El campo Código INCAA no puede estar vacío y no puede ser cero.");
-    struct Caso {
-        QString denominacion, domicilio, incaa, mensaje;
-    };
-    for (const Caso& caso :
-         {Caso{"S", "D", "12AB", incaaMal}, Caso{"S", "D", "1234567", incaaMal}, Caso{"S", "D", "ABC", incaaCero},
-          Caso{QString(41, 'x'), "Sala\nDos", "000001",
-               "El campo Denominación no puede tener más de 40 caracteres\rEl campo Domicilio contiene caracteres no "
-               "válidos"},
-          Caso{QString(40, 'x'), "O'Higgins 12", "999999", {}}}) {
-        SCOPED_TRACE(caso.incaa.toStdString());
-        EXPECT_EQ(ValidarSala(caso.denominacion, caso.domicilio, caso.incaa), caso.mensaje);
-    }
-}
-
-// The reference declaration's records, byte for byte, are checked where the screens, the generation screen and the
-// command-line tool hand them in.
 TEST_F(Formulario708, SinPagosNoHayRegistro04YElSaldoNegativoVaEnCeros)
 {
     test::declaracionDeReferencia708(sesion);
