@@ -208,7 +208,7 @@ TEST(FormulariosDDJJ, ElValorSeGuardaComoValLoLeeYSeMuestraComoSeEscribeYUnFormu
     EXPECT_THROW(formularioDe(618).liquidar(sesion), Error);  // what the user reads is checked with the batch tool
 }
 
-TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQueFaltaConSuMotivo)
+TEST_F(Declaraciones, InicializarCopiaLosDatosYElDomicilioYRechazaLoQueFaltaConSuMotivo)
 {
     clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
     EXPECT_EQ(QStringLiteral("%1|%2|%3|%4|%5").arg(cines.descripcion(), cines.codactiv()).arg(cines.mescierre())
@@ -233,24 +233,7 @@ TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQue
               "3021: El contribuyente con C.U.I.T. 20-12345678-6 no tiene una actividad principal en la base de "
               "contribuyentes.");
 
-    const QString sistema = instalacion.instalacion().rutaSistema();
-    ASSERT_TRUE(QFile::remove(sistema));
-    EXPECT_EQ(test::errorDe([&] { cines.DomicilioFiscal(); }),
-              "14: No se encuentra la base de datos del sistema " + sistema + '.');
-    EXPECT_EQ(cines.DomicilioSAD().size(), 147);
-
-    const QString kelt = instalacion.instalacion().rutaKelt();
-    ASSERT_TRUE(QFile::remove(kelt));
-    const auto abrirla = [&] { inicializado({}); };
-    EXPECT_EQ(test::errorDe(abrirla), "14: No se encuentra la base de datos de contribuyentes " + kelt + '.');
-    test::escribirArchivo(kelt, QByteArray(4096, 'x'));
-    EXPECT_EQ(test::errorDe(abrirla), "26: No se puede abrir la base de datos de contribuyentes " + kelt
-                                          + ": El archivo no es una base de datos válida o su clave no corresponde.");
-}
-
-TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
-{
-    clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
+    // The fiscal address as printed and as the fixed-width block.
     EXPECT_EQ(cines.DomicilioFiscal(),
               "Calle: Av. Corrientes Nro: 1530 Torre: 1 Piso: 3 Dto/of/loc: B Manzana: 12 Barrio: BARRIO "
               "Localidad: Capital Federal Provincia: CIUDAD AUTONOMA DE BUENOS AIRES C.P.: C1042AAP");
@@ -277,9 +260,23 @@ TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
     EXPECT_EQ(salta.DomicilioFiscal(), "Calle: Avenida Gobernador Güemes Barrio: BARRIO CERRADO Localidad: Salta C.P.: 4400");
     EXPECT_EQ(salta.DomicilioSAD(), "AVENIDA GOBERNADOR GÜEMES" + QString(6 + 5 * 5 + 20, ' ') + "2" + ancho("SALTA", 15)
                                         + QString(50, ' ') + "15" + ancho("4400", 8));
+
+    const QString sistema = instalacion.instalacion().rutaSistema();
+    ASSERT_TRUE(QFile::remove(sistema));
+    EXPECT_EQ(test::errorDe([&] { cines.DomicilioFiscal(); }),
+              "14: No se encuentra la base de datos del sistema " + sistema + '.');
+    EXPECT_EQ(cines.DomicilioSAD().size(), 147);
+
+    const QString kelt = instalacion.instalacion().rutaKelt();
+    ASSERT_TRUE(QFile::remove(kelt));
+    const auto abrirla = [&] { inicializado({}); };
+    EXPECT_EQ(test::errorDe(abrirla), "14: No se encuentra la base de datos de contribuyentes " + kelt + '.');
+    test::escribirArchivo(kelt, QByteArray(4096, 'x'));
+    EXPECT_EQ(test::errorDe(abrirla), "26: No se puede abrir la base de datos de contribuyentes " + kelt
+                                          + ": El archivo no es una base de datos válida o su clave no corresponde.");
 }
 
-TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesYLasConsultasLeenCampo1YHora)
+TEST_F(Declaraciones, CargarOrdenaLasDeclaracionesYCadaSeccionMiraSoloLaDeclaracionYSuValor)
 {
     agregar(199412, 0, 708, QStringLiteral("0"));
     agregar(200501, 0, 708, QStringLiteral("0"), QDateTime(QDate(2005, 2, 3), QTime(9, 15, 0)));
@@ -308,6 +305,20 @@ TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesYLasConsultasL
     EXPECT_EQ(alicuotas, (QList<double>{10.0, 10.5, 306.0, 0.0}));
     EXPECT_EQ(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 0, 617}), std::optional<QDateTime>(hora));
     EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 1, 617}).has_value());
+
+    // The sections of each form make the manager's tree, checked there.
+    insertar(QStringLiteral("INSERT INTO [617CompSocietaria](CUIT, Periodo, Secuencia, ImpServicio, CodigoSocio) "
+                            "VALUES (?, 200405, 0, 307, 1)"));
+    EXPECT_EQ(conDatos(617, QStringLiteral("307")) + '|' + conDatos(617, QStringLiteral("306")),
+              "frm617CompSocietaria|");
+
+    insertar(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
+                            "SEMANA4) VALUES (?, 200405, 1, 1, 2, 3, 4)"));
+    EXPECT_EQ(conDatos(708) + '|' + conDatos(708, {}, 1), "|frm708PagoCuenta");
+
+    insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
+                            "VALUES (?, 200405, 0, '77')"));
+    EXPECT_EQ(conDatos(618, QStringLiteral("77")), "");  // perceptions without incomes
 }
 
 TEST_F(Declaraciones, UnDuplicadoSeAvisaAunConOtroValorYLasDemasFallasSeLanzanSinGuardarNada)
@@ -378,22 +389,5 @@ TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMasOTodoQuedaSiFall
     sesion.base.execute(QStringLiteral("DROP TRIGGER bloqueo"));
     EXPECT_EQ(clsDDJJ::Eliminar(sesion.base, kCuit, 200403, 0, 708, QStringLiteral("10")), QString());
     EXPECT_TRUE(todasLasFilas().isEmpty());
-}
-
-TEST_F(Declaraciones, CadaSeccionMiraSoloLaDeclaracionYSuValor)
-{
-    // The sections of each form make the manager's tree, checked there.
-    insertar(QStringLiteral("INSERT INTO [617CompSocietaria](CUIT, Periodo, Secuencia, ImpServicio, CodigoSocio) "
-                            "VALUES (?, 200405, 0, 307, 1)"));
-    EXPECT_EQ(conDatos(617, QStringLiteral("307")) + '|' + conDatos(617, QStringLiteral("306")),
-              "frm617CompSocietaria|");
-
-    insertar(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
-                            "SEMANA4) VALUES (?, 200405, 1, 1, 2, 3, 4)"));
-    EXPECT_EQ(conDatos(708) + '|' + conDatos(708, {}, 1), "|frm708PagoCuenta");
-
-    insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
-                            "VALUES (?, 200405, 0, '77')"));
-    EXPECT_EQ(conDatos(618, QStringLiteral("77")), "");  // perceptions without incomes
 }
 }  // namespace
