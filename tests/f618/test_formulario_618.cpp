@@ -106,7 +106,7 @@ TEST_F(Formulario618Prueba, LaGeneracionSeNiegaConSuMotivoYNoDejaArchivo)
     }
 }
 
-TEST_F(Formulario618Prueba, CadaDiaSeGuardaUnaVezYSalirSinDiasSoloTocaEstaDeclaracion)
+TEST_F(Formulario618Prueba, CadaDiaSeGuardaUnaVezSalirSinDiasSoloTocaEstaDeclaracionYElFormularioNumeraLosDias)
 {
     // Two institutes' declarations of one period keep their rows apart, apostrophes and all.
     test::crearDeclaracion618(sesion, 200402, QStringLiteral("O'Higgins"));
@@ -136,6 +136,28 @@ TEST_F(Formulario618Prueba, CadaDiaSeGuardaUnaVezYSalirSinDiasSoloTocaEstaDeclar
     // The other declaration, whose sales count is 0 too, keeps its typed rate.
     sesion.declaracion = otra;
     EXPECT_EQ(cls618Ingresos::SumarTotalNetoCobrado(sesion.base, otra, kIngresoAlquiler), 10);
+
+    // The printed form numbers the days of each kind and goes past formula 100.
+    test::declaracionDeReferencia618(sesion);
+    ConfiguracionReporte reporte = liquidar().formularioImpreso(sesion);
+    std::map<QString, QString> valores = valoresDeFormulas(reporte.formulas());
+    QStringList vistos;
+    for (const char* nombre : {"codigoinstituto", "NVerif", "diav03", "netov02", "diaa01", "totala02", "totaltotalv",
+                               "cantidadalquiler", "totalpercepcionesv", "totaladepositar"})
+        vistos += valores[nombre];
+    EXPECT_EQ(vistos.join('|'), "D'Ávila 7|047129|29|250,50|02|54,75|1.634,10|7|135,05|178,21");
+
+    // Every day of a 31-day month of both kinds: 203 formulas, the last ones beyond the 101 cleared.
+    test::crearDeclaracion618(sesion, 200401, QStringLiteral("Z"));
+    for (int dia = 1; dia <= 31; ++dia) {
+        test::agregarIngreso618(sesion, 0, dia, dia, dia);
+        test::agregarIngreso618(sesion, 1, dia, dia, dia);
+    }
+    reporte = liquidar().formularioImpreso(sesion);
+    const auto& formulas = reporte.formulas();
+    EXPECT_EQ(QStringList({QString::number(formulas.rbegin()->first), formulas.at(202), formulas.at(8 + 3 * 31),
+                           formulas.at(203)}),
+              QStringList({"203", "totaladepositar='0,00'", "diaa01='01'", ""}));
 }
 
 TEST(Lectura618, LosDiasLasCantidadesYLasTasasEscritosSeLeenConSuMensaje)
@@ -193,26 +215,3 @@ TEST(Lectura618, LosDiasLasCantidadesYLasTasasEscritosSeLeenConSuMensaje)
     EXPECT_EQ(leerPercepciones({"12", "", "12,5", ""}).valores, (std::array<double, 4>{12, 0, 12.5, 0}));
 }
 
-TEST_F(Formulario618Prueba, ElFormularioImpresoNumeraLosDiasDeCadaTipoYPasaDeLaFormula100)
-{
-    test::declaracionDeReferencia618(sesion);
-    ConfiguracionReporte reporte = liquidar().formularioImpreso(sesion);
-    std::map<QString, QString> valores = valoresDeFormulas(reporte.formulas());
-    QStringList vistos;
-    for (const char* nombre : {"codigoinstituto", "NVerif", "diav03", "netov02", "diaa01", "totala02", "totaltotalv",
-                               "cantidadalquiler", "totalpercepcionesv", "totaladepositar"})
-        vistos += valores[nombre];
-    EXPECT_EQ(vistos.join('|'), "D'Ávila 7|047129|29|250,50|02|54,75|1.634,10|7|135,05|178,21");
-
-    // Every day of a 31-day month of both kinds: 203 formulas, the last ones beyond the 101 cleared.
-    test::crearDeclaracion618(sesion, 200401, QStringLiteral("Z"));
-    for (int dia = 1; dia <= 31; ++dia) {
-        test::agregarIngreso618(sesion, 0, dia, dia, dia);
-        test::agregarIngreso618(sesion, 1, dia, dia, dia);
-    }
-    reporte = liquidar().formularioImpreso(sesion);
-    const auto& formulas = reporte.formulas();
-    EXPECT_EQ(QStringList({QString::number(formulas.rbegin()->first), formulas.at(202), formulas.at(8 + 3 * 31),
-                           formulas.at(203)}),
-              QStringList({"203", "totaladepositar='0,00'", "diaa01='01'", ""}));
-}
