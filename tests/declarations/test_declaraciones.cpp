@@ -116,18 +116,16 @@ protected:
     // Every row a declaration of the taxpayer holds, "table|period|value".
     QStringList todasLasFilas()
     {
-        return test::filasDeConsulta(sesion.base, QStringLiteral(
-            "SELECT 'DDJJ', PERIODO, CAMPO1 FROM DDJJ UNION ALL "
-            "SELECT 'Socios', Periodo, ImpServicio FROM [617CompSocietaria] UNION ALL "
-            "SELECT 'Licencias', Periodo, ImpServicio FROM [617Licencias] UNION ALL "
-            "SELECT 'Detalle', Periodo, ImpServicio FROM [617LicenciasDetalle] UNION ALL "
-            "SELECT 'Conceptos', Periodo, ImpServicio FROM [617LicenciasIngresoConceptos] UNION ALL "
-            "SELECT 'Totales', Periodo, ImpServicio FROM [617LicenciasTotalLicencias] UNION ALL "
-            "SELECT 'Ingresos', Periodo, CodInstituto FROM [618Ingresos] UNION ALL "
-            "SELECT 'Percepciones', Periodo, CodInstituto FROM [618TotalPercepcionesEfectuadas] UNION ALL "
-            "SELECT 'Salas', PERIODO, DENOMINACION_SALA FROM [708Salas] UNION ALL "
-            "SELECT 'Impuesto', PERIODO, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] UNION ALL "
-            "SELECT 'Pagos', PERIODO, SEMANA1 FROM [708PagoCuenta] ORDER BY 1, 2, 3"));
+        QStringList consultas;
+        for (const auto& [tabla, columna] :
+             {std::pair{"DDJJ", "CAMPO1"}, {"617CompSocietaria", "ImpServicio"}, {"617Licencias", "ImpServicio"},
+              {"617LicenciasDetalle", "ImpServicio"}, {"617LicenciasIngresoConceptos", "ImpServicio"},
+              {"617LicenciasTotalLicencias", "ImpServicio"}, {"618Ingresos", "CodInstituto"},
+              {"618TotalPercepcionesEfectuadas", "CodInstituto"}, {"708Salas", "DENOMINACION_SALA"},
+              {"708ImpuestoDeterminado", "CANT_ENTRADAS_POR_PRECIO_VENTA"}, {"708PagoCuenta", "SEMANA1"}})
+            consultas += QStringLiteral("SELECT '%1', PERIODO, %2 FROM [%1]")
+                             .arg(QLatin1String(tabla), QLatin1String(columna));
+        return test::filasDeConsulta(sesion.base, consultas.join(" UNION ALL ") + " ORDER BY 1, 2, 3");
     }
 
     // The sections of May 2004's declaration that show data, joined by ','.
