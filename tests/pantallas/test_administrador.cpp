@@ -239,7 +239,7 @@ TEST_F(Administrador, EnLaVentanaPrincipalElMenuSeBloqueaYElTecladoEsDelAdminist
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }
 
-TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
+TEST_F(Administrador, SalirCierraLaSesionLasDeclaracionesSiguenAlVolverYLaAyudaAbreSuSeccion)
 {
     veluma::test::crearDeclaracion708(sesion);
     {
@@ -263,13 +263,10 @@ TEST_F(Administrador, SalirCierraLaSesionYLasDeclaracionesSiguenAlVolver)
     veluma::test::abrirSesion(sesion, mensajes);
     EXPECT_EQ(veluma::test::filasDeConsulta(sesion.base, "SELECT PERIODO, FORMULARIO, CAMPO1 FROM DDJJ"),
               QStringList{"200403|708|10"});
-}
 
-TEST_F(Administrador, LaAyudaDeCadaPantalla)
-{
+    // Back in, Ayuda > Contenido with no form open opens the manager for the first form, beside the help.
     mdiPrincipal principal(sesion, mensajes);
     principal.show();
-    // Ayuda > Contenido with no form open opens the manager for the first form, beside the help.
     sesion.formulario = 0;
     principal.findChild<QAction*>("mnuContenido")->trigger();
     ASSERT_NE(principal.administrador(), nullptr);
@@ -287,3 +284,4 @@ TEST_F(Administrador, LaAyudaDeCadaPantalla)
           kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708, kAyudaSaldos708})
         EXPECT_TRUE(ayuda.contains(QStringLiteral("name=\"contexto%1\"").arg(contexto))) << contexto;
 }
+
