@@ -40,7 +40,7 @@ public:
 
 }  // namespace
 
-TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponibles)
+TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponiblesYUnErrorSeMuestraConSuNumero)
 {
     PantallaDePrueba pantalla;
     ConfigurarBotones(pantalla, 42);
@@ -71,14 +71,13 @@ TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponibles)
     QTest::keyClick(pantalla.campo, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(pantalla.pulsados.size(), 5);
     // A and L, to the tree and the list, are checked on the rooms' screen.
-}
 
-// The sequences offered are checked through the declarations the manager stores.
-TEST(Convenciones, UnErrorDeUnManejadorSeMuestraConSuNumero)
-{
+    // An error thrown by a handler is shown with its number.
     test::MensajesGrabados mensajes;
     EXPECT_TRUE(conAvisoDeErrores(mensajes, [] {}));
     EXPECT_FALSE(conAvisoDeErrores(mensajes, [] { throw Error(53, QStringLiteral("No se encontró el archivo")); }));
     EXPECT_EQ(mensajes.mensajes,
               QStringList{tituloPrograma() + ": " + textoMensajeError("No se encontró el archivo", 53)});
 }
+
+// The sequences offered are checked through the declarations the manager stores.
