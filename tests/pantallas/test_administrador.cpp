@@ -114,7 +114,7 @@ TEST_F(Administrador, Formulario708CreaModificaYEliminaConBotonesOTecladoYUnBorr
     EXPECT_EQ(QString::number(filasDDJJ().size()) + ' ' + filasDeLaLista().join(','), "1 07/2005 0");
 }
 
-TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
+TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicioYElBannerCortaLaDenominacionLarga)
 {
     abrir(617);
     auto* lista = control<QTableView>("GridDDJJ");
@@ -143,6 +143,22 @@ TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicio)
     pulsar("cmdCopiar");
     EXPECT_EQ(avisos(), "Advertencia: ¿Desea eliminar la Declaración Jurada seleccionada?|Información: "
                             + textoPantallaNoDisponible());
+
+    // The main window's banner, the long name cut at 60; an unknown taxpayer opens no session.
+    sesion.contribuyente = {};  // the main window reads it
+    QStringList vistas;
+    for (const QString& cuit : {sesion.cuit, instalacion.cuits().at(3)}) {
+        sesion.cuit = cuit;
+        mdiPrincipal principal(sesion, mensajes);
+        vistas += principal.windowTitle() + principal.findChild<QLabel*>("lblPrincipal")->text();
+    }
+    // The long name cut at 60 characters.
+    EXPECT_EQ(vistas,
+              (QStringList{" VELUMAC.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300",
+                           " VELUMAC.U.I.T Nº 30708251638   Denominación: Compañía Argentina de Radiodifusión y "
+                           "Televisión por Cable d   Actividad: 602200"}));
+    sesion.cuit = QStringLiteral("20-00000000-'1");
+    EXPECT_THROW(mdiPrincipal principal(sesion, mensajes), Error);
 }
 
 TEST_F(Administrador, Formulario618CodigoDelInstitutoEstadosDelArbolYSeccionesQueFaltan)
@@ -179,27 +195,6 @@ TEST_F(Administrador, Formulario618CodigoDelInstitutoEstadosDelArbolYSeccionesQu
     EXPECT_EQ(abierta, "Ingresos por Ventas|1");
 }
 
-TEST_F(Administrador, ElBannerCortaLaDenominacionLargaYUnContribuyenteDesconocidoNoAbreLaSesion)
-{
-    sesion.contribuyente = {};  // the main window reads it
-    QStringList vistas;
-    for (const QString& cuit : {sesion.cuit, instalacion.cuits().at(3)}) {
-        sesion.cuit = cuit;
-        mdiPrincipal principal(sesion, mensajes);
-        vistas += principal.windowTitle() + principal.findChild<QLabel*>("lblPrincipal")->text();
-    }
-    // The long name cut at 60 characters.
-    EXPECT_EQ(vistas,
-              (QStringList{" VELUMAC.U.I.T Nº 30-70451826-5   Denominación: Cines del Plata S.A.   Actividad: 591300",
-                           " VELUMAC.U.I.T Nº 30708251638   Denominación: Compañía Argentina de Radiodifusión y "
-                           "Televisión por Cable d   Actividad: 602200"}));
-    sesion.cuit = QStringLiteral("20-00000000-'1");
-    EXPECT_THROW(mdiPrincipal principal(sesion, mensajes), Error);
-}
-
-// Inside the main window the tax menu is blocked while a manager is open; the manager's access keys come before
-// the menu's (Alt+A is Aceptar, not Archivo), the keys still reach it after Esc, Tab leaves its list and A goes to
-// its tree.
 TEST_F(Administrador, EnLaVentanaPrincipalElMenuSeBloqueaYElTecladoEsDelAdministrador)
 {
     mdiPrincipal principal(sesion, mensajes);
