@@ -216,7 +216,7 @@ TEST_F(Pantallas708, EliminarUnaSalaBorraSusEntradasYEliminarTodasLasDeLaDeclara
     EXPECT_EQ(texto("txtDenominacion") + arbol().join(',') + estado(), "N------S --");
 }
 
-TEST_F(Pantallas708, ElTituloDeUnaColumnaInvierteElOrden)
+TEST_F(Pantallas708, ElTituloDeUnaColumnaInvierteElOrdenYLaListaDeEntradasMuestraLosImportesComoSeEscriben)
 {
     test::agregarSala708(sesion, "beta", "Bolívar 2", "1");
     test::agregarSala708(sesion, "Álamo", "Uruguay 3", "2");
@@ -232,6 +232,15 @@ TEST_F(Pantallas708, ElTituloDeUnaColumnaInvierteElOrden)
     EXPECT_EQ(grilla(1), (QStringList{"Uruguay 3*", "Bolívar 2", "Alsina 1"}));
     emit titulos->sectionClicked(1);
     EXPECT_EQ(grilla(1), (QStringList{"Alsina 1*", "Bolívar 2", "Uruguay 3"}));
+
+    // The tickets list, with the same tester.
+    ModeloImpuesto entradas;
+    QAbstractItemModelTester probadorEntradas(&entradas, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    entradas.cambiarFilas({LineaImpuesto{1, 2, 1250.5, 12345}, LineaImpuesto{1, 2, 0.5, 3}});
+    EXPECT_EQ(entradas.index(0, 0).data().toString() + '|' + entradas.index(0, 1).data().toString() + '|'
+                  + entradas.index(1, 0).data().toString(),
+              "1250,50|12.345|,50");
+    EXPECT_EQ(QList<int>({entradas.buscar(0.5), entradas.buscar(0.51)}), QList<int>({1, -1}));
 }
 
 TEST_F(Pantallas708, ElArbolDeSemanasYLaListaSeAlcanzanConElTecladoYMuestranSiHayEntradas)
@@ -334,19 +343,6 @@ TEST_F(Pantallas708, LasSalasSeAbrenDesdeElArbolSobreLaDeclaracionElegidaASuAlic
 }
 
 // The rooms' list is checked on its screen, with the same tester.
-TEST(Modelos708, LaListaDeEntradasEsUnModeloCorrectoConLosImportesComoSeEscriben)
-{
-    ModeloImpuesto entradas;
-    QAbstractItemModelTester probador(&entradas, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    entradas.cambiarFilas({LineaImpuesto{1, 2, 1250.5, 12345}, LineaImpuesto{1, 2, 0.5, 3}});
-    EXPECT_EQ(entradas.index(0, 0).data().toString() + '|' + entradas.index(0, 1).data().toString() + '|'
-                  + entradas.index(1, 0).data().toString(),
-              "1250,50|12.345|,50");
-    EXPECT_EQ(QList<int>({entradas.buscar(0.5), entradas.buscar(0.51)}), QList<int>({1, -1}));
-}
-
-// The typical request from the manager to the file: the balance shown, the form printed and the file generated for
-// a CD (each other destination writes the same records, as the generation tests check).
 TEST_F(Pantallas708, SolicitudTipicaDeLaDeclaracionNuevaAlArchivoEnCd)
 {
     reloj = QDateTime(QDate(2004, 4, 10), QTime(9, 47, 15));
