@@ -36,7 +36,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Pantallas618, LosDiasSeCarganYSeBorranYLasPercepcionesSoloSeEscribenParaUnTipoConIngresos)
+TEST_F(Pantallas618, LosDiasSeCarganYSeBorranLasPercepcionesSoloSeEscribenConIngresosYLaListaEsUnModeloCorrecto)
 {
     test::crearDeclaracion618(sesion, 200402, QStringLiteral("I"));
     test::guardarPercepciones618(sesion, 0, 3, 0, 10);
@@ -104,19 +104,15 @@ TEST_F(Pantallas618, LosDiasSeCarganYSeBorranYLasPercepcionesSoloSeEscribenParaU
     EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT VideogramasV, VideogramasA, TasaV, TasaA FROM "
                                                  "[618TotalPercepcionesEfectuadas]"),
               QStringList{"0|0|0|12.5"});
+
+    // The days list is a correct model, its amounts as printed.
+    ModeloIngresos lista;
+    QAbstractItemModelTester probador(&lista, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    lista.cambiarFilas({IngresoDia{0, 3, 1250.5, 1300}, IngresoDia{0, 9, 0.5, 0.5}});
+    EXPECT_EQ(lista.index(0, 1).data().toString() + '|' + lista.index(1, 2).data().toString(), "1.250,50|0,50");
+    EXPECT_EQ(lista.buscar(9), 1);
 }
 
-TEST(Modelos618, LaListaDeDiasEsUnModeloCorrectoConLosImportesComoSeImprimen)
-{
-    ModeloIngresos dias;
-    QAbstractItemModelTester probador(&dias, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    dias.cambiarFilas({IngresoDia{0, 3, 1250.5, 1300}, IngresoDia{0, 9, 0.5, 0.5}});
-    EXPECT_EQ(dias.index(0, 1).data().toString() + '|' + dias.index(1, 2).data().toString(), "1.250,50|0,50");
-    EXPECT_EQ(dias.buscar(9), 1);
-}
-
-// The typical request: a new declaration through the manager, its days, counts and rates typed in their screens,
-// the form printed and the file generated for a CD.
 TEST_F(Pantallas618, SolicitudTipicaDeLaDeclaracionNuevaAlArchivoEnCd)
 {
     reloj = QDateTime(QDate(2004, 3, 5), QTime(10, 20, 30));
