@@ -30,8 +30,6 @@ protected:
     }
 
     void abrirSalas() { mostrar(new frm708ListadoSalas(sesion, mensajes)); }
-    void abrirPagos() { mostrar(new frm708PagoCuenta(sesion, mensajes)); }
-    void abrirSaldos() { mostrar(new frm708Saldos(sesion, mensajes)); }
 
     // Of Nuevo, Modificar, Eliminar, Eliminar todos, Imprimir, Aceptar, Cancelar and Salir, those the screen has, as
     // botones() shows them; for the rooms, whether the list and the weeks can be reached.
@@ -280,7 +278,7 @@ TEST_F(Pantallas708, ElArbolDeSemanasYLaListaSeAlcanzanConElTecladoYMuestranSiHa
 
 TEST_F(Pantallas708, LosPagosSeGuardanEnUnaSolaFilaYElSaldoLosDescuentaDelImpuestoALaAlicuotaGuardada)
 {
-    abrirPagos();
+    mostrar(new frm708PagoCuenta(sesion, mensajes));
     EXPECT_FALSE(control("frDatos")->isEnabled());
     const int ancho = pantalla->width();
 
@@ -297,7 +295,7 @@ TEST_F(Pantallas708, LosPagosSeGuardanEnUnaSolaFilaYElSaldoLosDescuentaDelImpues
     EXPECT_EQ(pantalla->width(), ancho);  // the buttons that appeared fit in the strip as it was
 
     // Reopened, only the third week shows; saving again replaces the row.
-    abrirPagos();
+    mostrar(new frm708PagoCuenta(sesion, mensajes));
     EXPECT_EQ(semanas(), (QStringList{"", "", "25,5", ""}));
     pulsar("CmdModificar");
     escribir("txtuno", QStringLiteral("1.000,1234"));
@@ -310,15 +308,15 @@ TEST_F(Pantallas708, LosPagosSeGuardanEnUnaSolaFilaYElSaldoLosDescuentaDelImpues
     EXPECT_EQ(pagos().join(',') + semanas().join("") + estado(), "N----S");
 
     // The balance. No tickets: nothing declared, nothing to print or generate.
-    abrirSaldos();
+    mostrar(new frm708Saldos(sesion, mensajes));
     EXPECT_EQ(saldos(), (QStringList{"0", "0", "0", "-"}));
     // Payments above the tax leave nothing pending.
     test::agregarLinea708(sesion, 1, 2, 5.5, 100);
     ASSERT_EQ(test::pagos708(sesion, 30, 40, 0, 0).Agregar(sesion.base), QString());
-    abrirSaldos();
+    mostrar(new frm708Saldos(sesion, mensajes));
     EXPECT_EQ(saldos(), (QStringList{"50", "70", "0", "habilitados"}));
     sesion.base.execute(QStringLiteral("UPDATE DDJJ SET CAMPO1 = '21'"));
-    abrirSaldos();
+    mostrar(new frm708Saldos(sesion, mensajes));
     EXPECT_EQ(saldos(), (QStringList{"95,46", "70", "25,46", "habilitados"}));
     EXPECT_TRUE(mensajes.mensajes.isEmpty()) << mensajes.mensajes.join('|').toStdString();
 }
