@@ -116,23 +116,27 @@ protected:
     // Every row a declaration of the taxpayer holds, "table|period|value".
     QStringList todasLasFilas()
     {
-        return test::filasDeConsulta(sesion.base, QStringLiteral(
-            "SELECT 'DDJJ', PERIODO, CAMPO1 FROM DDJJ UNION ALL "
-            "SELECT 'Socios', Periodo, ImpServicio FROM [617CompSocietaria] UNION ALL "
-            "SELECT 'Licencias', Periodo, ImpServicio FROM [617Licencias] UNION ALL "
-            "SELECT 'Detalle', Periodo, ImpServicio FROM [617LicenciasDetalle] UNION ALL "
-            "SELECT 'Conceptos', Periodo, ImpServicio FROM [617LicenciasIngresoConceptos] UNION ALL "
-            "SELECT 'Totales', Periodo, ImpServicio FROM [617LicenciasTotalLicencias] UNION ALL "
-            "SELECT 'Ingresos', Periodo, CodInstituto FROM [618Ingresos] UNION ALL "
-            "SELECT 'Percepciones', Periodo, CodInstituto FROM [618TotalPercepcionesEfectuadas] UNION ALL "
-            "SELECT 'Salas', PERIODO, DENOMINACION_SALA FROM [708Salas] UNION ALL "
-            "SELECT 'Impuesto', PERIODO, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] UNION ALL "
-            "SELECT 'Pagos', PERIODO, SEMANA1 FROM [708PagoCuenta] ORDER BY 1, 2, 3"));
+        QStringList consultas;
+        for (const auto& [tabla, columna] :
+             {std::pair{"DDJJ", "CAMPO1"}, {"617CompSocietaria", "ImpServicio"}, {"617Licencias", "ImpServicio"},
+              {"617LicenciasDetalle", "ImpServicio"}, {"617LicenciasIngresoConceptos", "ImpServicio"},
+              {"617LicenciasTotalLicencias", "ImpServicio"}, {"618Ingresos", "CodInstituto"},
+              {"618TotalPercepcionesEfectuadas", "CodInstituto"}, {"708Salas", "DENOMINACION_SALA"},
+              {"708ImpuestoDeterminado", "CANT_ENTRADAS_POR_PRECIO_VENTA"}, {"708PagoCuenta", "SEMANA1"}})
+            consultas += QStringLiteral("SELECT '%1', PERIODO, %2 FROM [%1]")
+                             .arg(QLatin1String(tabla), QLatin1String(columna));
+        return test::filasDeConsulta(sesion.base, consultas.join(" UNION ALL ") + " ORDER BY 1, 2, 3");
     }
 
-    std::map<QString, bool> conDatos(int numero, const QString& campo1 = {}, int secuencia = 0)
+    // The sections of May 2004's declaration that show data, joined by ','.
+    QString conDatos(int numero, const QString& campo1 = {}, int secuencia = 0)
     {
-        return formulario(numero).seccionesConDatos(sesion.base, {sesion.cuit, 200405, secuencia, numero, campo1});
+        QStringList llenas;
+        for (const auto& [seccion, datos] :
+             formulario(numero).seccionesConDatos(sesion.base, {sesion.cuit, 200405, secuencia, numero, campo1}))
+            if (datos)
+                llenas += seccion;
+        return llenas.join(',');
     }
     void insertar(const QString& sql) { sesion.base.prepare(sql).bindAll(sesion.cuit).run(); }
 };
@@ -148,7 +152,7 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
         CampoDDJJ foco;
     };
     const QString mesInvalido = QStringLiteral("El Mes del Período Fiscal debe estar entre 01 y 12");
-    const CampoDDJJ enAlicuota = CampoDDJJ::Campo1;
+    const CampoDDJJ enAlicuota = CampoDDJJ::Campo1, ninguno = CampoDDJJ::Ninguno, enMes = CampoDDJJ::Mes;
     const Caso casos[] = {
         // The year line replaces the month line; the period then reads as 0.
         {708, "", "", 0, "10", kAnio + "\r\r" + k0194, CampoDDJJ::Anio},
@@ -157,19 +161,17 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
         {618, "", "2004", 0, "123", kMes + "\r\r" + k1294, CampoDDJJ::Mes},
         {708, "5", "", 0, "", kAnio + "\r\r" + k0194 + "\rDebe especificar la Alícuota", CampoDDJJ::Anio},
         {708, "", "2004", -1, "10", kMes + "\rDebe especificar la Secuencia\r" + k0194, CampoDDJJ::Secuencia},
-        {618, "05", "2004", 0, "  ", "Debe ingresar el Código del Instituto", CampoDDJJ::Ninguno},
-        {708, "12", "1993", 0, "10", k0194, CampoDDJJ::Ninguno}, {708, "1", "1994", 0, "10", {}, CampoDDJJ::Ninguno},
-        {617, "11", "1994", 0, "306", k1294, CampoDDJJ::Ninguno}, {618, "12", "1994", 0, "A1", {}, CampoDDJJ::Ninguno},
-        {708, "13", "2004", 0, "10", mesInvalido, CampoDDJJ::Mes},
-        {708, "00", "2004", 0, "10", mesInvalido, CampoDDJJ::Mes},
+        {618, "05", "2004", 0, "  ", "Debe ingresar el Código del Instituto", ninguno},
+        {708, "12", "1993", 0, "10", k0194, ninguno},         {708, "1", "1994", 0, "10", {}, ninguno},
+        {617, "11", "1994", 0, "306", k1294, ninguno},        {618, "12", "1994", 0, "A1", {}, ninguno},
+        {708, "13", "2004", 0, "10", mesInvalido, enMes},     {708, "00", "2004", 0, "10", mesInvalido, enMes},
         {708, "05", "2004", 0, "100,01", kAlicuota, enAlicuota}, {708, "05", "2004", 0, "-5", kAlicuota, enAlicuota},
         {708, "05", "2004", 0, "10,555", kAlicuota, enAlicuota}, {708, "05", "2004", 0, "10.5", kAlicuota, enAlicuota},
-        {708, "05", "2004", 0, " 21,75 ", {}, CampoDDJJ::Ninguno},
-        {708, "05", "2004", 0, "100", {}, CampoDDJJ::Ninguno},
+        {708, "05", "2004", 0, " 21,75 ", {}, ninguno},       {708, "05", "2004", 0, "100", {}, ninguno},
         {618, "05", "2004", 0, QString(21, '9'), "El Código del Instituto no puede tener más de 20 caracteres",
          CampoDDJJ::Campo1},
         {618, "05", "2004", 0, "AB\tC", "El Código del Instituto contiene caracteres no válidos", CampoDDJJ::Campo1},
-        {618, "05", "2004", 0, "O'Higgins", {}, CampoDDJJ::Ninguno},
+        {618, "05", "2004", 0, "O'Higgins", {}, ninguno},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(QStringLiteral("%1 %2/%3 %4").arg(caso.formulario).arg(caso.mes, caso.anio, caso.campo1)
@@ -183,7 +185,7 @@ TEST(FormulariosDDJJ, LaValidacionAcumulaLosMensajesDeCadaFormularioEnSuOrden)
     EXPECT_EQ(QList<int>({periodoDeTexto("2004", "5"), periodoDeTexto("", "")}), QList<int>({200405, 0}));
 }
 
-TEST(FormulariosDDJJ, ElValorDelFormularioSeGuardaComoValLoLeeYSeMuestraComoSeEscribe)
+TEST(FormulariosDDJJ, ElValorSeGuardaComoValLoLeeYSeMuestraComoSeEscribeYUnFormularioQueNoExisteLoDice)
 {
     struct Caso {
         int formulario;
@@ -197,22 +199,19 @@ TEST(FormulariosDDJJ, ElValorDelFormularioSeGuardaComoValLoLeeYSeMuestraComoSeEs
         EXPECT_EQ(guardado, caso.guardado);
         EXPECT_EQ(formulario(caso.formulario).mostrarValor(guardado), caso.mostrado);
     }
-}
-
-TEST(FormulariosDDJJ, UnFormularioQueNoExisteOQueNoSeLiquidaLoDice)
-{
-    registrarFormularios();
+    // A form that does not exist, or is not settled here, says so.
     EXPECT_EQ(test::errorDe([] { formularioDe(999); }),
               "5: El formulario 999 no existe en esta versión del programa.");
     Sesion sesion{Instalacion::delEjecutable(QStringLiteral("/tmp/veluma"))};
     EXPECT_THROW(formularioDe(618).liquidar(sesion), Error);  // what the user reads is checked with the batch tool
 }
 
-TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQueFaltaConSuMotivo)
+TEST_F(Declaraciones, InicializarCopiaLosDatosYElDomicilioYRechazaLoQueFaltaConSuMotivo)
 {
     clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
-    EXPECT_EQ(cines.descripcion() + '|' + cines.codactiv(), "Cines del Plata S.A.|591300");
-    EXPECT_EQ(QList<int>({cines.mescierre(), cines.formajuridica(), cines.tipopersona()}), QList<int>({12, 1, 2}));
+    EXPECT_EQ(QStringLiteral("%1|%2|%3|%4|%5").arg(cines.descripcion(), cines.codactiv()).arg(cines.mescierre())
+                  .arg(cines.formajuridica()).arg(cines.tipopersona()),
+              "Cines del Plata S.A.|591300|12|1|2");
     // The secondary activity is stored first; the name is longer than any field of ours.
     const clsContribuyente cable = inicializado(QStringLiteral("30708251638"));
     EXPECT_EQ(cable.descripcion() + '|' + cable.codactiv(),
@@ -232,24 +231,7 @@ TEST_F(Declaraciones, InicializarCopiaLosDatosYLaActividadPrincipalYRechazaLoQue
               "3021: El contribuyente con C.U.I.T. 20-12345678-6 no tiene una actividad principal en la base de "
               "contribuyentes.");
 
-    const QString sistema = instalacion.instalacion().rutaSistema();
-    ASSERT_TRUE(QFile::remove(sistema));
-    EXPECT_EQ(test::errorDe([&] { cines.DomicilioFiscal(); }),
-              "14: No se encuentra la base de datos del sistema " + sistema + '.');
-    EXPECT_EQ(cines.DomicilioSAD().size(), 147);
-
-    const QString kelt = instalacion.instalacion().rutaKelt();
-    ASSERT_TRUE(QFile::remove(kelt));
-    const auto abrirla = [&] { inicializado({}); };
-    EXPECT_EQ(test::errorDe(abrirla), "14: No se encuentra la base de datos de contribuyentes " + kelt + '.');
-    test::escribirArchivo(kelt, QByteArray(4096, 'x'));
-    EXPECT_EQ(test::errorDe(abrirla), "26: No se puede abrir la base de datos de contribuyentes " + kelt
-                                          + ": El archivo no es una base de datos válida o su clave no corresponde.");
-}
-
-TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
-{
-    clsContribuyente cines = inicializado(QStringLiteral("30-70451826-5"));
+    // The fiscal address as printed and as the fixed-width block.
     EXPECT_EQ(cines.DomicilioFiscal(),
               "Calle: Av. Corrientes Nro: 1530 Torre: 1 Piso: 3 Dto/of/loc: B Manzana: 12 Barrio: BARRIO "
               "Localidad: Capital Federal Provincia: CIUDAD AUTONOMA DE BUENOS AIRES C.P.: C1042AAP");
@@ -276,9 +258,23 @@ TEST_F(Declaraciones, ElDomicilioFiscalComoSeImprimeYComoBloqueDeAnchoFijo)
     EXPECT_EQ(salta.DomicilioFiscal(), "Calle: Avenida Gobernador Güemes Barrio: BARRIO CERRADO Localidad: Salta C.P.: 4400");
     EXPECT_EQ(salta.DomicilioSAD(), "AVENIDA GOBERNADOR GÜEMES" + QString(6 + 5 * 5 + 20, ' ') + "2" + ancho("SALTA", 15)
                                         + QString(50, ' ') + "15" + ancho("4400", 8));
+
+    const QString sistema = instalacion.instalacion().rutaSistema();
+    ASSERT_TRUE(QFile::remove(sistema));
+    EXPECT_EQ(test::errorDe([&] { cines.DomicilioFiscal(); }),
+              "14: No se encuentra la base de datos del sistema " + sistema + '.');
+    EXPECT_EQ(cines.DomicilioSAD().size(), 147);
+
+    const QString kelt = instalacion.instalacion().rutaKelt();
+    ASSERT_TRUE(QFile::remove(kelt));
+    const auto abrirla = [&] { inicializado({}); };
+    EXPECT_EQ(test::errorDe(abrirla), "14: No se encuentra la base de datos de contribuyentes " + kelt + '.');
+    test::escribirArchivo(kelt, QByteArray(4096, 'x'));
+    EXPECT_EQ(test::errorDe(abrirla), "26: No se puede abrir la base de datos de contribuyentes " + kelt
+                                          + ": El archivo no es una base de datos válida o su clave no corresponde.");
 }
 
-TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesYLasConsultasLeenCampo1YHora)
+TEST_F(Declaraciones, CargarOrdenaLasDeclaracionesYCadaSeccionMiraSoloLaDeclaracionYSuValor)
 {
     agregar(199412, 0, 708, QStringLiteral("0"));
     agregar(200501, 0, 708, QStringLiteral("0"), QDateTime(QDate(2005, 2, 3), QTime(9, 15, 0)));
@@ -307,6 +303,20 @@ TEST_F(Declaraciones, CargarOrdenaPorPeriodoYSecuenciaDescendentesYLasConsultasL
     EXPECT_EQ(alicuotas, (QList<double>{10.0, 10.5, 306.0, 0.0}));
     EXPECT_EQ(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 0, 617}), std::optional<QDateTime>(hora));
     EXPECT_FALSE(clsDDJJ::ObtenerHoraDDJJ(sesion.base, {kCuit, 200403, 1, 617}).has_value());
+
+    // The sections of each form make the manager's tree, checked there.
+    insertar(QStringLiteral("INSERT INTO [617CompSocietaria](CUIT, Periodo, Secuencia, ImpServicio, CodigoSocio) "
+                            "VALUES (?, 200405, 0, 307, 1)"));
+    EXPECT_EQ(conDatos(617, QStringLiteral("307")) + '|' + conDatos(617, QStringLiteral("306")),
+              "frm617CompSocietaria|");
+
+    insertar(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
+                            "SEMANA4) VALUES (?, 200405, 1, 1, 2, 3, 4)"));
+    EXPECT_EQ(conDatos(708) + '|' + conDatos(708, {}, 1), "|frm708PagoCuenta");
+
+    insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
+                            "VALUES (?, 200405, 0, '77')"));
+    EXPECT_EQ(conDatos(618, QStringLiteral("77")), "");  // perceptions without incomes
 }
 
 TEST_F(Declaraciones, UnDuplicadoSeAvisaAunConOtroValorYLasDemasFallasSeLanzanSinGuardarNada)
@@ -377,29 +387,5 @@ TEST_F(Declaraciones, EliminarBorraLaDeclaracionYSusFilasNadaMasOTodoQuedaSiFall
     sesion.base.execute(QStringLiteral("DROP TRIGGER bloqueo"));
     EXPECT_EQ(clsDDJJ::Eliminar(sesion.base, kCuit, 200403, 0, 708, QStringLiteral("10")), QString());
     EXPECT_TRUE(todasLasFilas().isEmpty());
-}
-
-TEST_F(Declaraciones, CadaSeccionMiraSoloLaDeclaracionYSuValor)
-{
-    // The sections of each form make the manager's tree, checked there.
-    insertar(QStringLiteral("INSERT INTO [617CompSocietaria](CUIT, Periodo, Secuencia, ImpServicio, CodigoSocio) "
-                            "VALUES (?, 200405, 0, 307, 1)"));
-    EXPECT_EQ(conDatos(617, QStringLiteral("307")),
-              (std::map<QString, bool>{{"frm617CompSocietaria", true}, {"frm617Licencias", false},
-                                       {"frm617TotalAPagar", false}}));
-    EXPECT_FALSE(conDatos(617, QStringLiteral("306"))[QStringLiteral("frm617CompSocietaria")]);
-
-    insertar(QStringLiteral("INSERT INTO [708PagoCuenta](CUIT, PERIODO, SECUENCIA, SEMANA1, SEMANA2, SEMANA3, "
-                            "SEMANA4) VALUES (?, 200405, 1, 1, 2, 3, 4)"));
-    EXPECT_FALSE(conDatos(708)[QStringLiteral("frm708PagoCuenta")]);
-    // The determined-tax node keeps whatever image it has.
-    EXPECT_EQ(conDatos(708, {}, 1), (std::map<QString, bool>{{"frm708ListadoSalas", false}, {"frm708PagoCuenta", true},
-                                                               {"frm708Saldos", false}}));
-
-    insertar(QStringLiteral("INSERT INTO [618TotalPercepcionesEfectuadas](CUIT, Periodo, Secuencia, CodInstituto) "
-                            "VALUES (?, 200405, 0, '77')"));
-    EXPECT_EQ(conDatos(618, QStringLiteral("77")),
-              (std::map<QString, bool>{{"frm618Ingresos1", false}, {"frm618Ingresos2", false},
-                                       {"frm618TotalPercepcionesEfectuadas", false}, {"frm618TotalADepositar", false}}));
 }
 }  // namespace

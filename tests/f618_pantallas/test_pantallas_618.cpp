@@ -1,18 +1,13 @@
 #include "f618/pantallas/frm618_ingresos.h"
 #include "f618/pantallas/frm618_total_percepciones.h"
 #include "f618/pantallas/modelo_ingresos.h"
-#include "generation/pantallas/frm_generar.h"
-#include "generation/pantallas/generar_presentacion.h"
 #include "generation/verificacion_archivo.h"
 #include "pantallas/pantalla_de_prueba.h"
 #include "support/archivos.h"
 #include "support/declaracion_618.h"
 #include "support/pdf.h"
-#include "support/unidades_simuladas.h"
 
 #include <QAbstractItemModelTester>
-#include <QFileDialog>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 using namespace veluma;
@@ -37,110 +32,90 @@ protected:
         return test::filasDeConsulta(sesion.base, "SELECT TipoIngreso, Dia, NetoCobrado, TotalCobrado FROM "
                                                   "[618Ingresos] ORDER BY TipoIngreso, Dia");
     }
-    QString enfocado() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 };
 
 }  // namespace
 
-TEST_F(Pantallas618, LosDiasSeCarganSeCorrigenYSeBorranYSalirSinDiasQuitaLosVideogramas)
+TEST_F(Pantallas618, LosDiasSeCarganYSeBorranLasPercepcionesSoloSeEscribenConIngresosYLaListaEsUnModeloCorrecto)
 {
     test::crearDeclaracion618(sesion, 200402, QStringLiteral("I"));
     test::guardarPercepciones618(sesion, 0, 3, 0, 10);
     auto& ingresos = mostrar(new frm618Ingresos(sesion, mensajes, 1));
-    const auto estado = [&] { return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "cmdAceptar", "CmdCancelar", "cmdSalir"}); };
-    EXPECT_EQ(ingresos.windowTitle(), "Ingresos por Alquiler");
-    EXPECT_EQ(estado(), "N----S");
+    const auto estado = [&] {
+        return botones({"CmdNuevo", "CmdModificar", "CmdEliminarABM", "cmdAceptar", "CmdCancelar", "cmdSalir"});
+    };
+    EXPECT_EQ(ingresos.windowTitle() + '|' + estado(), "Ingresos por Alquiler|N----S");
 
     cargarDia(&ingresos, "30", "100", "121");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El día ingresado no corresponde al mes del periodo declarado."});
-    EXPECT_EQ(enfocado(), "txtDia");
-    EXPECT_EQ(estado(), "---AC-");
+    EXPECT_EQ(avisos() + '|' + foco() + '|' + estado(),
+              "Información: El día ingresado no corresponde al mes del periodo declarado.|txtDia|---AC-");
     test::escribir(&ingresos, "txtDia", "29");
     pulsar("cmdAceptar");
-    EXPECT_EQ(estado(), "NME--S");
-    EXPECT_EQ(texto("txtTotalNetoCobrado"), "100");
+    EXPECT_EQ(estado() + ' ' + texto("txtTotalNetoCobrado"), "NME--S 100");
 
     // A day already there is refused and left as it was; what was typed stays to correct the day.
-    mensajes.mensajes.clear();
     cargarDia(&ingresos, "29", "5", "6");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: El día que intenta ingresar ya existe."});
-    EXPECT_EQ(texto("txtNetoCobrado"), "5");
+    EXPECT_EQ(avisos() + '|' + texto("txtNetoCobrado"), "Información: El día que intenta ingresar ya existe.|5");
     QTest::keyClick(&ingresos, Qt::Key_Escape);
     EXPECT_EQ(dias(), QStringList{"1|29|100|121"});
 
     // Modifying keeps the day, which identifies the row.
     QTest::keyClick(&ingresos, Qt::Key_M, Qt::ControlModifier);
     EXPECT_FALSE(control("txtDia")->isEnabled());
-    EXPECT_EQ(enfocado(), "txtNetoCobrado");
+    EXPECT_EQ(foco(), "txtNetoCobrado");
     test::escribir(&ingresos, "txtNetoCobrado", "150,25");
     test::escribir(&ingresos, "txtTotalCobrado", "150,25");
     pulsar("cmdAceptar");
-    EXPECT_EQ(dias(), QStringList{"1|29|150.25|150.25"});
-    EXPECT_EQ(texto("txtTotalNetoCobrado"), "150,25");
+    EXPECT_EQ(dias().join(',') + ' ' + texto("txtTotalNetoCobrado"), "1|29|150.25|150.25 150,25");
 
-    mensajes.mensajes.clear();
     mensajes.respuestas = {false, true};
     QTest::keyClick(&ingresos, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(dias().size(), 1);
     QTest::keyClick(&ingresos, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(dias(), QStringList());
-    EXPECT_EQ(mensajes.mensajes.count("Advertencia: ¿Confirma la eliminación del día seleccionado?"), 2);
-    EXPECT_EQ(estado(), "N----S");
+    const QString confirmar = QStringLiteral("Advertencia: ¿Confirma la eliminación del día seleccionado?");
+    EXPECT_EQ(avisos() + '|' + dias().join(',') + estado(), confirmar + '|' + confirmar + "|N----S");
 
     // Leaving without rentals: no rented videograms, and without sales ones the row goes.
     pulsar("cmdSalir");
     EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT count(*) FROM [618TotalPercepcionesEfectuadas]"),
               QStringList{"0"});
-}
 
-TEST_F(Pantallas618, LasPercepcionesSoloSeEscribenParaUnTipoConIngresosYAvisanSiFaltaLaCantidad)
-{
-    test::crearDeclaracion618(sesion, 200402, QStringLiteral("I"));
+    // Perceptions: none to modify without incomes; only the kind with incomes is typed, its count is asked for.
     auto& vacia = mostrar(new frm618TotalPercepcionesEfectuadas(sesion, mensajes));
     QTest::keyClick(&vacia, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: No existen datos para modificar."});
+    EXPECT_EQ(avisos(), "Información: No existen datos para modificar.");
     pulsar("cmdSalir");
 
     test::agregarIngreso618(sesion, 1, 3, 1000, 1210);
-    mensajes.mensajes.clear();
     auto& percepciones = mostrar(new frm618TotalPercepcionesEfectuadas(sesion, mensajes));
     EXPECT_EQ(QStringList({texto("txtNetoCobradoA"), texto("txtTasaA"), texto("txtTasaV"), texto("txtTotalDepositar")}),
               QStringList({"1000", "10", "", ""}));
     QTest::keyClick(&percepciones, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(enfocado(), "txtCantidadA");
-    EXPECT_FALSE(control("txtCantidadV")->isEnabled());
+    EXPECT_EQ(foco() + (control("txtCantidadV")->isEnabled() ? " ventas" : ""), "txtCantidadA");
     test::escribir(&percepciones, "txtTasaA", "101");
     pulsar("cmdAceptar");
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList{"Atención: La Tasa de Alquiler debe ser un número entre 0 y 100, con hasta dos decimales."});
-    EXPECT_EQ(enfocado(), "txtTasaA");
+    EXPECT_EQ(avisos() + '|' + foco(),
+              "Atención: La Tasa de Alquiler debe ser un número entre 0 y 100, con hasta dos decimales.|txtTasaA");
     test::escribir(&percepciones, "txtTasaA", "12,5");
     pulsar("cmdAceptar");
     mensajes.mensajes.clear();
     pulsar("cmdSalir");
-    EXPECT_EQ(mensajes.mensajes, QStringList{"Información: Debe ingresar la cantidad de Videogramas en Alquiler.\r\n"});
+    EXPECT_EQ(avisos(), "Información: Debe ingresar la cantidad de Videogramas en Alquiler.\r\n");
     EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT VideogramasV, VideogramasA, TasaV, TasaA FROM "
                                                  "[618TotalPercepcionesEfectuadas]"),
               QStringList{"0|0|0|12.5"});
+
+    // The days list is a correct model, its amounts as printed.
+    ModeloIngresos lista;
+    QAbstractItemModelTester probador(&lista, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    lista.cambiarFilas({IngresoDia{0, 3, 1250.5, 1300}, IngresoDia{0, 9, 0.5, 0.5}});
+    EXPECT_EQ(lista.index(0, 1).data().toString() + '|' + lista.index(1, 2).data().toString(), "1.250,50|0,50");
+    EXPECT_EQ(lista.buscar(9), 1);
 }
 
-TEST(Modelos618, LaListaDeDiasEsUnModeloCorrectoConLosImportesComoSeImprimen)
-{
-    ModeloIngresos dias;
-    QAbstractItemModelTester probador(&dias, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    dias.cambiarFilas({IngresoDia{0, 3, 1250.5, 1300}, IngresoDia{0, 9, 0.5, 0.5}});
-    EXPECT_EQ(dias.index(0, 1).data().toString() + '|' + dias.index(1, 2).data().toString(), "1.250,50|0,50");
-    EXPECT_EQ(dias.buscar(9), 1);
-}
-
-// The typical request: a new declaration through the manager, its days, counts and rates typed in their screens,
-// the form printed and the file generated for a CD.
 TEST_F(Pantallas618, SolicitudTipicaDeLaDeclaracionNuevaAlArchivoEnCd)
 {
     reloj = QDateTime(QDate(2004, 3, 5), QTime(10, 20, 30));
-    test::UnidadesSimuladas unidades;
-    unidades.agregar(QStringLiteral("USB"), 1'440'000);
-    fijarUnidadesDeDestino(&unidades);
     QTemporaryDir carpetaCD, salida;
     abrir(618);
     crear("02", "2004", 0, QStringLiteral("D'Ávila 7"));
@@ -155,43 +130,24 @@ TEST_F(Pantallas618, SolicitudTipicaDeLaDeclaracionNuevaAlArchivoEnCd)
                 cargarDia(ingresos, fila[0], fila[1], fila[2]);
             test::pulsar(ingresos, "cmdSalir");
         });
-    QString total;
+    QStringList totales;  // rounded only when printed or written
     abrirSeccion(QStringLiteral("frm618TotalPercepcionesEfectuadas"), [&](QWidget* percepciones) {
         QTest::keyClick(percepciones, Qt::Key_M, Qt::ControlModifier);
         test::escribir(percepciones, "txtCantidadV", "12");
         test::escribir(percepciones, "txtCantidadA", "7");
         test::escribir(percepciones, "txtTasaA", "12,5");
         test::pulsar(percepciones, "cmdAceptar");
-        total = test::texto(percepciones, "txtTotalDepositar");
+        totales += test::texto(percepciones, "txtTotalDepositar");
         test::pulsar(percepciones, "cmdSalir");
     });
-    EXPECT_EQ(total, "178,20525");  // rounded only when printed or written
     EXPECT_TRUE(imagenesDelArbol().contains("frm618TotalADepositar=lleno"));
 
     const QString pdf = salida.filePath(QStringLiteral("f618.pdf"));
     abrirSeccion(QStringLiteral("frm618TotalADepositar"), [&](QWidget* pagar) {
-        total = test::texto(pagar, "txtPercepcionesEfectuadas");
-        alAparecerModal([&](QWidget* impresion) {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return test::hijo<QWidget>(*impresion, "cmdPdf")->isEnabled(); }, 10000));
-            test::alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
-                dialogo->setDirectory(salida.path());
-                test::hijo<QLineEdit>(*dialogo, "fileNameEdit")->setText(QStringLiteral("f618.pdf"));
-                static_cast<QDialog*>(dialogo)->accept();
-            });
-            test::pulsar(impresion, "cmdPdf");
-            test::pulsar(impresion, "cmdSalir");
-        });
-        test::pulsar(pagar, "cmdFormulario");
-        test::alAparecerModalDe<frmGenerar>([&](frmGenerar* destino) {
-            destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD.path());
-            test::hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
-            test::pulsar(destino, "cmdAceptar");
-            test::pulsar(destino, "cmdSalir");
-        });
-        test::pulsar(pagar, "cmdGenerar");
-        test::pulsar(pagar, "cmdSalir");
+        totales += test::texto(pagar, "txtPercepcionesEfectuadas");
+        imprimirYGenerarEnCd(pagar, pdf, carpetaCD.path());
     });
-    EXPECT_EQ(total, "178,20525");
+    EXPECT_EQ(totales, QStringList(2, "178,20525"));
     EXPECT_EQ(mensajes.mensajes, QStringList({"Información: El archivo PDF se guardó en " + pdf + '.',
                                               "Información: El proceso finalizó correctamente."}));
 

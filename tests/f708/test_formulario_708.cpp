@@ -55,19 +55,9 @@ protected:
     std::unique_ptr<cls708Interfaz> interfaz;
 };
 
-QStringList impuestos(const std::vector<ImpuestoDeSala>& salas)
-{
-    QStringList vistos;
-    for (const ImpuestoDeSala& sala : salas)
-        vistos += QStringLiteral("%1/%2=%3").arg(sala.codigoINCAA).arg(sala.semana).arg(sala.impuesto);
-    return vistos;
-}
-
-const QString kSalaExistente = QStringLiteral("La Sala que está intentando Cargar ya Existe");
-
 }  // namespace
 
-TEST(Calculo708, PrecioBasicoEImpuestoDeLineaRedondeanComoEnPapel)
+TEST(Lineas708, ElCalculoRedondeaComoEnPapelYCadaCajaMalEscritaDeSalasEntradasYPagosTieneSuMensaje)
 {
     struct Caso {
         double precioVenta, alicuota, precioBasico;
@@ -85,12 +75,59 @@ TEST(Calculo708, PrecioBasicoEImpuestoDeLineaRedondeanComoEnPapel)
         EXPECT_EQ(Impuesto::impuestodeterminado(caso.precioBasico, caso.entradas, caso.alicuota), caso.impuesto);
     }
     // Half away from zero, on the 15-digit decimal of the double: 1.005 is not 1.00499….
-    EXPECT_EQ(Impuesto::impuestodeterminado(1, 1, 12.5), 0.13);
-    EXPECT_EQ(Impuesto::impuestodeterminado(1.005, 1, 100), 1.01);
+    EXPECT_EQ(QList<double>({Impuesto::impuestodeterminado(1, 1, 12.5), Impuesto::impuestodeterminado(1.005, 1, 100)}),
+              QList<double>({0.13, 1.01}));
     EXPECT_THROW(Impuesto::PrecioBasico(10, -100), Error);
-    EXPECT_EQ(cls708Saldos::ValidarMontoIngresado(10, 10.01),
-              "El Monto a Ingresar no debe superar al Saldo Pendiente de Ingreso");
-    EXPECT_EQ(cls708Saldos::ValidarMontoIngresado(10, 10), QString());
+    EXPECT_EQ(cls708Saldos::ValidarMontoIngresado(10, 10.01) + '|' + cls708Saldos::ValidarMontoIngresado(10, 10),
+              "El Monto a Ingresar no debe superar al Saldo Pendiente de Ingreso|");
+
+    // Every badly typed box of tickets, payments and rooms has its message.
+    const QString precioCero = QStringLiteral("El Precio de Venta debe ser mayor a cero.");
+    const QString precioMal = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
+    const QString entradasCero = QStringLiteral("La cantidad de Entradas vendidas debe ser mayor a cero.");
+    const struct {
+        const char *precio, *entradas;
+        QString problema;
+    } cajas[] = {
+        {"0", "0", precioCero},      {"", "10", precioCero},    {"-5", "10", precioCero},
+        {"abc", "10", precioMal},    {"5,555", "10", precioMal}, {"5,50", "0", entradasCero},
+        {"5,50", "-3", entradasCero},
+        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
+        {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
+        {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
+    };
+    for (const auto& caso : cajas)
+        EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
+    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
+    EXPECT_EQ(bien.problema + '|' + QString::number(bien.precioVenta) + '|' + QString::number(bien.entradas, 'f', 0),
+              "|1234.5|999999");
+
+    // Payments: amounts not negative, up to four decimals.
+    const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
+    EXPECT_EQ(pagos.problema, QString());
+    EXPECT_EQ(pagos.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
+    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
+                                       "cuatro decimales.");
+    for (const char* caja : {"-1", "diez", "0,12345"})
+        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
+    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
+              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
+
+    // Rooms: the messages add up.
+    const QString incaaMal = QStringLiteral("El campo Código INCAA debe tener sólo dígitos, hasta 6.");
+    const QString incaaCero = QStringLiteral("El campo Código INCAA no puede estar vacío y no puede ser cero.");
+    struct Sala {
+        QString denominacion, domicilio, incaa, mensaje;
+    };
+    for (const Sala& caso :
+         {Sala{"S", "D", "12AB", incaaMal}, Sala{"S", "D", "1234567", incaaMal}, Sala{"S", "D", "ABC", incaaCero},
+          Sala{QString(41, 'x'), "Sala\nDos", "000001",
+               "El campo Denominación no puede tener más de 40 caracteres\rEl campo Domicilio contiene caracteres no "
+               "válidos"},
+          Sala{QString(40, 'x'), "O'Higgins 12", "999999", {}}}) {
+        SCOPED_TRACE(caso.incaa.toStdString());
+        EXPECT_EQ(ValidarSala(caso.denominacion, caso.domicilio, caso.incaa), caso.mensaje);
+    }
 }
 
 TEST_F(Formulario708, SinPagosConPagosDeMasYSinEntradas)
@@ -104,7 +141,9 @@ TEST_F(Formulario708, SinPagosConPagosDeMasYSinEntradas)
     test::agregarLinea708(sesion, 99, 1, 11.05, 1);
     liquidacion = liquidar();
     EXPECT_EQ(liquidacion.impuestoDeclarado, 106.05);
-    EXPECT_EQ(impuestos(liquidacion.porMes), QStringList{"1/0=105"});
+    ASSERT_EQ(liquidacion.porMes.size(), 1u);
+    const ImpuestoDeSala& mes = liquidacion.porMes[0];
+    EXPECT_EQ(QStringLiteral("%1/%2=%3").arg(mes.codigoINCAA).arg(mes.semana).arg(mes.impuesto), "1/0=105");
     EXPECT_EQ(liquidacion.semanasPagadas(), (std::array<double, 4>{}));
     // Payments above the tax are followed on the balance screen and in the records.
 
@@ -126,7 +165,6 @@ TEST_F(Formulario708, ElFormularioImpresoYElListadoDeSalasLlevanSusFormulas)
     EXPECT_TRUE(reporte.archivoReporte.endsWith(QStringLiteral("/Form708.rpt")));
     EXPECT_EQ(reporte.formulaSeleccion, "{DDJJ.CUIT} = '30-70451826-5' and {DDJJ.PERIODO} = 200103 "
                                         "and {DDJJ.SECUENCIA} = 2 and {DDJJ.FORMULARIO} = 708");
-    EXPECT_EQ(reporte.titulo, "Impresión del F.708 - Impuesto a las Entradas de Espectáculos Cinematográficos");
     QStringList formulas;
     for (int i = 0; i <= 15; ++i)
         formulas += reporte.formulas().at(i);
@@ -142,21 +180,21 @@ TEST_F(Formulario708, ElFormularioImpresoYElListadoDeSalasLlevanSusFormulas)
     const ConfiguracionReporte salas = reporteSalas(sesion);
     EXPECT_EQ(salas.formulaSeleccion, "{708detalledesalas.CUIT} = '30-70451826-5' AND {708detalledesalas.PERIODO} "
                                       "=200103 AND {708detalledesalas.SECUENCIA} = 2");
-    EXPECT_EQ(salas.titulo, "Impresión Detalle de Salas");
     EXPECT_EQ(formulaUltimaHoja(3), "ultimahoja=3");
 }
 
 TEST_F(Formulario708, LasSalasSeNumeranPorContribuyenteSeOrdenanYSeModificanEnSuDeclaracion)
 {
     usarDeclaracion(200401, 0);
-    EXPECT_EQ(sala("Cine O'Higgins", "Av. 1", "100"), 1);
-    EXPECT_EQ(sala("árbol", "Zeta 3", "200"), 2);
-    EXPECT_EQ(sala("Beta", "Alfa 2", "300"), 3);
+    EXPECT_EQ(QList<int>({sala("Cine O'Higgins", "Av. 1", "100"), sala("árbol", "Zeta 3", "200"),
+                          sala("Beta", "Alfa 2", "300")}),
+              QList<int>({1, 2, 3}));
     // The order by each column is checked on the rooms' screen; the column's name never reaches the SQL.
     EXPECT_THROW(cls708Salas::GetAll(sesion.base, sesion.declaracion, "CUIT; DROP TABLE DDJJ", "ASC"), Error);
 
     // The same INCAA code twice in one declaration is the same room.
-    EXPECT_EQ(test::sala708(sesion, {}, {}, QStringLiteral("100")).Agregar(sesion.base), kSalaExistente);
+    EXPECT_EQ(test::sala708(sesion, {}, {}, QStringLiteral("100")).Agregar(sesion.base),
+              "La Sala que está intentando Cargar ya Existe");
 
     // A new declaration goes on from the taxpayer's highest code; another taxpayer starts at 1.
     usarDeclaracion(200402, 1);
@@ -175,24 +213,6 @@ TEST_F(Formulario708, LasSalasSeNumeranPorContribuyenteSeOrdenanYSeModificanEnSu
               (QStringList{"200402|Cine Nuevo|Av. 2|101", "200403|Vieja|Calle|100"}));
     usarContribuyente(instalacion.cuits().at(1));
     EXPECT_EQ(sala("Otra"), 1);
-}
-
-TEST_F(Formulario708, ValidacionDeSalaAcumulaMensajes)
-{
-    const QString incaaMal = QStringLiteral("El campo Código INCAA debe tener sólo dígitos, hasta 6.");
-    const QString incaaCero = QStringLiteral("El campo Código INCAA no puede estar vacío y no puede ser cero.");
-    struct Caso {
-        QString denominacion, domicilio, incaa, mensaje;
-    };
-    for (const Caso& caso :
-         {Caso{"S", "D", "12AB", incaaMal}, Caso{"S", "D", "1234567", incaaMal}, Caso{"S", "D", "ABC", incaaCero},
-          Caso{QString(41, 'x'), "Sala\nDos", "000001",
-               "El campo Denominación no puede tener más de 40 caracteres\rEl campo Domicilio contiene caracteres no "
-               "válidos"},
-          Caso{QString(40, 'x'), "O'Higgins 12", "999999", {}}}) {
-        SCOPED_TRACE(caso.incaa.toStdString());
-        EXPECT_EQ(ValidarSala(caso.denominacion, caso.domicilio, caso.incaa), caso.mensaje);
-    }
 }
 
 TEST_F(Formulario708, LineasDeEntradasPorPrecioYPagosQueReemplazanSuFilaEnUnaTransaccion)
@@ -231,42 +251,6 @@ TEST_F(Formulario708, LineasDeEntradasPorPrecioYPagosQueReemplazanSuFilaEnUnaTra
     EXPECT_FALSE(cls708PagoCuenta::GetPagoInterfaz(sesion.base, sesion.declaracion).has_value());
 }
 
-TEST(Lectura708, CadaCajaMalEscritaDeEntradasYDePagosTieneSuMensaje)
-{
-    const QString precioCero = QStringLiteral("El Precio de Venta debe ser mayor a cero.");
-    const QString precioMal = QStringLiteral("El Precio de Venta debe ser un número con hasta dos decimales.");
-    const QString entradasCero = QStringLiteral("La cantidad de Entradas vendidas debe ser mayor a cero.");
-    const struct {
-        const char *precio, *entradas;
-        QString problema;
-    } casos[] = {
-        {"0", "0", precioCero},      {"", "10", precioCero},    {"-5", "10", precioCero},
-        {"abc", "10", precioMal},    {"5,555", "10", precioMal}, {"5,50", "0", entradasCero},
-        {"5,50", "-3", entradasCero},
-        {"1.000.000.000", "1", "El Precio de Venta no puede superar 999.999.999,99."},
-        {"5,50", "1,5", "La cantidad de Entradas vendidas debe ser un número entero."},
-        {"5,50", "1000000", "La cantidad de Entradas vendidas no puede superar 999.999."},
-    };
-    for (const auto& caso : casos)
-        EXPECT_EQ(leerLineaImpuesto(caso.precio, caso.entradas).problema, caso.problema) << caso.precio << caso.entradas;
-    const LecturaLineaImpuesto bien = leerLineaImpuesto(QStringLiteral("1.234,50"), QStringLiteral("999.999"));
-    EXPECT_EQ(bien.problema + '|' + QString::number(bien.precioVenta) + '|' + QString::number(bien.entradas, 'f', 0),
-              "|1234.5|999999");
-
-    // Payments: amounts not negative, up to four decimals.
-    const LecturaPagos pagos = leerPagos({"", " 1.500,25 ", "", "0,1234"});
-    EXPECT_EQ(pagos.problema, QString());
-    EXPECT_EQ(pagos.semanas, (std::array<double, 4>{0, 1500.25, 0, 0.1234}));
-    const QString mal = QStringLiteral("El Pago a Cuenta de la Semana 2 debe ser un importe positivo con hasta "
-                                       "cuatro decimales.");
-    for (const char* caja : {"-1", "diez", "0,12345"})
-        EXPECT_EQ(leerPagos({"1", caja, "", ""}).problema, mal) << caja;
-    EXPECT_EQ(leerPagos({"", "", "", "10.000.000.000.000"}).problema,
-              "El Pago a Cuenta de la Semana 4 no puede superar 9.999.999.999.999,99.");
-}
-
-// The reference declaration's records, byte for byte, are checked where the screens, the generation screen and the
-// command-line tool hand them in.
 TEST_F(Formulario708, SinPagosNoHayRegistro04YElSaldoNegativoVaEnCeros)
 {
     test::declaracionDeReferencia708(sesion);

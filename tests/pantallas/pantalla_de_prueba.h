@@ -2,16 +2,22 @@
 
 #include "core/reloj.h"
 #include "declarations/pantallas/frm_ddjj.h"
+#include "generation/pantallas/frm_generar.h"
+#include "generation/pantallas/generar_presentacion.h"
 #include "pantallas_instaladas.h"
 #include "support/controles.h"
 #include "support/declaracion_708.h"
 #include "support/filas.h"
 #include "support/modal.h"
 #include "support/sesion_de_prueba.h"
+#include "support/unidades_simuladas.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -79,6 +85,19 @@ protected:
     void pulsar(const char* nombre) { test::pulsar(pantalla, nombre); }
     void escribir(const char* caja, const QString& valor) { test::escribir(pantalla, caja, valor); }
 
+    // The name of the control with the focus, empty when none has it.
+    static QString foco()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    // The messages shown since the last look, joined by '|'.
+    QString avisos()
+    {
+        const QString vistos = mensajes.mensajes.join('|');
+        mensajes.mensajes.clear();
+        return vistos;
+    }
+
     // The visible buttons among `nombres`, by the letter after "cmd"; "-" for each hidden one.
     QString botones(std::initializer_list<const char*> nombres)
     {
@@ -139,6 +158,35 @@ protected:
         return filasDeConsulta(sesion.base, "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA "
                                             "FROM [708ImpuestoDeterminado] WHERE PERIODO=200405 ORDER BY COD_SALA, "
                                             "NRO_SEMANA, PRECIO_VENTA");
+    }
+
+    // On a balance screen: the form saved as `pdf` through the print screen's own dialog, the file generated for a CD
+    // into `carpetaCD` (a USB drive offered beside it), and the screen closed.
+    static void imprimirYGenerarEnCd(QWidget* saldo, const QString& pdf, const QString& carpetaCD)
+    {
+        UnidadesSimuladas unidades;
+        unidades.agregar(QStringLiteral("USB"), 1'440'000);
+        fijarUnidadesDeDestino(&unidades);
+        alAparecerModal([&](QWidget* impresion) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return hijo<QWidget>(*impresion, "cmdPdf")->isEnabled(); }, 10000));
+            alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
+                dialogo->setDirectory(QFileInfo(pdf).path());
+                hijo<QLineEdit>(*dialogo, "fileNameEdit")->setText(QFileInfo(pdf).fileName());
+                static_cast<QDialog*>(dialogo)->accept();
+            });
+            test::pulsar(impresion, "cmdPdf");
+            test::pulsar(impresion, "cmdSalir");
+        });
+        test::pulsar(saldo, "cmdFormulario");
+        alAparecerModalDe<frmGenerar>([&](frmGenerar* destino) {
+            destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD);
+            hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+            test::pulsar(destino, "cmdAceptar");
+            test::pulsar(destino, "cmdSalir");
+        });
+        test::pulsar(saldo, "cmdGenerar");
+        test::pulsar(saldo, "cmdSalir");
+        fijarUnidadesDeDestino(nullptr);
     }
 
     QDateTime reloj{QDate(2026, 12, 6), QTime(10, 30, 0)};

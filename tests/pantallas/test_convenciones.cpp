@@ -26,7 +26,6 @@ public:
             {Boton::Cancelar, "CmdCancelar"},    {Boton::Salir, "cmdSalir"},         {Boton::Generar, "cmdGenerar"}};
         for (const auto& [rol, nombre] : botones) {
             QToolButton* boton = crearBoton(this, rol, QString::fromLatin1(nombre), QString::fromLatin1(nombre));
-            boton->setToolTip("propio");
             connect(boton, &QToolButton::clicked, this, [this, nombre] { pulsados += QString::fromLatin1(nombre); });
         }
         campo = new QLineEdit(this);
@@ -41,20 +40,11 @@ public:
 
 }  // namespace
 
-TEST(Convenciones, LosBotonesTomanTooltipYContextoPorSuPapel)
+TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponiblesYUnErrorSeMuestraConSuNumero)
 {
     PantallaDePrueba pantalla;
     ConfigurarBotones(pantalla, 42);
-    // Buttons with no conventional tooltip keep theirs.
-    EXPECT_EQ(pantalla.boton("CMDELIMINAR")->toolTip() + '|' + pantalla.boton("cmdImprimir")->toolTip(),
-              "Eliminar (Ctrl + Supr)|propio");
-    EXPECT_EQ(contextoAyudaDe(pantalla.campo), 42);
-}
-
-TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponibles)
-{
-    PantallaDePrueba pantalla;
-    ConfigurarBotones(pantalla, 1);
+    EXPECT_EQ(contextoAyudaDe(pantalla.campo), 42);  // F1 on any field opens the screen's section
     pantalla.show();
     pantalla.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&pantalla));
@@ -81,14 +71,13 @@ TEST(Convenciones, LosAtajosRespetanModificadoresYBotonesDisponibles)
     QTest::keyClick(pantalla.campo, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(pantalla.pulsados.size(), 5);
     // A and L, to the tree and the list, are checked on the rooms' screen.
-}
 
-// The sequences offered are checked through the declarations the manager stores.
-TEST(Convenciones, UnErrorDeUnManejadorSeMuestraConSuNumero)
-{
+    // An error thrown by a handler is shown with its number.
     test::MensajesGrabados mensajes;
     EXPECT_TRUE(conAvisoDeErrores(mensajes, [] {}));
     EXPECT_FALSE(conAvisoDeErrores(mensajes, [] { throw Error(53, QStringLiteral("No se encontró el archivo")); }));
     EXPECT_EQ(mensajes.mensajes,
               QStringList{tituloPrograma() + ": " + textoMensajeError("No se encontró el archivo", 53)});
 }
+
+// The sequences offered are checked through the declarations the manager stores.
