@@ -3,13 +3,10 @@
 #include "f708/liquidacion_708.h"
 #include "f708/reportes_708.h"
 #include "f708/saldos.h"
-#include "generation/codificacion.h"
-#include "generation/datos_generacion.h"
 #include "printing/configuracion_reporte.h"
-#include "support/archivos.h"
 #include "support/declaracion_708.h"
 #include "support/filas.h"
-#include "support/sesion_de_prueba.h"
+#include "support/formulario_de_prueba.h"
 
 #include <QFile>
 
@@ -19,40 +16,13 @@ using Impuesto = cls708ImpuestoDeterminado;
 namespace {
 
 // A Form 708 declaration of the session's key, from its rooms to its settlement and its records.
-class Formulario708 : public test::SesionDePrueba {
+class Formulario708 : public test::FormularioDePrueba<Liquidacion708, cls708Interfaz> {
 protected:
     qint32 sala(const QString& nombre, const QString& domicilio = QStringLiteral("Calle"), const QString& incaa = "1")
     {
         return test::agregarSala708(sesion, nombre, domicilio, incaa);
     }
     QStringList filas(const QString& sql) { return test::filasDeConsulta(sesion.base, sql); }
-
-    Liquidacion708 liquidar() { return Liquidacion708::calcular(sesion.base, sesion.declaracion); }
-    // Settles the session's declaration and writes its records; true on success.
-    bool generar()
-    {
-        liquidacion = liquidar();
-        interfaz = std::make_unique<cls708Interfaz>(sesion, liquidacion);
-        return interfaz->GenerarDisquete(kArchivoRegistros, mensajes);
-    }
-    QString rutaRegistros() const { return DirectorioWindows(sesion.instalacion) + kArchivoRegistros; }
-    // The records of one type, in the file's order.
-    QList<QByteArray> registros(const char* tipo) const
-    {
-        QList<QByteArray> deTipo;
-        for (const QByteArray& linea : test::leerArchivo(rutaRegistros()).split('\n'))
-            if (linea.startsWith(tipo))
-                deTipo += linea;
-        return deTipo;
-    }
-    QByteArray registro(const char* tipo) const { return registros(tipo).value(0); }
-    QStringList fallo(const QString& motivo) const
-    {
-        return {QStringLiteral("Información: La generación no se efectuó por el siguiente motivo:\r\n\r\n") + motivo};
-    }
-
-    Liquidacion708 liquidacion;
-    std::unique_ptr<cls708Interfaz> interfaz;
 };
 
 }  // namespace

@@ -23,22 +23,15 @@ void crearDeclaracion618(veluma::Sesion& sesion, int periodo, const QString& cod
 
 void agregarIngreso618(veluma::Sesion& sesion, int tipo, int dia, double neto, double total)
 {
-    veluma::cls618Ingresos ingreso;
-    ingreso.Dia = dia;
-    ingreso.NetoCobrado = neto;
-    ingreso.TotalCobrado = total;
-    ingreso.AgregarIngresos(sesion.base, sesion.declaracion, tipo);
+    veluma::cls618Ingresos{dia, neto, total}.AgregarIngresos(sesion.base, sesion.declaracion, tipo);
 }
 
 void guardarPercepciones618(veluma::Sesion& sesion, double videogramasV, double videogramasA, double tasaV,
                             double tasaA)
 {
-    veluma::cls618TotalPercepciones percepciones;
-    percepciones.VideogramasV = videogramasV;
-    percepciones.VideogramasA = videogramasA;
-    percepciones.TasaV = tasaV;
-    percepciones.TasaA = tasaA;
-    percepciones.AgregarDatos(sesion.base, sesion.declaracion);
+    // The nets and perceptions are never stored: zeros here.
+    veluma::cls618TotalPercepciones{videogramasV, videogramasA, 0, 0, tasaV, tasaA}.AgregarDatos(sesion.base,
+                                                                                                 sesion.declaracion);
 }
 
 void declaracionDeReferencia618(veluma::Sesion& sesion)
