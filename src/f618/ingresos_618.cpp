@@ -1,6 +1,6 @@
 #include "f618/ingresos_618.h"
 
-#include "core/decimal.h"
+#include "core/importes.h"
 #include "core/numeros.h"
 #include "core/transaction.h"
 #include "f618/clave_618.h"
@@ -12,9 +12,6 @@ namespace veluma {
 
 namespace {
 
-// The largest amount a 15-digit field with two decimals can carry.
-constexpr double kImporteMaximo = 9999999999999.99;
-
 std::vector<IngresoDia> leerFilas(Statement& consulta)
 {
     std::vector<IngresoDia> filas;
@@ -22,27 +19,6 @@ std::vector<IngresoDia> leerFilas(Statement& consulta)
         filas.push_back({int(consulta.integer(0).value_or(0)), int(consulta.integer(1).value_or(0)),
                          consulta.real(2).value_or(0), consulta.real(3).value_or(0)});
     return filas;
-}
-
-// An amount box: `nombre` is how the messages call it.
-std::optional<double> leerImporte(const QString& texto, const QString& nombre, QString& problema)
-{
-    const std::optional<double> importe = leerNumero(texto.trimmed());
-    const QString formato =
-        QStringLiteral("El importe %1 debe ser un número no negativo con hasta dos decimales.").arg(nombre);
-    if (!importe || *importe < 0) {
-        problema = formato;
-        return std::nullopt;
-    }
-    if (*importe > kImporteMaximo) {
-        problema = QStringLiteral("El importe %1 no puede superar 9.999.999.999.999,99.").arg(nombre);
-        return std::nullopt;
-    }
-    if (Decimal(*importe).decimales() > 2) {
-        problema = formato;
-        return std::nullopt;
-    }
-    return importe;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "f708/pago_cuenta.h"
 
 #include "core/decimal.h"
+#include "core/importes.h"
 #include "core/numeros.h"
 #include "core/sql_texto.h"
 #include "core/transaction.h"
@@ -8,9 +9,6 @@
 namespace veluma {
 
 namespace {
-
-// The largest amount a 15-digit field with two decimals can carry.
-constexpr double kImporteMaximo = 9999999999999.99;
 
 QString textoPagoExistente() { return QStringLiteral("El pago a cuenta ya existe"); }
 
