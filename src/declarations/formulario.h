@@ -27,8 +27,9 @@ public:
     virtual bool admitePresentacion() const = 0;
     // Why not, in the user's words, when it does not.
     virtual QString motivoSinPresentacion() const;
-    // The builder of the declaration's submission records, with these figures.
-    virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const = 0;
+    // The builder of the declaration's submission records, with these
+    // figures; none when this version writes no file for the form.
+    virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const;
     // The printed form, with these figures.
     virtual ConfiguracionReporte formularioImpreso(const Sesion& sesion) const = 0;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "printing/filas_reporte.h"
+
 #include <QString>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +28,9 @@ public:
     QString formulaSeleccion;  // "{TABLA.COLUMNA} = valor and ..."; empty selects every row
     QString titulo;            // the print screen's caption
     QString nombreDocumento;   // the file name a saved copy is offered, without extension
+    // Rows the form has already read and figured; when set, the template's
+    // origin is not read.
+    std::optional<std::vector<FilaReporte>> filas;
 
     static constexpr int kUltimoIndiceLimpio = 100;
 

@@ -25,7 +25,9 @@ QString htmlDelReporte(const ConfiguracionReporte& configuracion, Database& abie
     const PlantillaReporte plantilla = leerPlantilla(configuracion.archivoReporte);
     const std::vector<CondicionSeleccion> condiciones = leerSeleccion(configuracion.formulaSeleccion);
     std::vector<FilaReporte> filas;
-    if (mismoArchivo(configuracion.archivoDatos, abierta.path())) {
+    if (configuracion.filas) {
+        filas = *configuracion.filas;
+    } else if (mismoArchivo(configuracion.archivoDatos, abierta.path())) {
         filas = leerFilas(abierta, plantilla.origen, condiciones);
     } else {
         const QString contrasena = configuracion.contrasena.isEmpty()
