@@ -17,5 +17,9 @@ inline constexpr int kAyudaSaldos708 = 12;
 inline constexpr int kAyudaIngresos618 = 13;
 inline constexpr int kAyudaPercepciones618 = 14;
 inline constexpr int kAyudaTotalADepositar618 = 15;
+inline constexpr int kAyudaLicencias617 = 24;
+inline constexpr int kAyudaIngresosConceptos617 = 26;
+inline constexpr int kAyudaTotalLicencias617 = 27;
+inline constexpr int kAyudaTotalAPagar617 = 28;
 
 }  // namespace veluma

@@ -67,8 +67,8 @@ QString Instalacion::rutaCodificador() const { return enPrograma(nombreCodificad
 QStringList Instalacion::archivosDelPrograma() const
 {
     return {nombreEjecutable_, NombreBaseAuxiliar(version_), nombreAyuda(), nombreCodificador(),
-            QStringLiteral("veluma-verificar"), QStringLiteral("veluma-lote"), QStringLiteral("Form618.rpt"),
-            QStringLiteral("Form708.rpt"), QStringLiteral("Salas.rpt")};
+            QStringLiteral("veluma-verificar"), QStringLiteral("veluma-lote"), QStringLiteral("Form617.rpt"),
+            QStringLiteral("Form618.rpt"), QStringLiteral("Form708.rpt"), QStringLiteral("Salas.rpt")};
 }
 
 }  // namespace veluma

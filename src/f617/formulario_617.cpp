@@ -2,7 +2,9 @@
 
 #include "core/clave_ddjj.h"
 #include "core/numeros.h"
+#include "core/sesion.h"
 #include "declarations/secciones.h"
+#include "f617/liquidacion_617.h"
 
 namespace veluma {
 
@@ -34,6 +36,11 @@ std::map<QString, bool> Formulario617::seccionesConDatos(Database& base, const C
             {QStringLiteral("frm617Licencias"), hayFilas(base, QStringLiteral("617Licencias"), clave, delServicio, servicio)},
             {QStringLiteral("frm617TotalAPagar"),
              hayFilas(base, QStringLiteral("617LicenciasIngresoConceptos"), clave, delServicio, servicio)}};
+}
+
+std::unique_ptr<Liquidacion> Formulario617::liquidar(Sesion& sesion) const
+{
+    return std::make_unique<Liquidacion617>(Liquidacion617::calcular(sesion.base, sesion.declaracion));
 }
 
 }  // namespace veluma

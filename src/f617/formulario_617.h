@@ -20,6 +20,8 @@ public:
     bool ofreceCopiar() const override { return true; }
 
     std::map<QString, bool> seccionesConDatos(Database& base, const ClaveDDJJ& clave) const override;
+    bool tieneLiquidacion() const override { return true; }
+    std::unique_ptr<Liquidacion> liquidar(Sesion& sesion) const override;
 };
 
 }  // namespace veluma

@@ -1,0 +1,118 @@
+#include "f617/total_a_pagar_617.h"
+
+#include "core/fechas.h"
+#include "f617/clave_617.h"
+#include "printing/textos_impresos.h"
+
+#include <QDate>
+#include <map>
+#include <optional>
+
+namespace veluma {
+
+namespace {
+
+struct DatosLicencia {
+    QString razonSocial;
+    int tipoServicio = 0;
+};
+
+struct TotalesLicencia {
+    double descuentos = 0;
+    double exento = 0;
+};
+
+struct Servicio {
+    double alicuota = 0;
+    QString descripcion;
+};
+
+std::map<qint64, DatosLicencia> leerLicencias(Database& base, const ClaveDDJJ& clave)
+{
+    Statement consulta = prepararDe617(
+        base, QStringLiteral("SELECT CodigoLicencia, ApellidoNombre, TipoServicio FROM [617Licencias] WHERE %1"),
+        clave);
+    std::map<qint64, DatosLicencia> licencias;
+    while (consulta.next())
+        licencias.emplace(consulta.integer(0).value_or(0),
+                          DatosLicencia{consulta.text(1).value_or(QString()), int(consulta.integer(2).value_or(0))});
+    return licencias;
+}
+
+std::map<qint64, TotalesLicencia> leerTotales(Database& base, const ClaveDDJJ& clave)
+{
+    Statement consulta =
+        prepararDe617(base,
+                      QStringLiteral("SELECT CodigoLicencia, DescuentosBonificaciones, "
+                                     "ImporteExentoIngresar FROM [617LicenciasTotalLicencias] WHERE %1"),
+                      clave);
+    std::map<qint64, TotalesLicencia> totales;
+    while (consulta.next())
+        totales.emplace(consulta.integer(0).value_or(0),
+                        TotalesLicencia{consulta.real(1).value_or(0), consulta.real(2).value_or(0)});
+    return totales;
+}
+
+// The service types in force on the first day of the period, any tax; of
+// two in force, the one in force since the later date.
+std::map<int, Servicio> leerServicios(Database& base, int periodo)
+{
+    Statement consulta = base.prepare(
+        QStringLiteral("SELECT Codigo, Porcentaje, Descripcion FROM [617TablaDenom] WHERE VigenciaDesde <= ? AND "
+                       "VigenciaHasta >= ? ORDER BY VigenciaDesde"));
+    const QString primerDia = fechaIso(QDate(periodo / 100, periodo % 100, 1));
+    consulta.bindAll(primerDia, primerDia);
+    std::map<int, Servicio> servicios;
+    while (consulta.next())
+        servicios[int(consulta.integer(0).value_or(0))] =
+            Servicio{consulta.real(1).value_or(0), consulta.text(2).value_or(QString())};
+    return servicios;
+}
+
+}  // namespace
+
+void cls617TotalAPagar::CargarDatos(Database& base, const ClaveDDJJ& clave)
+{
+    licencias.clear();
+    problemas.clear();
+    TotalAPagar = 0;
+    const std::map<qint64, DatosLicencia> datos = leerLicencias(base, clave);
+    const std::map<qint64, TotalesLicencia> totales = leerTotales(base, clave);
+    const std::map<int, Servicio> servicios = leerServicios(base, clave.periodo);
+    for (const auto& [codigo, facturacion] : totalesPorLicencia(base, clave)) {
+        const auto dato = datos.find(codigo);
+        if (dato == datos.end()) {
+            problemas << QStringLiteral("Hay conceptos facturados de la licencia %1, que no existe.").arg(codigo);
+            continue;
+        }
+        const QString nombre = QStringLiteral("La licencia %1 (%2)").arg(codigo).arg(dato->second.razonSocial);
+        const auto total = totales.find(codigo);
+        if (total == totales.end()) {
+            problemas << nombre + QStringLiteral(" no tiene cargado su Total por Licencias.");
+            continue;
+        }
+        const auto servicio = servicios.find(dato->second.tipoServicio);
+        if (servicio == servicios.end()) {
+            problemas << nombre
+                             + QStringLiteral(" tiene un tipo de servicio (%1) sin alícuota vigente en el período %2.")
+                                   .arg(dato->second.tipoServicio)
+                                   .arg(textoPeriodoImpreso(clave.periodo));
+            continue;
+        }
+        LicenciaLiquidada licencia;
+        licencia.codigo = codigo;
+        licencia.razonSocial = dato->second.razonSocial;
+        licencia.tipoServicio = dato->second.tipoServicio;
+        licencia.descripcionServicio = servicio->second.descripcion;
+        licencia.facturacion = facturacion;
+        licencia.descuentos = total->second.descuentos;
+        licencia.subtotal = std::max(0.0, facturacion.bruta - licencia.descuentos);
+        licencia.alicuota = servicio->second.alicuota;
+        licencia.impuesto = licencia.subtotal * licencia.alicuota / 100;
+        licencia.exento = total->second.exento;
+        TotalAPagar += licencia.total();
+        licencias.push_back(std::move(licencia));
+    }
+}
+
+}  // namespace veluma
