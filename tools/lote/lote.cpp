@@ -16,6 +16,7 @@
 #include "generation/copia_carpeta.h"
 #include "generation/generacion.h"
 #include "generation/generar_disquete.h"
+#include "generation/interfaz_registros.h"
 #include "generation/medios.h"
 #include "printing/configuracion_reporte.h"
 #include "printing/documento/pdf.h"
@@ -133,12 +134,22 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
         mensajes.MensajeInformacion(liquidacion->motivoSinPresentacion());
         return;
     }
+    const auto imprimir = [&] {
+        if (!opciones.pdf.isEmpty())
+            guardarPdf(armarReporte(liquidacion->formularioImpreso(sesion), sesion.base),
+                       QFileInfo(opciones.pdf).absoluteFilePath());
+    };
+    // A form whose file this version does not write still prints; the run
+    // fails all the same, as the file asked for is not there.
+    if (!liquidacion->registros(sesion)) {
+        imprimir();
+        mensajes.MensajeInformacion(textoSinPresentacion(formulario.numero()));
+        return;
+    }
     resultado.archivo = generarEnCarpeta(sesion, *liquidacion, QDir(opciones.destino).absolutePath(), mensajes);
     if (resultado.archivo.isEmpty())
         return;
-    if (!opciones.pdf.isEmpty())
-        guardarPdf(armarReporte(liquidacion->formularioImpreso(sesion), sesion.base),
-                   QFileInfo(opciones.pdf).absoluteFilePath());
+    imprimir();
     resultado.codigo = kSalidaCorrecta;
 }
 
