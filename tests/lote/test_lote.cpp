@@ -11,6 +11,7 @@
 #include "printing/documento/reporte_armado.h"
 #include "printing/reporte.h"
 #include "support/archivos.h"
+#include "support/declaracion_617.h"
 #include "support/declaracion_618.h"
 #include "support/declaracion_708.h"
 #include "support/filas.h"
@@ -192,8 +193,6 @@ TEST_F(Lote, LoQueNoSePuedeGenerarNoEscribeNadaYDiceElMotivo)
     otraCarpeta[1] = temporal.path();
     const QString uso = "Uso: veluma-lote --instalacion CARPETA";
     const QList<std::pair<QStringList, QString>> rechazos{
-        {argumentos(QStringLiteral("617")),
-         "1 Información: La generación del archivo de presentación no está disponible para el formulario 617."},
         {argumentos().replaceInStrings(destino(), noExiste),
          "1 Atención: No existe la carpeta de destino " + noExiste + '.'},
         {argumentos().replaceInStrings(destino(), rutaBase()),
@@ -262,6 +261,23 @@ TEST_F(Lote, ElFormulario618SeEligePorSuCodigoDeInstituto)
     EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));
     EXPECT_EQ(VerificarPresentacion({archivo}).registros.join('\n') + "\r\n",
               QString::fromLatin1(leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0618_esperado.dat"))));
+}
+
+// This version prints Form 617; its file is not written yet, and the run says so.
+TEST_F(Lote, ElFormulario617SeImprimeSinArchivo)
+{
+    test::crearDeclaracion617(sesion, 200403, 307);
+    const qint64 am = test::agregarLicencia617(sesion, QStringLiteral("AM 750"), 6);
+    test::agregarConcepto617(sesion, am, 101, 1000);
+    test::guardarTotales617(sesion, am, 0);
+    ASSERT_TRUE(CerrarBaseTrabajo(sesion.base, sesion.instalacion).correcto());
+
+    EXPECT_EQ(correr(argumentos(QStringLiteral("617")) << QStringLiteral("--pdf") << pdf()).final(),
+              "1 Información: La generación del archivo de presentación no está disponible para el formulario 617.");
+    EXPECT_EQ(archivosEn(destino()), QStringList());
+    const QString texto = test::textoDelPdf(pdf()).value_or(QString());
+    EXPECT_TRUE(texto.contains(QStringLiteral("AM 750")) && texto.contains(QStringLiteral("50,00")))  // 5 % of 1000
+        << texto.toStdString();
 }
 
 // Ended by a signal while it works, it still closes the database and releases the lock first.

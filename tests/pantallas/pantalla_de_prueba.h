@@ -167,6 +167,21 @@ protected:
         UnidadesSimuladas unidades;
         unidades.agregar(QStringLiteral("USB"), 1'440'000);
         fijarUnidadesDeDestino(&unidades);
+        imprimirEnPdf(saldo, pdf);
+        alAparecerModalDe<frmGenerar>([&](frmGenerar* destino) {
+            destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD);
+            hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
+            test::pulsar(destino, "cmdAceptar");
+            test::pulsar(destino, "cmdSalir");
+        });
+        test::pulsar(saldo, "cmdGenerar");
+        test::pulsar(saldo, "cmdSalir");
+        fijarUnidadesDeDestino(nullptr);
+    }
+
+    // On a total screen: the form saved as `pdf` through the print screen's own dialog.
+    static void imprimirEnPdf(QWidget* total, const QString& pdf)
+    {
         alAparecerModal([&](QWidget* impresion) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return hijo<QWidget>(*impresion, "cmdPdf")->isEnabled(); }, 10000));
             alAparecerModalDe<QFileDialog>([&](QFileDialog* dialogo) {
@@ -177,16 +192,7 @@ protected:
             test::pulsar(impresion, "cmdPdf");
             test::pulsar(impresion, "cmdSalir");
         });
-        test::pulsar(saldo, "cmdFormulario");
-        alAparecerModalDe<frmGenerar>([&](frmGenerar* destino) {
-            destino->elegirCarpeta(DestinoGeneracion::CD, carpetaCD);
-            hijo<QTabWidget>(*destino, "tabDestino")->setCurrentIndex(int(DestinoGeneracion::CD));
-            test::pulsar(destino, "cmdAceptar");
-            test::pulsar(destino, "cmdSalir");
-        });
-        test::pulsar(saldo, "cmdGenerar");
-        test::pulsar(saldo, "cmdSalir");
-        fijarUnidadesDeDestino(nullptr);
+        test::pulsar(total, "cmdFormulario");
     }
 
     QDateTime reloj{QDate(2026, 12, 6), QTime(10, 30, 0)};

@@ -1,0 +1,54 @@
+#include "support/declaracion_617.h"
+
+#include "declarations/ddjj.h"
+#include "f617/licencias_617.h"
+
+#include <gtest/gtest.h>
+
+namespace veluma::test {
+
+void crearDeclaracion617(veluma::Sesion& sesion, int periodo, int servicio, int secuencia, const QDateTime& hora)
+{
+    veluma::clsDDJJ ddjj;
+    ddjj.Cuit = sesion.cuit;
+    ddjj.Periodo = periodo;
+    ddjj.Secuencia = secuencia;
+    ddjj.Formulario = 617;
+    ddjj.campo1 = QString::number(servicio);
+    ddjj.hora = hora;
+    ASSERT_EQ(ddjj.Agregar(sesion.base), QString());
+    sesion.formulario = 617;
+    sesion.declaracion = {sesion.cuit, periodo, secuencia, 617, ddjj.campo1};
+}
+
+qint64 agregarLicencia617(veluma::Sesion& sesion, const QString& razonSocial, int tipoServicio, const QDate& inicio)
+{
+    veluma::cls617Licencias licencia;
+    licencia.clave = sesion.declaracion;
+    licencia.ApellidoNombre = razonSocial;
+    licencia.Domicilio = QStringLiteral("Av. de Mayo 1370");
+    licencia.TipoServicio = tipoServicio;
+    licencia.InicioActividades = inicio;
+    licencia.GuardarLicencia(sesion.base, true);
+    return licencia.CodigoLicencia;
+}
+
+void agregarConcepto617(veluma::Sesion& sesion, qint64 licencia, qint64 concepto, double importe)
+{
+    const veluma::cls617LicIngresoConceptos fila{concepto, importe};
+    EXPECT_EQ(fila.GuardarConcepto(sesion.base, sesion.declaracion, licencia, true),
+              veluma::cls617LicIngresoConceptos::Guardado::Hecho);
+}
+
+void guardarTotales617(veluma::Sesion& sesion, qint64 licencia, double descuentos, int exencion, double exento)
+{
+    veluma::cls617LicTotalLicencias totales;
+    totales.DescuentosBonificaciones = descuentos;
+    totales.ExencionesOtorgadas = exencion;
+    totales.Numero = 12;
+    totales.NroArticulo = 3;
+    totales.ImporteExentoIngresar = exento;
+    totales.GuardarDatos(sesion.base, sesion.declaracion, licencia);
+}
+
+}  // namespace veluma::test
