@@ -6,7 +6,6 @@
 #include "support/pdf.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -27,7 +26,7 @@ protected:
         test::escribir(licencias, "txtDomicilio", QStringLiteral("Av. de Mayo 1370"));
         test::escribir(licencias, "txtTipoServicio", tipo);
         test::escribir(licencias, "FhInicioActividades", inicio);
-        const QString servicio = test::hijo<QLabel>(*licencias, "lblTipo")->text();
+        const QString servicio = test::hijo<QComboBox>(*licencias, "ComboTipo")->currentText();
         test::pulsar(licencias, "cmdAceptar");
         // The screen's own focus: on a loaded machine the window may be told it is active late.
         return servicio + '|' + avisos() + '|' + licencias->focusWidget()->objectName();
@@ -50,6 +49,7 @@ protected:
                 test::escribir(pantalla, "txtFacturacionBruta", importe);
                 test::pulsar(pantalla, "cmdAceptar");
             }
+            vistos += test::hijo<QTableView>(*pantalla, "Grilla")->model()->index(0, 1).data().toString();
             auto* totales = test::hijo<QTableWidget>(*pantalla, "GrillaTotales");
             for (int fila = 0; fila < totales->rowCount(); ++fila)
                 vistos += totales->item(fila, 1)->text();
@@ -129,7 +129,8 @@ TEST_F(Pantallas617, DosLicenciasConConceptosYTotalesDanElTotalAPagarYElFormular
         totalLicencias = test::texto(licencias, "txtTotalLicencias");
         test::pulsar(licencias, "cmdSalir");
     });
-    EXPECT_EQ(totalesConceptos.join(' '), "6.000,00 0,00 0,00 0,00 10.000,00 0,00 0,00 1.250,00 0,00 1.250,00");
+    EXPECT_EQ(totalesConceptos.join(' '),
+              "6.000,00 6.000,00 0,00 0,00 0,00 10.000,00 1.250,00 0,00 0,00 1.250,00 0,00 1.250,00");
     EXPECT_EQ(totalLicencias, "250");
     EXPECT_TRUE(imagenesDelArbol().contains("frm617TotalAPagar=lleno"));
 

@@ -83,7 +83,8 @@ QString textoUso()
                "  --secuencia    0 original, 1 a 3 rectificativa\n"
                "  --destino      carpeta donde se escribe el archivo\n"
                "  --pdf          además, imprime el formulario en este archivo PDF\n"
-               "  --valor        el valor propio de la declaración (en el 618, el código del instituto), necesario "
+               "  --valor        el valor propio de la declaración (en el 617, el servicio: 306 o 307; en el 618, el "
+               "código del instituto), necesario "
                "cuando el período y la secuencia tienen más de una")
         .arg(formulariosValidos());
 }

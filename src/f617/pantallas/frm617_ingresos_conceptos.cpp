@@ -59,17 +59,15 @@ void frm617IngresosConceptos::crearControles()
     ComboConcepto_ = new QComboBox(frDatos_);
     ComboConcepto_->setObjectName(QStringLiteral("ComboConcepto"));
     ComboConcepto_->setMinimumWidth(300);
-    lblConcepto_ = new QLabel(frDatos_);
-    lblConcepto_->setObjectName(QStringLiteral("lblConcepto"));
-    lblConcepto_->setWordWrap(true);
     txtFacturacionBruta_ =
         crearCajaNumerica(frDatos_, QStringLiteral("txtFacturacionBruta"), QStringLiteral("[0-9.,-]{0,22}"), 160);
     auto* codigo = new QHBoxLayout;
     codigo->addWidget(txtTipoConcepto_);
     codigo->addWidget(ComboConcepto_, 1);
     auto* datos = new QFormLayout(frDatos_);
-    datos->addRow(QStringLiteral("C&oncepto:"), codigo);
-    datos->addRow(QString(), lblConcepto_);
+    auto* lblCodigo = new QLabel(QStringLiteral("C&oncepto:"), frDatos_);
+    lblCodigo->setBuddy(txtTipoConcepto_);
+    datos->addRow(lblCodigo, codigo);
     datos->addRow(QStringLiteral("&Facturación Bruta:"), txtFacturacionBruta_);
     setTabOrder(txtTipoConcepto_, ComboConcepto_);
     setTabOrder(ComboConcepto_, txtFacturacionBruta_);
@@ -189,9 +187,8 @@ void frm617IngresosConceptos::HabilitarEdicion(bool editando)
 
 void frm617IngresosConceptos::txtTipoConcepto_Change()
 {
-    const int indice = txtTipoConcepto_->text().isEmpty() ? -1 : ComboConcepto_->findData(txtTipoConcepto_->text());
-    ComboConcepto_->setCurrentIndex(indice);
-    lblConcepto_->setText(ComboConcepto_->currentText());
+    ComboConcepto_->setCurrentIndex(
+        txtTipoConcepto_->text().isEmpty() ? -1 : ComboConcepto_->findData(txtTipoConcepto_->text()));
 }
 
 void frm617IngresosConceptos::ComboConcepto_Click()
@@ -200,7 +197,6 @@ void frm617IngresosConceptos::ComboConcepto_Click()
         return;
     const QString codigo = ComboConcepto_->currentData().toString();
     txtTipoConcepto_->setText(leerNumero(codigo) ? codigo : QString());
-    lblConcepto_->setText(ComboConcepto_->currentText());
 }
 
 void frm617IngresosConceptos::CmdNuevo_Click()

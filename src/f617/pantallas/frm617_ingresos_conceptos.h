@@ -6,7 +6,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QTableView;
 class QTableWidget;
@@ -61,7 +60,6 @@ private:
     QGroupBox* frDatos_;
     QLineEdit* txtTipoConcepto_;
     QComboBox* ComboConcepto_;
-    QLabel* lblConcepto_;
     QLineEdit* txtFacturacionBruta_;
     BotonesABM botones_;
 };

@@ -77,9 +77,6 @@ void frm617Licencias::crearControles()
     ComboTipo_ = new QComboBox(frDatos_);
     ComboTipo_->setObjectName(QStringLiteral("ComboTipo"));
     ComboTipo_->setMinimumWidth(260);
-    lblTipo_ = new QLabel(frDatos_);
-    lblTipo_->setObjectName(QStringLiteral("lblTipo"));
-    lblTipo_->setWordWrap(true);
     FhInicioActividades_ = caja(frDatos_, QStringLiteral("FhInicioActividades"), 10);
     FhInicioActividades_->setPlaceholderText(QStringLiteral("DD/MM/AAAA"));
     FhInicioActividades_->setValidator(
@@ -91,8 +88,9 @@ void frm617Licencias::crearControles()
     auto* datos = new QFormLayout(frDatos_);
     datos->addRow(QStringLiteral("&Razón Social:"), txtApellidoNombre_);
     datos->addRow(QStringLiteral("D&omicilio:"), txtDomicilio_);
-    datos->addRow(QStringLiteral("Tipo de Ser&vicio:"), tipo);
-    datos->addRow(QString(), lblTipo_);
+    auto* lblTipoServicio = new QLabel(QStringLiteral("Tipo de Ser&vicio:"), frDatos_);
+    lblTipoServicio->setBuddy(txtTipoServicio_);
+    datos->addRow(lblTipoServicio, tipo);
     datos->addRow(QStringLiteral("&Inicio de Actividades:"), FhInicioActividades_);
     setTabOrder(txtTipoServicio_, ComboTipo_);
     setTabOrder(ComboTipo_, FhInicioActividades_);
@@ -208,23 +206,23 @@ void frm617Licencias::RefrescarDatos()
 
 void frm617Licencias::CargarArbol()
 {
-    const QString actual = arbol_->currentItem() ? arbol_->currentItem()->data(0, kRolClave).toString() : QString();
+    const QString actual = arbol_->currentItem() ? arbol_->currentItem()->data(0, kRolClave).toString() : kNodoIngresos;
     arbol_->clear();
     auto* raiz = crearNodo(QStringLiteral("LIC"), QStringLiteral("Licencia"), QStringLiteral("abierto"));
     const auto imagen = [](bool vacio) { return vacio ? kImagenVacio : kImagenLleno; };
     for (const auto& [clave, texto, vacio] :
          {std::tuple{kNodoDetalle, QStringLiteral("Detalle de la Licencia"), LicenciaActual.DetalleVacio},
           std::tuple{kNodoIngresos, QStringLiteral("Ingreso de Conceptos"), LicenciaActual.CantidadConceptos() == 0},
-          std::tuple{kNodoTotales, QStringLiteral("Total por Licencias"), LicenciaActual.Totales.EstaVacio()}}) {
-        QTreeWidgetItem* nodo = crearNodo(clave, texto, imagen(vacio));
-        raiz->addChild(nodo);
-        if (clave == actual)
-            arbol_->setCurrentItem(nodo);
-    }
+          std::tuple{kNodoTotales, QStringLiteral("Total por Licencias"), LicenciaActual.Totales.EstaVacio()}})
+        raiz->addChild(crearNodo(clave, texto, imagen(vacio)));
     arbol_->addTopLevelItem(raiz);
     raiz->setExpanded(true);
+    // The section the user was on stays chosen from one licence to the next.
+    for (int hijo = 0; hijo < raiz->childCount(); ++hijo)
+        if (raiz->child(hijo)->data(0, kRolClave).toString() == actual)
+            arbol_->setCurrentItem(raiz->child(hijo));
     if (!arbol_->currentItem())
-        arbol_->setCurrentItem(raiz->child(1));
+        arbol_->setCurrentItem(raiz);
 }
 
 void frm617Licencias::mostrarTotal()
@@ -241,7 +239,6 @@ void frm617Licencias::VaciarCajas()
     for (QLineEdit* campo : {txtApellidoNombre_, txtDomicilio_, txtTipoServicio_, FhInicioActividades_})
         campo->clear();
     ComboTipo_->setCurrentIndex(-1);
-    lblTipo_->clear();
 }
 
 void frm617Licencias::HabilitarEdicion(bool editando)
@@ -290,9 +287,7 @@ void frm617Licencias::arbol_DblClick(QTreeWidgetItem* nodo)
 void frm617Licencias::txtTipoServicio_Change()
 {
     const QString codigo = QStringLiteral("%1").arg(int(Val(txtTipoServicio_->text())), 2, 10, QLatin1Char('0'));
-    const int indice = txtTipoServicio_->text().isEmpty() ? -1 : ComboTipo_->findData(codigo);
-    ComboTipo_->setCurrentIndex(indice);
-    lblTipo_->setText(ComboTipo_->currentText());
+    ComboTipo_->setCurrentIndex(txtTipoServicio_->text().isEmpty() ? -1 : ComboTipo_->findData(codigo));
 }
 
 void frm617Licencias::ComboTipo_Click()
@@ -301,7 +296,6 @@ void frm617Licencias::ComboTipo_Click()
         return;
     const QString codigo = ComboTipo_->currentData().toString();
     txtTipoServicio_->setText(leerNumero(codigo) ? codigo : QString());
-    lblTipo_->setText(ComboTipo_->currentText());
 }
 
 void frm617Licencias::CmdNuevo_Click()

@@ -7,7 +7,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QTableView;
 class QTreeWidget;
@@ -68,7 +67,6 @@ private:
     QLineEdit* txtDomicilio_;
     QLineEdit* txtTipoServicio_;
     QComboBox* ComboTipo_;
-    QLabel* lblTipo_;
     QLineEdit* FhInicioActividades_;
     QGroupBox* FrArbol_;
     QTreeWidget* arbol_;

@@ -65,6 +65,10 @@ void frm617LicenciasTotalLicencias::crearControles()
 
     frExenciones_ = new QGroupBox(QStringLiteral("Exención"), this);
     frExenciones_->setObjectName(QStringLiteral("frExenciones"));
+    // Its place stays when it hides, so the screen keeps its size while the user chooses.
+    QSizePolicy politica = frExenciones_->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    frExenciones_->setSizePolicy(politica);
     txtNumero_ = crearCajaNumerica(frExenciones_, QStringLiteral("txtNumero"), QStringLiteral("[0-9]{0,5}"), 100);
     txtNroArticulo_ =
         crearCajaNumerica(frExenciones_, QStringLiteral("txtNroArticulo"), QStringLiteral("[0-9]{0,3}"), 100);
@@ -146,7 +150,6 @@ void frm617LicenciasTotalLicencias::ComboExenciones_Click(bool porElUsuario)
         for (QLineEdit* campo : {txtNumero_, txtNroArticulo_, txtPorcentaje_, txtImporteExentoIngresar_})
             campo->clear();
     HacerCalculos();
-    adjustSize();
 }
 
 void frm617LicenciasTotalLicencias::HacerCalculos()

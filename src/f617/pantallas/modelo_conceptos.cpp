@@ -24,7 +24,7 @@ QVariant ModeloConceptos::data(const QModelIndex& indice, int rol) const
         return {};
     const cls617LicIngresoConceptos& concepto = fila(indice.row());
     return indice.column() == 0 ? QVariant(concepto.Concepto)
-                                : QVariant(formatearNumero(concepto.FacturacionBruta, QStringLiteral("#,##0.00")));
+                                : QVariant(formatearNumero(concepto.FacturacionBruta, QStringLiteral("#,###,###,###,##0.00")));
 }
 
 }  // namespace veluma
