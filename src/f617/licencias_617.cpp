@@ -1,5 +1,6 @@
 #include "f617/licencias_617.h"
 
+#include "core/caracteres.h"
 #include "core/fechas.h"
 #include "core/transaction.h"
 #include "f617/clave_617.h"
@@ -26,14 +27,6 @@ void eliminarLicencias(Database& base, const ClaveDDJJ& clave, std::optional<qin
             prepararDe617(base, sql, clave).run();
     }
     transaccion.commit();
-}
-
-bool tieneControles(const QString& texto)
-{
-    for (QChar c : texto)
-        if (c.category() == QChar::Other_Control)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -166,7 +159,7 @@ LecturaLicencia ValidarLicencia(const cls617Licencias& licencia)
             return fallo(campo, vacio);
         if (valor.size() > kLargoTexto)
             return fallo(campo, nombre + QStringLiteral(" no puede tener más de 40 caracteres"));
-        if (tieneControles(valor))
+        if (tieneCaracteresDeControl(valor))
             return fallo(campo, nombre + QStringLiteral(" no puede tener saltos de línea ni tabulaciones"));
         return LecturaLicencia{};
     };

@@ -36,28 +36,12 @@ TotalesFacturacion Liquidacion617::facturacion() const
     return suma;
 }
 
-double Liquidacion617::descuentos() const
+double Liquidacion617::suma(double LicenciaLiquidada::*cifra) const
 {
-    double suma = 0;
+    double acumulado = 0;
     for (const LicenciaLiquidada& licencia : total.licencias)
-        suma += licencia.descuentos;
-    return suma;
-}
-
-double Liquidacion617::impuesto() const
-{
-    double suma = 0;
-    for (const LicenciaLiquidada& licencia : total.licencias)
-        suma += licencia.impuesto;
-    return suma;
-}
-
-double Liquidacion617::exento() const
-{
-    double suma = 0;
-    for (const LicenciaLiquidada& licencia : total.licencias)
-        suma += licencia.exento;
-    return suma;
+        acumulado += licencia.*cifra;
+    return acumulado;
 }
 
 QString Liquidacion617::motivoSinPresentacion() const

@@ -22,14 +22,17 @@ public:
 
     // The declaration's sums over its licences.
     TotalesFacturacion facturacion() const;
-    double descuentos() const;
-    double impuesto() const;
-    double exento() const;
+    double descuentos() const { return suma(&LicenciaLiquidada::descuentos); }
+    double impuesto() const { return suma(&LicenciaLiquidada::impuesto); }
+    double exento() const { return suma(&LicenciaLiquidada::exento); }
 
     // Only a declaration whose every licence with concepts has its tax.
     bool admitePresentacion() const override { return !total.licencias.empty() && total.problemas.isEmpty(); }
     QString motivoSinPresentacion() const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
+
+private:
+    double suma(double LicenciaLiquidada::*cifra) const;
 };
 
 }  // namespace veluma

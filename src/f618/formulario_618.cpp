@@ -1,5 +1,6 @@
 #include "f618/formulario_618.h"
 
+#include "core/caracteres.h"
 #include "core/clave_ddjj.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
@@ -11,14 +12,6 @@ namespace veluma {
 namespace {
 
 constexpr int kLargoCodigoInstituto = 20;
-
-bool tieneControles(const QString& texto)
-{
-    for (QChar c : texto)
-        if (c.category() == QChar::Other_Control)
-            return true;
-    return false;
-}
 
 }  // namespace
 
@@ -40,7 +33,7 @@ std::vector<ObservacionValor> Formulario618::validarValor(const QString& escrito
         return {{QStringLiteral("Debe ingresar el Código del Instituto"), false}};
     if (escrito.size() > kLargoCodigoInstituto)
         return {{QStringLiteral("El Código del Instituto no puede tener más de 20 caracteres"), true}};
-    if (tieneControles(escrito))
+    if (tieneCaracteresDeControl(escrito))
         return {{QStringLiteral("El Código del Instituto contiene caracteres no válidos"), true}};
     return {};
 }

@@ -20,4 +20,12 @@ QLineEdit* crearCajaNumerica(QWidget* padre, const QString& nombre, const QStrin
     return campo;
 }
 
+QLineEdit* crearCajaTexto(QWidget* padre, const QString& nombre, int largo)
+{
+    auto* campo = new QLineEdit(padre);
+    campo->setObjectName(nombre);
+    campo->setMaxLength(largo);
+    return campo;
+}
+
 }  // namespace veluma

@@ -37,13 +37,6 @@ const QString kNodoDetalle = QStringLiteral("Detalle");
 const QString kNodoIngresos = QStringLiteral("Ingresos");
 const QString kNodoTotales = QStringLiteral("Totales");
 
-QLineEdit* caja(QWidget* padre, const QString& nombre, int largo)
-{
-    auto* campo = new QLineEdit(padre);
-    campo->setObjectName(nombre);
-    campo->setMaxLength(largo);
-    return campo;
-}
 
 bool ascendente(OrdenLicencias orden)
 {
@@ -68,16 +61,16 @@ void frm617Licencias::crearControles()
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Licencia"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
-    txtApellidoNombre_ = caja(frDatos_, QStringLiteral("txtApellidoNombre"), 40);
-    txtDomicilio_ = caja(frDatos_, QStringLiteral("txtDomicilio"), 40);
-    txtTipoServicio_ = caja(frDatos_, QStringLiteral("txtTipoServicio"), 2);
+    txtApellidoNombre_ = crearCajaTexto(frDatos_, QStringLiteral("txtApellidoNombre"), 40);
+    txtDomicilio_ = crearCajaTexto(frDatos_, QStringLiteral("txtDomicilio"), 40);
+    txtTipoServicio_ = crearCajaTexto(frDatos_, QStringLiteral("txtTipoServicio"), 2);
     txtTipoServicio_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), txtTipoServicio_));
     txtTipoServicio_->setMaximumWidth(40);
     ComboTipo_ = new QComboBox(frDatos_);
     ComboTipo_->setObjectName(QStringLiteral("ComboTipo"));
     ComboTipo_->setMinimumWidth(260);
-    FhInicioActividades_ = caja(frDatos_, QStringLiteral("FhInicioActividades"), 10);
+    FhInicioActividades_ = crearCajaTexto(frDatos_, QStringLiteral("FhInicioActividades"), 10);
     FhInicioActividades_->setPlaceholderText(QStringLiteral("DD/MM/AAAA"));
     FhInicioActividades_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9/]{0,10}")), FhInicioActividades_));

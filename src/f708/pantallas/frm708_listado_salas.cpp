@@ -11,6 +11,7 @@
 #include "f708/salas.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/listas.h"
 #include "pantallas/nodos_arbol.h"
@@ -53,13 +54,6 @@ int semanaDelNodo(const QTreeWidgetItem* nodo)
     return 0;
 }
 
-QLineEdit* caja(QWidget* padre, const QString& nombre, int largo)
-{
-    auto* campo = new QLineEdit(padre);
-    campo->setObjectName(nombre);
-    campo->setMaxLength(largo);
-    return campo;
-}
 
 // The first formula index the report settings leave free.
 int primeraFormulaLibre(const ConfiguracionReporte& configuracion)
@@ -93,9 +87,9 @@ void frm708ListadoSalas::crearControles()
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
-    txtDenominacion_ = caja(frDatos_, QStringLiteral("txtDenominacion"), 40);
-    txtDomicilio_ = caja(frDatos_, QStringLiteral("txtDomicilio"), 40);
-    txtCodINCAA_ = caja(frDatos_, QStringLiteral("txtCodINCAA"), 6);
+    txtDenominacion_ = crearCajaTexto(frDatos_, QStringLiteral("txtDenominacion"), 40);
+    txtDomicilio_ = crearCajaTexto(frDatos_, QStringLiteral("txtDomicilio"), 40);
+    txtCodINCAA_ = crearCajaTexto(frDatos_, QStringLiteral("txtCodINCAA"), 6);
     txtCodINCAA_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), txtCodINCAA_));
     txtCodINCAA_->setMaximumWidth(90);
