@@ -25,9 +25,8 @@ std::vector<FilaReporte> filasDeLicencias(const Liquidacion617& liquidacion)
         filas.push_back(
             {{QStringLiteral("Licencia"), QString::number(licencia.codigo)},
              {QStringLiteral("RazonSocial"), licencia.razonSocial},
-             {QStringLiteral("TipoServicio"), QStringLiteral("%1 - %2")
-                                                  .arg(licencia.tipoServicio, 2, 10, QLatin1Char('0'))
-                                                  .arg(licencia.descripcionServicio)},
+             // The code alone keeps each row on one line, so no row is cut by a page break.
+             {QStringLiteral("TipoServicio"), QStringLiteral("%1").arg(licencia.tipoServicio, 2, 10, QLatin1Char('0'))},
              {QStringLiteral("FacBruta"), importeImpreso(licencia.facturacion.bruta)},
              {QStringLiteral("Descuentos"), importeImpreso(licencia.descuentos)},
              {QStringLiteral("SubTotal"), importeImpreso(licencia.subtotal)},

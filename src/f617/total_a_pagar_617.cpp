@@ -22,10 +22,6 @@ struct TotalesLicencia {
     double exento = 0;
 };
 
-struct Servicio {
-    double alicuota = 0;
-    QString descripcion;
-};
 
 std::map<qint64, DatosLicencia> leerLicencias(Database& base, const ClaveDDJJ& clave)
 {
@@ -53,20 +49,19 @@ std::map<qint64, TotalesLicencia> leerTotales(Database& base, const ClaveDDJJ& c
     return totales;
 }
 
-// The service types in force on the first day of the period, any tax; of
+// The rates of the service types in force on the first day of the period, any tax; of
 // two in force, the one in force since the later date.
-std::map<int, Servicio> leerServicios(Database& base, int periodo)
+std::map<int, double> leerAlicuotas(Database& base, int periodo)
 {
     Statement consulta = base.prepare(
-        QStringLiteral("SELECT Codigo, Porcentaje, Descripcion FROM [617TablaDenom] WHERE VigenciaDesde <= ? AND "
+        QStringLiteral("SELECT Codigo, Porcentaje FROM [617TablaDenom] WHERE VigenciaDesde <= ? AND "
                        "VigenciaHasta >= ? ORDER BY VigenciaDesde"));
     const QString primerDia = fechaIso(QDate(periodo / 100, periodo % 100, 1));
     consulta.bindAll(primerDia, primerDia);
-    std::map<int, Servicio> servicios;
+    std::map<int, double> alicuotas;
     while (consulta.next())
-        servicios[int(consulta.integer(0).value_or(0))] =
-            Servicio{consulta.real(1).value_or(0), consulta.text(2).value_or(QString())};
-    return servicios;
+        alicuotas[int(consulta.integer(0).value_or(0))] = consulta.real(1).value_or(0);
+    return alicuotas;
 }
 
 }  // namespace
@@ -78,7 +73,7 @@ void cls617TotalAPagar::CargarDatos(Database& base, const ClaveDDJJ& clave)
     TotalAPagar = 0;
     const std::map<qint64, DatosLicencia> datos = leerLicencias(base, clave);
     const std::map<qint64, TotalesLicencia> totales = leerTotales(base, clave);
-    const std::map<int, Servicio> servicios = leerServicios(base, clave.periodo);
+    const std::map<int, double> alicuotas = leerAlicuotas(base, clave.periodo);
     for (const auto& [codigo, facturacion] : totalesPorLicencia(base, clave)) {
         const auto dato = datos.find(codigo);
         if (dato == datos.end()) {
@@ -91,8 +86,8 @@ void cls617TotalAPagar::CargarDatos(Database& base, const ClaveDDJJ& clave)
             problemas << nombre + QStringLiteral(" no tiene cargado su Total por Licencias.");
             continue;
         }
-        const auto servicio = servicios.find(dato->second.tipoServicio);
-        if (servicio == servicios.end()) {
+        const auto alicuota = alicuotas.find(dato->second.tipoServicio);
+        if (alicuota == alicuotas.end()) {
             problemas << nombre
                              + QStringLiteral(" tiene un tipo de servicio (%1) sin alícuota vigente en el período %2.")
                                    .arg(dato->second.tipoServicio)
@@ -103,11 +98,10 @@ void cls617TotalAPagar::CargarDatos(Database& base, const ClaveDDJJ& clave)
         licencia.codigo = codigo;
         licencia.razonSocial = dato->second.razonSocial;
         licencia.tipoServicio = dato->second.tipoServicio;
-        licencia.descripcionServicio = servicio->second.descripcion;
         licencia.facturacion = facturacion;
         licencia.descuentos = total->second.descuentos;
         licencia.subtotal = std::max(0.0, facturacion.bruta - licencia.descuentos);
-        licencia.alicuota = servicio->second.alicuota;
+        licencia.alicuota = alicuota->second;
         licencia.impuesto = licencia.subtotal * licencia.alicuota / 100;
         licencia.exento = total->second.exento;
         TotalAPagar += licencia.total();

@@ -14,7 +14,6 @@ struct LicenciaLiquidada {
     qint64 codigo = 0;
     QString razonSocial;
     int tipoServicio = 0;
-    QString descripcionServicio;
     TotalesFacturacion facturacion;
     double descuentos = 0;
     double subtotal = 0;  // gross billing less discounts, not below 0
