@@ -19,6 +19,8 @@ QString Liquidacion::motivoSinPresentacion() const
     return QStringLiteral("La declaración jurada no tiene impuesto determinado: no hay nada que presentar.");
 }
 
+QString Liquidacion::motivoSinImpresion() const { return QStringLiteral("No existe información para imprimir."); }
+
 QString textoSinPresentacion(int formulario)
 {
     return QStringLiteral("La generación del archivo de presentación no está disponible para el formulario ")

@@ -27,6 +27,8 @@ public:
     virtual bool admitePresentacion() const = 0;
     // Why not, in the user's words, when it does not.
     virtual QString motivoSinPresentacion() const;
+    // Why its form is not printed, when it is not.
+    virtual QString motivoSinImpresion() const;
     // The builder of the declaration's submission records, with these
     // figures; none when this version writes no file for the form.
     virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const;

@@ -44,11 +44,9 @@ double Liquidacion617::suma(double LicenciaLiquidada::*cifra) const
     return acumulado;
 }
 
-QString Liquidacion617::motivoSinPresentacion() const
+QString Liquidacion617::motivoSinImpresion() const
 {
-    if (!total.problemas.isEmpty())
-        return total.problemas.join(QLatin1Char('\n'));
-    return QStringLiteral("No existe información para imprimir.");
+    return total.problemas.isEmpty() ? Liquidacion::motivoSinImpresion() : total.problemas.join(QLatin1Char('\n'));
 }
 
 ConfiguracionReporte Liquidacion617::formularioImpreso(const Sesion& sesion) const

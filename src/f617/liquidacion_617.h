@@ -28,7 +28,9 @@ public:
 
     // Only a declaration whose every licence with concepts has its tax.
     bool admitePresentacion() const override { return !total.licencias.empty() && total.problemas.isEmpty(); }
-    QString motivoSinPresentacion() const override;
+    QString motivoSinPresentacion() const override { return motivoSinImpresion(); }
+    // The licences left out of the total, when there are any.
+    QString motivoSinImpresion() const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
 
 private:

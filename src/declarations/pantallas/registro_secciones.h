@@ -17,6 +17,16 @@ using AbrirSeccion = std::function<void(QWidget* padre, Sesion& sesion, Mensajes
 // by the node key of the manager's tree.
 void registrarSeccion(const QString& clave, AbrirSeccion abrir);
 
+// The same for a screen P built as P(sesion, mensajes, padre) and shown as it is.
+template <class P>
+void registrarPantalla(const QString& clave)
+{
+    registrarSeccion(clave, [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
+        P pantalla(sesion, mensajes, padre);
+        pantalla.exec();
+    });
+}
+
 // The screen registered for a node key; empty when none is.
 AbrirSeccion seccionRegistrada(const QString& clave);
 

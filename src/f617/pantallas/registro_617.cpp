@@ -8,14 +8,8 @@ namespace veluma {
 
 void registrarPantallas617()
 {
-    registrarSeccion(QStringLiteral("frm617Licencias"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm617Licencias licencias(sesion, mensajes, padre);
-        licencias.exec();
-    });
-    registrarSeccion(QStringLiteral("frm617TotalAPagar"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm617TotalAPagar total(sesion, mensajes, padre);
-        total.exec();
-    });
+    registrarPantalla<frm617Licencias>(QStringLiteral("frm617Licencias"));
+    registrarPantalla<frm617TotalAPagar>(QStringLiteral("frm617TotalAPagar"));
 }
 
 }  // namespace veluma

@@ -16,15 +16,8 @@ void registrarPantallas618()
             frm618Ingresos ingresos(sesion, mensajes, tipo, padre);
             ingresos.exec();
         });
-    registrarSeccion(QStringLiteral("frm618TotalPercepcionesEfectuadas"),
-                     [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-                         frm618TotalPercepcionesEfectuadas percepciones(sesion, mensajes, padre);
-                         percepciones.exec();
-                     });
-    registrarSeccion(QStringLiteral("frm618TotalADepositar"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm618TotalAPagar total(sesion, mensajes, padre);
-        total.exec();
-    });
+    registrarPantalla<frm618TotalPercepcionesEfectuadas>(QStringLiteral("frm618TotalPercepcionesEfectuadas"));
+    registrarPantalla<frm618TotalAPagar>(QStringLiteral("frm618TotalADepositar"));
 }
 
 }  // namespace veluma

@@ -9,10 +9,7 @@ namespace veluma {
 
 void registrarPantallas708()
 {
-    registrarSeccion(QStringLiteral("frm708ListadoSalas"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm708ListadoSalas salas(sesion, mensajes, padre);
-        salas.exec();
-    });
+    registrarPantalla<frm708ListadoSalas>(QStringLiteral("frm708ListadoSalas"));
     // Tickets are entered per room and week: the node opens the rooms with
     // the focus on the week tree of the first room.
     registrarSeccion(QStringLiteral("frm708ImpuestoDeterminado"),
@@ -21,14 +18,8 @@ void registrarPantallas708()
                          salas.empezarEnArbol();
                          salas.exec();
                      });
-    registrarSeccion(QStringLiteral("frm708PagoCuenta"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm708PagoCuenta pagos(sesion, mensajes, padre);
-        pagos.exec();
-    });
-    registrarSeccion(QStringLiteral("frm708Saldos"), [](QWidget* padre, Sesion& sesion, Mensajes& mensajes) {
-        frm708Saldos saldos(sesion, mensajes, padre);
-        saldos.exec();
-    });
+    registrarPantalla<frm708PagoCuenta>(QStringLiteral("frm708PagoCuenta"));
+    registrarPantalla<frm708Saldos>(QStringLiteral("frm708Saldos"));
 }
 
 }  // namespace veluma
