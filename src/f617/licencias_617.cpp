@@ -49,16 +49,7 @@ void cls617Licencias::CargarLicencias(Database& base)
     const std::optional<QDateTime> inicio = leerFechaIso(consulta.text(3).value_or(QString()));
     InicioActividades = inicio ? inicio->date() : QDate();
 
-    Statement detalle = prepararDeLicencia(
-        base,
-        QStringLiteral("SELECT 1 FROM [617LicenciasDetalle] WHERE %1 AND (COALESCE(NroResolucionLicencia, 0) <> 0 "
-                       "OR COALESCE(NroResolucionPrecaria, 0) <> 0 OR COALESCE(NroDecreto, 0) <> 0 "
-                       "OR COALESCE(NroInscripcion, 0) <> 0 OR COALESCE(NroReInscripcion, 0) <> 0 "
-                       "OR FechaNroResolucionLicencia IS NOT NULL OR FechaNroResolucionPrecaria IS NOT NULL "
-                       "OR FechaNroDecreto IS NOT NULL OR FechaNroInscripcion IS NOT NULL "
-                       "OR FechaNroReInscripcion IS NOT NULL)"),
-        clave, CodigoLicencia);
-    DetalleVacio = !detalle.next();
+    Detalle.CargarDatos(base, clave, CodigoLicencia);
     Totales.CargarDatos(base, clave, CodigoLicencia, TipoServicio);
     CalcularTotales(base);
 }

@@ -2,6 +2,7 @@
 
 #include "core/clave_ddjj.h"
 #include "f617/conceptos_617.h"
+#include "f617/detalle_617.h"
 #include "f617/totales_617.h"
 
 #include <QDate>
@@ -40,7 +41,7 @@ public:
     QDate InicioActividades;  // invalid when not entered
 
     cls617LicTotalLicencias Totales;
-    bool DetalleVacio = true;  // no legal detail entered
+    cls617DetalleLicencias Detalle;
 
     TotalesFacturacion facturacion;  // of its concepts
     double TotalComerPublicidad() const { return facturacion.publicidad; }
@@ -53,7 +54,7 @@ public:
     // The billing totals of its concepts, read again.
     void CalcularTotales(Database& base);
     // Reads the licence `CodigoLicencia` of `clave`, its totals (storing a row
-    // of zeros when it has none), whether its detail is empty, and its billing.
+    // of zeros when it has none), its detail and its billing.
     void CargarLicencias(Database& base);
     // The licence and every row that hangs from it, in one transaction.
     void EliminarLicencia(Database& base) const;

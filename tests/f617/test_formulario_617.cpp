@@ -66,9 +66,9 @@ TEST_F(Formulario617Prueba, LosCodigosNoSeReusanElDuplicadoEsPorRazonYTipoYBorra
                                            "CodigoLicencia, NroDecreto) VALUES ('%1', 200503, 0, 306, %2, 5)")
                                 .arg(sesion.cuit)
                                 .arg(codigo));
-        EXPECT_FALSE(licencia(codigo).DetalleVacio);
+        EXPECT_FALSE(licencia(codigo).Detalle.EstaVacio());
     }
-    EXPECT_TRUE(licencia(4).DetalleVacio);
+    EXPECT_TRUE(licencia(4).Detalle.EstaVacio());
     const ClaveDDJJ television = sesion.declaracion;
     test::crearDeclaracion617(sesion, 200503, 307);
     test::agregarConcepto617(sesion, test::agregarLicencia617(sesion, QStringLiteral("Radio"), 6), 100, 1);

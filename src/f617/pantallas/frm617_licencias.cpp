@@ -6,6 +6,7 @@
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "f617/pantallas/frm617_ingresos_conceptos.h"
+#include "f617/pantallas/frm617_licencias_detalle.h"
 #include "f617/pantallas/frm617_total_licencias.h"
 #include "f617/pantallas/modelo_licencias.h"
 #include "f617/total_a_pagar_617.h"
@@ -204,7 +205,7 @@ void frm617Licencias::CargarArbol()
     auto* raiz = crearNodo(QStringLiteral("LIC"), QStringLiteral("Licencia"), QStringLiteral("abierto"));
     const auto imagen = [](bool vacio) { return vacio ? kImagenVacio : kImagenLleno; };
     for (const auto& [clave, texto, vacio] :
-         {std::tuple{kNodoDetalle, QStringLiteral("Detalle de la Licencia"), LicenciaActual.DetalleVacio},
+         {std::tuple{kNodoDetalle, QStringLiteral("Detalle de la Licencia"), LicenciaActual.Detalle.EstaVacio()},
           std::tuple{kNodoIngresos, QStringLiteral("Ingreso de Conceptos"), LicenciaActual.CantidadConceptos() == 0},
           std::tuple{kNodoTotales, QStringLiteral("Total por Licencias"), LicenciaActual.Totales.EstaVacio()}})
         raiz->addChild(crearNodo(clave, texto, imagen(vacio)));
@@ -261,7 +262,10 @@ void frm617Licencias::arbol_DblClick(QTreeWidgetItem* nodo)
     if (!nodo || !arbol_->isEnabled() || modo_ != ModoEdicion::Consulta || filaSeleccionada() < 0)
         return;
     const QString clave = nodo->data(0, kRolClave).toString();
-    if (clave == kNodoIngresos) {
+    if (clave == kNodoDetalle) {
+        frm617LicenciasDetalle detalle(sesion_, mensajes_, LicenciaActual, this);
+        detalle.exec();
+    } else if (clave == kNodoIngresos) {
         frm617IngresosConceptos conceptos(sesion_, mensajes_, LicenciaActual, this);
         conceptos.exec();
     } else if (clave == kNodoTotales) {
