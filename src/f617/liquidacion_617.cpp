@@ -2,6 +2,7 @@
 
 #include "core/numeros.h"
 #include "declarations/ddjj.h"
+#include "f617/interfaz_617.h"
 #include "f617/reporte_617.h"
 #include "generation/codificacion.h"
 #include "printing/configuracion_reporte.h"
@@ -47,6 +48,11 @@ double Liquidacion617::suma(double LicenciaLiquidada::*cifra) const
 QString Liquidacion617::motivoSinImpresion() const
 {
     return total.problemas.isEmpty() ? Liquidacion::motivoSinImpresion() : total.problemas.join(QLatin1Char('\n'));
+}
+
+std::unique_ptr<InterfazRegistros> Liquidacion617::registros(Sesion& sesion) const
+{
+    return std::make_unique<cls617Interfaz>(sesion, *this);
 }
 
 ConfiguracionReporte Liquidacion617::formularioImpreso(const Sesion& sesion) const

@@ -31,6 +31,7 @@ public:
     QString motivoSinPresentacion() const override { return motivoSinImpresion(); }
     // The licences left out of the total, when there are any.
     QString motivoSinImpresion() const override;
+    std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
 
 private:

@@ -19,6 +19,10 @@ struct DatosLicencia {
 
 struct TotalesLicencia {
     double descuentos = 0;
+    int exencion = 0;
+    qint64 numero = 0;
+    qint64 articulo = 0;
+    double porcentaje = 0;
     double exento = 0;
 };
 
@@ -39,13 +43,16 @@ std::map<qint64, TotalesLicencia> leerTotales(Database& base, const ClaveDDJJ& c
 {
     Statement consulta =
         prepararDe617(base,
-                      QStringLiteral("SELECT CodigoLicencia, DescuentosBonificaciones, "
-                                     "ImporteExentoIngresar FROM [617LicenciasTotalLicencias] WHERE %1"),
+                      QStringLiteral("SELECT CodigoLicencia, DescuentosBonificaciones, ExencionesOtorgadas, Numero, "
+                                     "NroArticulo, Porcentaje, ImporteExentoIngresar "
+                                     "FROM [617LicenciasTotalLicencias] WHERE %1"),
                       clave);
     std::map<qint64, TotalesLicencia> totales;
     while (consulta.next())
         totales.emplace(consulta.integer(0).value_or(0),
-                        TotalesLicencia{consulta.real(1).value_or(0), consulta.real(2).value_or(0)});
+                        TotalesLicencia{consulta.real(1).value_or(0), int(consulta.integer(2).value_or(0)),
+                                        consulta.integer(3).value_or(0), consulta.integer(4).value_or(0),
+                                        consulta.real(5).value_or(0), consulta.real(6).value_or(0)});
     return totales;
 }
 
@@ -103,6 +110,10 @@ void cls617TotalAPagar::CargarDatos(Database& base, const ClaveDDJJ& clave)
         licencia.subtotal = std::max(0.0, facturacion.bruta - licencia.descuentos);
         licencia.alicuota = alicuota->second;
         licencia.impuesto = licencia.subtotal * licencia.alicuota / 100;
+        licencia.exencion = total->second.exencion;
+        licencia.numeroExencion = total->second.numero;
+        licencia.articulo = total->second.articulo;
+        licencia.porcentajeExento = total->second.porcentaje;
         licencia.exento = total->second.exento;
         TotalAPagar += licencia.total();
         licencias.push_back(std::move(licencia));
