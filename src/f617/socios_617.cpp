@@ -1,7 +1,11 @@
 #include "f617/socios_617.h"
 
+#include "core/caracteres.h"
+#include "core/decimal.h"
+#include "core/numeros.h"
 #include "core/transaction.h"
 #include "f617/clave_617.h"
+#include "generation/codificacion.h"
 
 #include <cmath>
 
@@ -107,12 +111,53 @@ std::vector<Socio617> cls617CompSocietaria::CargarGrilla(Database& base, const C
 
 std::vector<Socio617> cls617CompSocietaria::GetAllInterfaz(Database& base, const ClaveDDJJ& clave)
 {
-    return leerSocios(base, clave, QStringLiteral("NombreApellido, CodigoSocio"));
+    return leerSocios(base, clave, QStringLiteral("NombreApellido COLLATE GENERAL, CodigoSocio"));
 }
 
 void cls617CompSocietaria::EliminarTodos(Database& base, const ClaveDDJJ& clave)
 {
     prepararDe617(base, QStringLiteral("DELETE FROM [617CompSocietaria] WHERE %1"), clave).run();
+}
+
+LecturaSocio ValidarSocio(Database& base, const ClaveDDJJ& clave, const QString& cuit, const QString& nombre,
+                          const QString& porcentaje, bool modificando)
+{
+    using Campo = LecturaSocio::Campo;
+    LecturaSocio lectura;
+    const auto fallo = [&lectura](Campo campo, const QString& problema) {
+        lectura.campo = campo;
+        lectura.problema = problema;
+        return lectura;
+    };
+    cls617CompSocietaria& socio = lectura.socio;
+    socio.clave = clave;
+    socio.NombreApellido = nombre.trimmed();
+    if (cuit.trimmed().isEmpty())
+        return fallo(Campo::Cuit, QStringLiteral("Debe completar el Cuit del socio"));
+    if (socio.NombreApellido.isEmpty())
+        return fallo(Campo::Nombre, QStringLiteral("Debe completar el nombre del socio"));
+    if (socio.NombreApellido.size() > kLargoNombreSocio)
+        return fallo(Campo::Nombre,
+                     QStringLiteral("El nombre del socio no puede tener más de %1 caracteres").arg(kLargoNombreSocio));
+    if (tieneCaracteresDeControl(socio.NombreApellido))
+        return fallo(Campo::Nombre,
+                     QStringLiteral("El nombre del socio no puede tener saltos de línea ni tabulaciones"));
+    const std::optional<double> participacion = leerNumero(porcentaje);
+    if (porcentaje.trimmed().isEmpty() || participacion == 0.0)
+        return fallo(Campo::Porcentaje, QStringLiteral("Debe completar el porcentaje de participación"));
+    if (!participacion || *participacion < 0 || *participacion > 100 || Decimal(*participacion).decimales() > 2)
+        return fallo(Campo::Porcentaje, QStringLiteral("El porcentaje de participación debe ser un número mayor que "
+                                                       "0 y hasta 100, con hasta dos decimales."));
+    socio.Porcentaje = *participacion;
+    QString normalizado = cuit.trimmed();
+    if (!ValidarCuit(normalizado, true, true, true, true))
+        return fallo(Campo::Cuit, QStringLiteral("El Cuit del Socio no es válido"));
+    // Always kept with its dashes: the same partner typed either way is one CUIT.
+    QVariant valor = normalizado;
+    socio.CuitSocio = FormatearCuit(valor, 1);
+    if (QString suma = socio.ValidarPorcentaje100(base, false, modificando); !suma.isEmpty())
+        return fallo(Campo::Porcentaje, suma);
+    return lectura;
 }
 
 }  // namespace veluma

@@ -9,6 +9,9 @@ namespace veluma {
 
 class Database;
 
+// The longest partner name the table keeps.
+inline constexpr int kLargoNombreSocio = 50;
+
 // A partner of the declaring company, as the list and the file show it.
 struct Socio617 {
     qint64 CodigoSocio = 0;
@@ -43,5 +46,17 @@ public:
     static std::vector<Socio617> GetAllInterfaz(Database& base, const ClaveDDJJ& clave);
     static void EliminarTodos(Database& base, const ClaveDDJJ& clave);
 };
+
+// A partner as typed, checked in the order the screen reports.
+struct LecturaSocio {
+    enum class Campo { Ninguno, Cuit, Nombre, Porcentaje };
+    cls617CompSocietaria socio;  // the CUIT with its dashes, the name trimmed
+    QString problema;
+    Campo campo = Campo::Ninguno;
+};
+// The partner typed for `clave`, and its share against the stored ones. When
+// `modificando`, the stored share of the same CUIT is the one being replaced.
+LecturaSocio ValidarSocio(Database& base, const ClaveDDJJ& clave, const QString& cuit, const QString& nombre,
+                          const QString& porcentaje, bool modificando);
 
 }  // namespace veluma
