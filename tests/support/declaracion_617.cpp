@@ -1,7 +1,10 @@
 #include "support/declaracion_617.h"
 
+#include "core/fechas.h"
 #include "declarations/ddjj.h"
+#include "f617/clave_617.h"
 #include "f617/licencias_617.h"
+#include "f617/socios_617.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,27 @@ void guardarTotales617(veluma::Sesion& sesion, qint64 licencia, double descuento
     totales.NroArticulo = 3;
     totales.ImporteExentoIngresar = exento;
     totales.GuardarDatos(sesion.base, sesion.declaracion, licencia);
+}
+
+void agregarSocio617(veluma::Sesion& sesion, const QString& nombre, const QString& cuit, double porcentaje)
+{
+    veluma::cls617CompSocietaria socio;
+    socio.clave = sesion.declaracion;
+    socio.NombreApellido = nombre;
+    socio.CuitSocio = cuit;
+    socio.Porcentaje = porcentaje;
+    socio.GuardarSocio(sesion.base, true);
+}
+
+void agregarDetalle617(veluma::Sesion& sesion, qint64 licencia, double decreto, const QDate& fecha)
+{
+    const veluma::ClaveDDJJ& clave = sesion.declaracion;
+    sesion.base
+        .prepare(QStringLiteral("INSERT INTO [617LicenciasDetalle] (CUIT, Periodo, Secuencia, ImpServicio, "
+                                "CodigoLicencia, NroDecreto, FechaNroDecreto) VALUES (?, ?, ?, ?, ?, ?, ?)"))
+        .bindAll(clave.cuit, clave.periodo, clave.secuencia, veluma::servicioDe(clave), licencia, decreto,
+                 veluma::fechaIso(fecha))
+        .run();
 }
 
 }  // namespace veluma::test

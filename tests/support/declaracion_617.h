@@ -18,5 +18,9 @@ qint64 agregarLicencia617(veluma::Sesion& sesion, const QString& razonSocial, in
                           const QDate& inicio = QDate(2001, 5, 1));
 void agregarConcepto617(veluma::Sesion& sesion, qint64 licencia, qint64 concepto, double importe);
 void guardarTotales617(veluma::Sesion& sesion, qint64 licencia, double descuentos, int exencion = 0, double exento = 0);
+// A partner of the session's declaration.
+void agregarSocio617(veluma::Sesion& sesion, const QString& nombre, const QString& cuit, double porcentaje);
+// The legal detail of a licence: its decree number and date, the other figures left empty.
+void agregarDetalle617(veluma::Sesion& sesion, qint64 licencia, double decreto, const QDate& fecha);
 
 }  // namespace veluma::test
