@@ -137,12 +137,17 @@ TEST_F(Administrador, Formulario617GuardaUnaDeclaracionPorServicioYElBannerCorta
     lista->setCurrentIndex(lista->model()->index(radio, 0));
     EXPECT_TRUE(sesion.declaracion.campo1 == "307" && control<QRadioButton>("optServicio_1")->isChecked());
 
-    // Deleting the Radio declaration leaves the TV one of the same period; Copiar says it is not here yet.
+    // Deleting the Radio declaration leaves the TV one of the same period; Copiar opens the copy screen.
     pulsar("cmdEliminar");
     EXPECT_EQ(filasDDJJ(), (QStringList{"200405/0/617/306/" + kHora, "200406/2/617/306/" + kHora}));
+    QString copia;
+    test::alAparecerModal([&](QWidget* pantallaCopia) {
+        copia = pantallaCopia->windowTitle();
+        test::pulsar(pantallaCopia, "cmdsalir");
+    });
     pulsar("cmdCopiar");
-    EXPECT_EQ(avisos(), "Advertencia: ¿Desea eliminar la Declaración Jurada seleccionada?|Información: "
-                            + textoPantallaNoDisponible());
+    EXPECT_EQ(copia + '|' + avisos(),
+              "Copiar Declaraciones Juradas|Advertencia: ¿Desea eliminar la Declaración Jurada seleccionada?");
 
     // The main window's banner, the long name cut at 60; an unknown taxpayer opens no session.
     sesion.contribuyente = {};  // the main window reads it
@@ -275,8 +280,8 @@ TEST_F(Administrador, SalirCierraLaSesionLasDeclaracionesSiguenAlVolverYLaAyudaA
     // Every help context the screens use has its section in the help document.
     const QString ayuda = QString::fromUtf8(veluma::test::leerArchivo(sesion.rutaAyuda));
     for (int contexto :
-         {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaRespaldo, kAyudaAcerca, kAyudaGenerar, kAyudaImpresion,
-          kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708, kAyudaSaldos708})
+         {kAyudaAvisoInicio, kAyudaPrincipal, kAyudaDDJJ, kAyudaCopiaDDJJ, kAyudaRespaldo, kAyudaAcerca, kAyudaGenerar,
+          kAyudaImpresion, kAyudaSalas708, kAyudaImpuestoDeterminado708, kAyudaPagoCuenta708, kAyudaSaldos708})
         EXPECT_TRUE(ayuda.contains(QStringLiteral("name=\"contexto%1\"").arg(contexto))) << contexto;
 }
 
