@@ -1,9 +1,12 @@
 #include "f617/pantallas/frm617_ingresos_conceptos.h"
 #include "f617/pantallas/frm617_licencias.h"
+#include "f617/pantallas/frm617_licencias_detalle.h"
 #include "f617/pantallas/frm617_total_licencias.h"
 #include "pantallas/pantalla_de_prueba.h"
 #include "support/declaracion_617.h"
 #include "support/pdf.h"
+#include "generation/verificacion_archivo.h"
+#include "support/verificador.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -56,6 +59,19 @@ protected:
             test::pulsar(pantalla, "cmdSalir");
         });
     }
+    // The legal detail of the selected licence: the acts typed as (number field, number, date field, date).
+    static void cargarDetalle(QWidget* licencias, const std::vector<std::array<const char*, 4>>& actos)
+    {
+        abrirDeLicencia<frm617LicenciasDetalle>(licencias, "Detalle", [&](frm617LicenciasDetalle* detalle) {
+            for (const auto& [numero, valor, fecha, dia] : actos) {
+                test::escribir(detalle, numero, valor);
+                test::escribir(detalle, fecha, dia);
+            }
+            test::pulsar(detalle, "CmdAceptar");
+            if (detalle->isVisible())  // refused: left with Cancel
+                test::pulsar(detalle, "CmdCancelar");
+        });
+    }
     // The figures of the totals screen, in order.
     static QString cifras(QWidget* totales)
     {
@@ -69,12 +85,26 @@ protected:
 
 }  // namespace
 
-TEST_F(Pantallas617, DosLicenciasConConceptosYTotalesDanElTotalAPagarYElFormularioImpreso)
+TEST_F(Pantallas617, UnaDeclaracionCompletaDaElTotalElFormularioImpresoYUnArchivoQueElVerificadorAcepta)
 {
     QTemporaryDir salida;
+    QTemporaryDir carpetaCD;
     abrir(617);
     crear("03", "2005");
     ASSERT_EQ(sesion.declaracion.campo1, "306");
+
+    abrirSeccion(QStringLiteral("frm617CompSocietaria"), [&](QWidget* socios) {
+        for (const auto& [cuit, nombre, porcentaje] : {std::array{"20123456786", "O'Brien, Juan", "60"},
+                                                      std::array{"27234567891", "Ávalos, María", "40"}}) {
+            QTest::keyClick(socios, Qt::Key_N, Qt::ControlModifier);
+            QTest::keyClicks(socios->focusWidget(), cuit);
+            test::escribir(socios, "txtNombreApellido", QString::fromUtf8(nombre));
+            test::escribir(socios, "txtPorcentaje", porcentaje);
+            test::pulsar(socios, "cmdAceptar");
+        }
+        test::pulsar(socios, "cmdSalir");
+    });
+    EXPECT_EQ(avisos(), "");  // 100 % reached: leaving says nothing
 
     QStringList totalesConceptos;
     QString totalLicencias;
@@ -100,6 +130,11 @@ TEST_F(Pantallas617, DosLicenciasConConceptosYTotalesDanElTotalAPagarYElFormular
         EXPECT_EQ(orden, QStringList({"Cable Sur", "Canal 9"}));
 
         grilla->selectRow(1);  // Cable Sur: 10000 less 1000 at 5 %
+        // A decree number without its date is refused; with it, stored.
+        cargarDetalle(licencias, {{"txtNroDecreto", "123", "fhFechaNroDecreto", ""}});
+        EXPECT_EQ(avisos(), "Información: Si completa el número de decreto debe completar la fecha del mismo|"
+                            "Atención: Debe ingresar por lo menos un Número con su respectiva Fecha.");
+        cargarDetalle(licencias, {{"txtNroDecreto", "123", "fhFechaNroDecreto", "02/01/2001"}});
         cargarConceptos(licencias, {{"100", "6000"}, {"120", "4000"}, {"120", "1"}}, totalesConceptos);
         EXPECT_EQ(avisos(), "Atención: El Concepto que intenta agregar ya existe.");
         abrirDeLicencia<frm617LicenciasTotalLicencias>(licencias, "Totales", [&](frm617LicenciasTotalLicencias* t) {
@@ -122,9 +157,10 @@ TEST_F(Pantallas617, DosLicenciasConConceptosYTotalesDanElTotalAPagarYElFormular
                   "Atención: El Importe exento a ingresar es inválido|"
                   "Atención: Falta ingresar Número de Artículo.");
         EXPECT_EQ(test::imagenesDe(*test::hijo<QTreeWidget>(*licencias, "arbol")),
-                  QStringList({"LIC=abierto", "Detalle=vacio", "Ingresos=lleno", "Totales=lleno"}));
+                  QStringList({"LIC=abierto", "Detalle=lleno", "Ingresos=lleno", "Totales=lleno"}));
 
         grilla->selectRow(0);  // Canal 9: 1250 at 8 %
+        cargarDetalle(licencias, {{"txtNroInscripcion", "77", "FhFechaNroInscripcion", "15/07/2004"}});
         cargarConceptos(licencias, {{"116", "1250"}}, totalesConceptos);
         totalLicencias = test::texto(licencias, "txtTotalLicencias");
         test::pulsar(licencias, "cmdSalir");
@@ -138,15 +174,23 @@ TEST_F(Pantallas617, DosLicenciasConConceptosYTotalesDanElTotalAPagarYElFormular
     QString total;
     abrirSeccion(QStringLiteral("frm617TotalAPagar"), [&](QWidget* pagar) {
         total = test::texto(pagar, "txtTotalAPagar");
-        imprimirEnPdf(pagar, pdf);
-        test::pulsar(pagar, "cmdGenerar");
-        test::pulsar(pagar, "cmdSalir");
+        imprimirYGenerarEnCd(pagar, pdf, carpetaCD.path());
     });
     EXPECT_EQ(total, "250");
-    EXPECT_EQ(mensajes.mensajes,
-              QStringList({"Información: El archivo PDF se guardó en " + pdf + '.',
-                           "Información: La generación del archivo de presentación no está disponible para el "
-                           "formulario 617."}));
+    EXPECT_EQ(mensajes.mensajes.count(QStringLiteral("Información: El proceso finalizó correctamente.")), 1)
+        << mensajes.mensajes.join('|').toStdString();
+    const QStringList archivos = QDir(carpetaCD.path()).entryList(QDir::Files);
+    ASSERT_EQ(archivos.size(), 1) << archivos.join(' ').toStdString();
+    EXPECT_TRUE(archivos.first().contains(QStringLiteral("F0617307045182652005030")));
+    const QString verificado =
+        test::salidaDelVerificador(sesion.instalacion.carpetaPrograma(), {carpetaCD.filePath(archivos.first())});
+    // Header, two partners, the records of two licences, three concepts and the closing ones.
+    const QStringList registros = VerificarPresentacion({carpetaCD.filePath(archivos.first())}).registros;
+    QStringList tipos;
+    for (const QString& registro : registros)
+        tipos += registro.left(2);
+    EXPECT_EQ(tipos.join(' '), "01 02 02 03 03 04 04 04 05 05 06 06 07 20 99") << verificado.toStdString();
+    EXPECT_EQ(registros.last(), "99306000000000025000");
     const QString textoPdf = test::textoDelPdf(pdf).value_or(QString());
     for (const char* esperado : {"03/2005", "Cable Sur", "Canal 9", "11.250,00", "1.000,00", "550,00", "300,00", "250,00"})
         EXPECT_TRUE(textoPdf.contains(QString::fromUtf8(esperado))) << esperado;

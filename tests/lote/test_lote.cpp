@@ -263,20 +263,21 @@ TEST_F(Lote, ElFormulario618SeEligePorSuCodigoDeInstituto)
               QString::fromLatin1(leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0618_esperado.dat"))));
 }
 
-// This version prints Form 617; its file is not written yet, and the run says so.
-TEST_F(Lote, ElFormulario617SeImprimeSinArchivo)
+// Form 617 keeps one declaration per service; its file and its printed form come from one settlement.
+TEST_F(Lote, ElFormulario617GeneraSuArchivoEImprime)
 {
-    test::crearDeclaracion617(sesion, 200403, 307);
-    const qint64 am = test::agregarLicencia617(sesion, QStringLiteral("AM 750"), 6);
-    test::agregarConcepto617(sesion, am, 101, 1000);
-    test::guardarTotales617(sesion, am, 0);
+    test::declaracionDeReferencia617(sesion);
     ASSERT_TRUE(CerrarBaseTrabajo(sesion.base, sesion.instalacion).correcto());
+    const QStringList de617 = argumentos(QStringLiteral("617")).replaceInStrings("200403", "200505");
 
-    EXPECT_EQ(correr(argumentos(QStringLiteral("617")) << QStringLiteral("--pdf") << pdf()).final(),
-              "1 Información: La generación del archivo de presentación no está disponible para el formulario 617.");
-    EXPECT_EQ(archivosEn(destino()), QStringList());
+    const Corrida corrida = correr(QStringList(de617) << "--valor" << "306" << "--pdf" << pdf());
+    ASSERT_EQ(corrida.codigo, 0) << corrida.errores.toStdString();
+    const QString archivo = destino() + QStringLiteral("/523374F06173070451826520050500.dat");
+    EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));
+    EXPECT_EQ(VerificarPresentacion({archivo}).registros.join('\n') + "\r\n",
+              QString::fromLatin1(leerArchivo(QStringLiteral(VELUMA_DATOS_PRUEBA "/F0617_esperado.dat"))));
     const QString texto = test::textoDelPdf(pdf()).value_or(QString());
-    EXPECT_TRUE(texto.contains(QStringLiteral("AM 750")) && texto.contains(QStringLiteral("50,00")))  // 5 % of 1000
+    EXPECT_TRUE(texto.contains(QStringLiteral("Cable Ñandú")) && texto.contains(QStringLiteral("1.422,18")))
         << texto.toStdString();
 }
 
