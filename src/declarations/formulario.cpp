@@ -1,7 +1,6 @@
 #include "declarations/formulario.h"
 
 #include "core/error.h"
-#include "generation/interfaz_registros.h"
 
 namespace veluma {
 
@@ -11,8 +10,6 @@ std::unique_ptr<Liquidacion> Formulario::liquidar(Sesion&) const
 {
     throw Error(kErrorArgumentoNoValido, textoSinPresentacion(numero()));
 }
-
-std::unique_ptr<InterfazRegistros> Liquidacion::registros(Sesion&) const { return nullptr; }
 
 QString Liquidacion::motivoSinPresentacion() const
 {

@@ -29,9 +29,8 @@ public:
     virtual QString motivoSinPresentacion() const;
     // Why its form is not printed, when it is not.
     virtual QString motivoSinImpresion() const;
-    // The builder of the declaration's submission records, with these
-    // figures; none when this version writes no file for the form.
-    virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const;
+    // The builder of the declaration's submission records, with these figures.
+    virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const = 0;
     // The printed form, with these figures.
     virtual ConfiguracionReporte formularioImpreso(const Sesion& sesion) const = 0;
 };

@@ -19,10 +19,6 @@ bool clsGenerarDisquete::GenerarDisquete(const Liquidacion& liquidacion)
 {
     try {
         const std::unique_ptr<InterfazRegistros> registros = liquidacion.registros(sesion_);
-        if (!registros) {
-            mensajes_.MensajeInformacion(textoSinPresentacion(sesion_.formulario));
-            return false;
-        }
         if (!registros->GenerarDisquete(kArchivoRegistros, mensajes_))
             return false;
 

@@ -134,22 +134,12 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
         mensajes.MensajeInformacion(liquidacion->motivoSinPresentacion());
         return;
     }
-    const auto imprimir = [&] {
-        if (!opciones.pdf.isEmpty())
-            guardarPdf(armarReporte(liquidacion->formularioImpreso(sesion), sesion.base),
-                       QFileInfo(opciones.pdf).absoluteFilePath());
-    };
-    // A form whose file this version does not write still prints; the run
-    // fails all the same, as the file asked for is not there.
-    if (!liquidacion->registros(sesion)) {
-        imprimir();
-        mensajes.MensajeInformacion(textoSinPresentacion(formulario.numero()));
-        return;
-    }
     resultado.archivo = generarEnCarpeta(sesion, *liquidacion, QDir(opciones.destino).absolutePath(), mensajes);
     if (resultado.archivo.isEmpty())
         return;
-    imprimir();
+    if (!opciones.pdf.isEmpty())
+        guardarPdf(armarReporte(liquidacion->formularioImpreso(sesion), sesion.base),
+                   QFileInfo(opciones.pdf).absoluteFilePath());
     resultado.codigo = kSalidaCorrecta;
 }
 
