@@ -6,7 +6,9 @@
 // for a CD (dkwin), and the ratio of settlement plus builder to the SELECT;
 // the time per 1,000 lines shows whether each step grows linearly.
 // Then the same for Form 618: a month of 31 days of sales and of rentals,
-// among a year of declarations of the same institute.
+// among a year of declarations of the same institute. Then Form 617: a
+// declaration of 200 licences, each with its detail, every concept of the
+// catalogue and its totals, against one SELECT of its concept rows.
 // Usage: bench_generation [repetitions]
 
 #include "core/arranque.h"
@@ -17,6 +19,10 @@
 #include "core/transaction.h"
 #include "declarations/contribuyente.h"
 #include "declarations/ddjj.h"
+#include "f617/interfaz_617.h"
+#include "f617/licencias_617.h"
+#include "f617/liquidacion_617.h"
+#include "f617/socios_617.h"
 #include "f618/ingresos_618.h"
 #include "f618/interfaz_618.h"
 #include "f618/liquidacion_618.h"
@@ -138,6 +144,47 @@ void cargarAnio618(Sesion& sesion, int anio)
     }
 }
 
+// A television declaration of `licencias` licences, each stored as its screens store it.
+void cargarDeclaracion617(Sesion& sesion, int licencias)
+{
+    clsDDJJ ddjj;
+    ddjj.Cuit = sesion.cuit;
+    ddjj.Periodo = sesion.declaracion.periodo;
+    ddjj.Formulario = 617;
+    ddjj.campo1 = sesion.declaracion.campo1;
+    ddjj.hora = QDateTime(QDate(2005, 6, 3), QTime(11, 5, 0));
+    exigir(ddjj.Agregar(sesion.base));
+    for (int numero = 1; numero <= 2; ++numero) {
+        cls617CompSocietaria socio;
+        socio.clave = sesion.declaracion;
+        socio.NombreApellido = QStringLiteral("Socio %1").arg(numero);
+        socio.CuitSocio = numero == 1 ? QStringLiteral("20-12345678-6") : QStringLiteral("27-23456789-1");
+        socio.Porcentaje = 50;
+        socio.GuardarSocio(sesion.base, true);
+    }
+    const std::vector<ConceptoCatalogo> conceptos = cls617LicIngresoConceptos::Catalogo(sesion.base);
+    for (int numero = 1; numero <= licencias; ++numero) {
+        cls617Licencias licencia;
+        licencia.clave = sesion.declaracion;
+        licencia.ApellidoNombre = QStringLiteral("Licencia %1").arg(numero);
+        licencia.Domicilio = QStringLiteral("Av. de Mayo %1").arg(numero);
+        licencia.TipoServicio = 1 + numero % 5;
+        licencia.InicioActividades = QDate(2001, 5, 1);
+        licencia.GuardarLicencia(sesion.base, true);
+        licencia.Detalle.actos[0] = {double(1000 + numero), QDate(1999, 3, 15)};
+        licencia.Detalle.GuardarDatos(sesion.base, licencia.clave, licencia.CodigoLicencia);
+        for (const ConceptoCatalogo& concepto : conceptos) {
+            const cls617LicIngresoConceptos fila{concepto.codigo, 1000 + numero * 3.25 + double(concepto.codigo)};
+            if (fila.GuardarConcepto(sesion.base, licencia.clave, licencia.CodigoLicencia, true)
+                != cls617LicIngresoConceptos::Guardado::Hecho)
+                throw Error(1, QStringLiteral("No se guardó el concepto %1").arg(concepto.codigo));
+        }
+        cls617LicTotalLicencias totales;
+        totales.DescuentosBonificaciones = numero;
+        totales.GuardarDatos(sesion.base, licencia.clave, licencia.CodigoLicencia);
+    }
+}
+
 template <class F>
 double medianaMs(int repeticiones, F&& trabajo)
 {
@@ -235,6 +282,38 @@ int main(int argc, char** argv)
     std::printf("  SELECT de los días %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ SELECT "
                 "%.1f×\n",
                 seleccion, liquidar, escribir, codificar, (liquidar + escribir) / seleccion);
+
+    sesion.declaracion = {sesion.cuit, 200505, 0, 617, QStringLiteral("306")};
+    cargarDeclaracion617(sesion, 200);
+    const double conceptos617 = medianaMs(repeticiones, [&] {
+        Statement consulta = sesion.base.prepare(
+            QStringLiteral("SELECT CodigoLicencia, Concepto, FacturacionBruta FROM [617LicenciasIngresoConceptos] "
+                           "WHERE Cuit=? AND Periodo=? AND Secuencia=? AND ImpServicio=306"));
+        ligarClave(consulta, sesion.declaracion);
+        while (consulta.next()) {
+        }
+    });
+    Liquidacion617 liquidacion617;
+    const double liquidar617 =
+        medianaMs(repeticiones, [&] { liquidacion617 = Liquidacion617::calcular(sesion.base, sesion.declaracion); });
+    DatosGeneracion datos617;
+    const double escribir617 = medianaMs(repeticiones, [&] {
+        cls617Interfaz interfaz(sesion, liquidacion617);
+        if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
+            std::exit(1);
+        datos617.ArchivoTMP = kArchivoRegistros;
+        datos617.cantReg = interfaz.CantidadRegistros;
+    });
+    const double codificar617 = medianaMs(repeticiones, [&] {
+        if (!PrepararArchivo(generacion, datos617, DestinoGeneracion::CD, mensajes))
+            std::exit(1);
+    });
+    std::printf("\nGeneración del F.617, 200 licencias con todos los conceptos (%d registros): mediana de %d "
+                "repeticiones, ms\n",
+                datos617.cantReg, repeticiones);
+    std::printf("  SELECT de los conceptos %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ "
+                "SELECT %.1f×\n",
+                conceptos617, liquidar617, escribir617, codificar617, (liquidar617 + escribir617) / conceptos617);
     sesion.base.close();
     return 0;
 }
