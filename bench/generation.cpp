@@ -308,12 +308,14 @@ int main(int argc, char** argv)
         if (!PrepararArchivo(generacion, datos617, DestinoGeneracion::CD, mensajes))
             std::exit(1);
     });
-    std::printf("\nGeneración del F.617, 200 licencias con todos los conceptos (%d registros): mediana de %d "
-                "repeticiones, ms\n",
-                datos617.cantReg, repeticiones);
-    std::printf("  SELECT de los conceptos %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ "
-                "SELECT %.1f×\n",
-                conceptos617, liquidar617, escribir617, codificar617, (liquidar617 + escribir617) / conceptos617);
+    std::printf(
+        "\nGeneración del F.617, 200 licencias con todos los conceptos (%d registros): mediana de %d "
+        "repeticiones, ms\n",
+        datos617.cantReg, repeticiones);
+    std::printf(
+        "  SELECT de los conceptos %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ "
+        "SELECT %.1f×\n",
+        conceptos617, liquidar617, escribir617, codificar617, (liquidar617 + escribir617) / conceptos617);
     sesion.base.close();
     return 0;
 }

@@ -58,11 +58,11 @@ void CopiarTabla(Database& base, const QString& tabla, const ClaveDDJJ& origen, 
     QString resto;
     for (int i = 4; i < columnas.columnCount(); ++i)
         resto += QStringLiteral(", \"") + columnas.columnName(i) + QLatin1Char('"');
-    Statement copia = prepararDe617(base,
-                                    QStringLiteral("INSERT INTO [") + tabla + QStringLiteral("] SELECT ?5, ?6, ?7, ?8")
-                                        + resto + QStringLiteral(" FROM [") + tabla
-                                        + QStringLiteral("] WHERE %1 ORDER BY rowid"),
-                                    origen);
+    Statement copia =
+        prepararDe617(base,
+                      QStringLiteral("INSERT INTO [") + tabla + QStringLiteral("] SELECT ?5, ?6, ?7, ?8") + resto
+                          + QStringLiteral(" FROM [") + tabla + QStringLiteral("] WHERE %1 ORDER BY rowid"),
+                      origen);
     copia.bind(5, destino.cuit).bind(6, destino.periodo).bind(7, destino.secuencia).bind(8, servicioDe(destino));
     copia.run();
 }
@@ -140,8 +140,8 @@ ObservacionCopia ValidarOrigenDestino(const ClaveDDJJ& origen, const DestinoCopi
         return {QStringLiteral("El periodo de la DDJJ de Destino no puede ser menor a la de Origen."), Caja::Atencion,
                 CampoCopia::Mes};
     if (origen.periodo == comoSeEscribio && origen.secuencia > Val(destino.secuencia.trimmed()))
-        return {QStringLiteral("La secuencia de la DDJJ de Destino no puede ser menor a la de Origen."),
-                Caja::Atencion, CampoCopia::Secuencia};
+        return {QStringLiteral("La secuencia de la DDJJ de Destino no puede ser menor a la de Origen."), Caja::Atencion,
+                CampoCopia::Secuencia};
     const int minimo = Formulario617().periodoMinimo();
     if (periodoDestino(destino) < minimo)
         return {QStringLiteral("El Periodo Fiscal no puede ser inferior al ") + mesYAnio(minimo), Caja::Atencion,

@@ -18,7 +18,8 @@ const std::array<DescripcionActo, kCantidadActos>& actosDeLicencia()
          QStringLiteral("Si completa el número de resolución precaria debe completar la fecha"),
          QStringLiteral("Si completa la fecha de la resolución precaria debe completar el número de la resolución "
                         "precaria")},
-        {"NroDecreto", "FechaNroDecreto", QStringLiteral("Si completa el número de decreto debe completar la fecha del mismo"),
+        {"NroDecreto", "FechaNroDecreto",
+         QStringLiteral("Si completa el número de decreto debe completar la fecha del mismo"),
          QStringLiteral("Si completa la fecha del decreto debe completar el número del mismo")},
         {"NroInscripcion", "FechaNroInscripcion",
          QStringLiteral("Si completa el número de la inscripción debe completar la fecha de la misma"),
@@ -76,7 +77,8 @@ void cls617DetalleLicencias::GuardarDatos(Database& base, const ClaveDDJJ& clave
     alta.bindAll(clave.cuit, clave.periodo, clave.secuencia, servicioDe(clave), licencia);
     for (int i = 0; i < kCantidadActos; ++i) {
         alta.bind(6 + 2 * i, actos[i].Numero);
-        alta.bind(7 + 2 * i, actos[i].Fecha.isValid() ? std::optional<QString>(fechaIso(actos[i].Fecha)) : std::nullopt);
+        alta.bind(7 + 2 * i,
+                  actos[i].Fecha.isValid() ? std::optional<QString>(fechaIso(actos[i].Fecha)) : std::nullopt);
     }
     alta.run();
     transaccion.commit();

@@ -12,7 +12,6 @@
 #include "generation/escritor_registros.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace veluma {
 
@@ -47,15 +46,16 @@ cls617Interfaz::cls617Interfaz(Sesion& sesion, const Liquidacion617& liquidacion
 bool cls617Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
 {
     EscritorRegistros salida(sesion_.instalacion, ArchivoTMP);
-    const auto operacion = [this](bool (cls617Interfaz::*generar)(EscritorRegistros&)) {
-        return [this, generar](EscritorRegistros& escritor) { return std::invoke(generar, this, escritor); };
-    };
     const std::vector<OperacionRegistro> operaciones = {
-        {"01", operacion(&cls617Interfaz::GenerarRegistro1)},  {"02", operacion(&cls617Interfaz::GenerarRegistro2)},
-        {"03", operacion(&cls617Interfaz::GenerarRegistro3)},  {"04", operacion(&cls617Interfaz::GenerarRegistro4)},
-        {"05", operacion(&cls617Interfaz::GenerarRegistro5)},  {"06", operacion(&cls617Interfaz::GenerarRegistro6)},
-        {"07", operacion(&cls617Interfaz::GenerarRegistro7)},  {"20", operacion(&cls617Interfaz::GenerarRegistro20)},
-        {"99", operacion(&cls617Interfaz::GenerarRegistro99)},
+        operacionDe("01", *this, &cls617Interfaz::GenerarRegistro1),
+        operacionDe("02", *this, &cls617Interfaz::GenerarRegistro2),
+        operacionDe("03", *this, &cls617Interfaz::GenerarRegistro3),
+        operacionDe("04", *this, &cls617Interfaz::GenerarRegistro4),
+        operacionDe("05", *this, &cls617Interfaz::GenerarRegistro5),
+        operacionDe("06", *this, &cls617Interfaz::GenerarRegistro6),
+        operacionDe("07", *this, &cls617Interfaz::GenerarRegistro7),
+        operacionDe("20", *this, &cls617Interfaz::GenerarRegistro20),
+        operacionDe("99", *this, &cls617Interfaz::GenerarRegistro99),
     };
     if (!generarRegistros(salida, operaciones, kFinDeMotivoDeDatos, mensajes))
         return false;
@@ -75,10 +75,10 @@ bool cls617Interfaz::GenerarRegistro1(EscritorRegistros& salida)
     // record 99 declare less than the licences written.
     if (!liquidacion_.total.problemas.isEmpty())
         return faltan(salida, liquidacion_.total.problemas.join(kFinDeLinea));
-    return salida.agregar(cabeceraDeclaracion(liquidacion_.clave, QString::number(servicioDe(liquidacion_.clave)),
-                                              QStringLiteral("0617"), sesion_.contribuyente.actividad,
-                                              liquidacion_.numeroVerificacion, liquidacion_.hora),
-                          105);
+    return salida.agregar(
+        cabeceraDeclaracion(liquidacion_.clave, QString::number(servicioDe(liquidacion_.clave)), QStringLiteral("0617"),
+                            sesion_.contribuyente.actividad, liquidacion_.numeroVerificacion, liquidacion_.hora),
+        105);
 }
 
 bool cls617Interfaz::GenerarRegistro2(EscritorRegistros& salida)
@@ -117,9 +117,12 @@ bool cls617Interfaz::GenerarRegistro3(EscritorRegistros& salida)
         liquidacion_.clave);
     licencias_.clear();
     while (consulta.next()) {
-        LicenciaConDetalle licencia{consulta.integer(0).value_or(0), consulta.text(1).value_or(QString()),
-                                    consulta.text(2).value_or(QString()), int(consulta.integer(3).value_or(0)),
-                                    fechaGuardada(consulta, 4).value_or(QDate()), {}};
+        LicenciaConDetalle licencia{consulta.integer(0).value_or(0),
+                                    consulta.text(1).value_or(QString()),
+                                    consulta.text(2).value_or(QString()),
+                                    int(consulta.integer(3).value_or(0)),
+                                    fechaGuardada(consulta, 4).value_or(QDate()),
+                                    {}};
         for (int i = 0; i < kCantidadActos; ++i)
             licencia.detalle.actos[i] = {consulta.real(5 + 2 * i).value_or(0),
                                          fechaGuardada(consulta, 6 + 2 * i).value_or(QDate())};
@@ -214,9 +217,9 @@ bool cls617Interfaz::GenerarRegistro6(EscritorRegistros& salida)
         return faltan(salida, QStringLiteral("No tiene ingresado el Total por Licencia."));
     for (const LicenciaConDetalle& licencia : licencias_) {
         const LicenciaLiquidada l = liquidada(licencia);
-        if (!salida.agregar(QStringLiteral("06") + numerico(double(l.codigo), 8, 0) + numerico(l.facturacion.bruta, 15, 2)
-                                + numerico(l.descuentos, 15, 2) + numerico(l.subtotal, 15, 2)
-                                + numerico(l.alicuota, 5, 2) + numerico(l.impuesto, 15, 2)
+        if (!salida.agregar(QStringLiteral("06") + numerico(double(l.codigo), 8, 0)
+                                + numerico(l.facturacion.bruta, 15, 2) + numerico(l.descuentos, 15, 2)
+                                + numerico(l.subtotal, 15, 2) + numerico(l.alicuota, 5, 2) + numerico(l.impuesto, 15, 2)
                                 + numerico(l.exencion, 2, 0) + numerico(double(l.numeroExencion), 5, 0)
                                 + numerico(double(l.articulo), 3, 0) + numerico(l.porcentajeExento, 5, 2)
                                 + numerico(l.exento, 15, 2) + numerico(l.total(), 15, 2),

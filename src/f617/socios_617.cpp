@@ -32,11 +32,11 @@ std::vector<Socio617> leerSocios(Database& base, const ClaveDDJJ& clave, const Q
 
 void cls617CompSocietaria::CargarSocio(Database& base)
 {
-    Statement consulta = prepararDe617(
-        base,
-        QStringLiteral("SELECT NombreApellido, CuitSocio, Porcentaje FROM [617CompSocietaria] "
-                       "WHERE %1 AND CodigoSocio=?6"),
-        clave);
+    Statement consulta =
+        prepararDe617(base,
+                      QStringLiteral("SELECT NombreApellido, CuitSocio, Porcentaje FROM [617CompSocietaria] "
+                                     "WHERE %1 AND CodigoSocio=?6"),
+                      clave);
     consulta.bind(6, CodigoSocio);
     if (!consulta.next())
         throw Error(kErrorArgumentoNoValido,
@@ -73,8 +73,8 @@ void cls617CompSocietaria::GuardarSocio(Database& base, bool nuevo)
 
 void cls617CompSocietaria::EliminarSocio(Database& base) const
 {
-    Statement baja = prepararDe617(base, QStringLiteral("DELETE FROM [617CompSocietaria] WHERE %1 AND CodigoSocio=?5"),
-                                   clave);
+    Statement baja =
+        prepararDe617(base, QStringLiteral("DELETE FROM [617CompSocietaria] WHERE %1 AND CodigoSocio=?5"), clave);
     baja.bind(5, CodigoSocio).run();
 }
 
@@ -88,11 +88,11 @@ bool cls617CompSocietaria::BuscarDuplicado(Database& base) const
 
 QString cls617CompSocietaria::ValidarPorcentaje100(Database& base, bool final, bool modificando) const
 {
-    Statement consulta = prepararDe617(
-        base,
-        QStringLiteral("SELECT COALESCE(SUM(Porcentaje), 0) FROM [617CompSocietaria] WHERE %1")
-            + (modificando ? QStringLiteral(" AND CuitSocio<>?5") : QString()),
-        clave);
+    Statement consulta =
+        prepararDe617(base,
+                      QStringLiteral("SELECT COALESCE(SUM(Porcentaje), 0) FROM [617CompSocietaria] WHERE %1")
+                          + (modificando ? QStringLiteral(" AND CuitSocio<>?5") : QString()),
+                      clave);
     if (modificando)
         consulta.bind(5, CuitSocio);
     // Compared in hundredths, as the shares are kept: 33.33 + 33.33 + 33.34 is 100.

@@ -19,7 +19,7 @@ struct LicenciaLiquidada {
     double subtotal = 0;  // gross billing less discounts, not below 0
     double alicuota = 0;  // in percent
     double impuesto = 0;  // the rate applied to the subtotal, not rounded
-    int exencion = 0;  // the exemption's catalogue code, 0 none
+    int exencion = 0;     // the exemption's catalogue code, 0 none
     qint64 numeroExencion = 0;
     qint64 articulo = 0;
     double porcentajeExento = 0;

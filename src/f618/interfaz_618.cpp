@@ -5,8 +5,6 @@
 #include "generation/campos_registro.h"
 #include "generation/escritor_registros.h"
 
-#include <functional>
-
 namespace veluma {
 
 namespace {
@@ -44,13 +42,13 @@ cls618Interfaz::cls618Interfaz(Sesion& sesion, const Liquidacion618& liquidacion
 bool cls618Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
 {
     EscritorRegistros salida(sesion_.instalacion, ArchivoTMP);
-    const auto operacion = [this](bool (cls618Interfaz::*generar)(EscritorRegistros&)) {
-        return [this, generar](EscritorRegistros& escritor) { return std::invoke(generar, this, escritor); };
-    };
     const std::vector<OperacionRegistro> operaciones = {
-        {"01", operacion(&cls618Interfaz::GenerarRegistro1)},  {"02", operacion(&cls618Interfaz::GenerarRegistro2)},
-        {"03", operacion(&cls618Interfaz::GenerarRegistro3)},  {"04", operacion(&cls618Interfaz::GenerarRegistro4)},
-        {"20", operacion(&cls618Interfaz::GenerarRegistro20)}, {"99", operacion(&cls618Interfaz::GenerarRegistro99)},
+        operacionDe("01", *this, &cls618Interfaz::GenerarRegistro1),
+        operacionDe("02", *this, &cls618Interfaz::GenerarRegistro2),
+        operacionDe("03", *this, &cls618Interfaz::GenerarRegistro3),
+        operacionDe("04", *this, &cls618Interfaz::GenerarRegistro4),
+        operacionDe("20", *this, &cls618Interfaz::GenerarRegistro20),
+        operacionDe("99", *this, &cls618Interfaz::GenerarRegistro99),
     };
     if (!generarRegistros(salida, operaciones, kFinDeMotivoDeDatos, mensajes))
         return false;

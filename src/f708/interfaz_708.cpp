@@ -8,7 +8,6 @@
 #include "generation/escritor_registros.h"
 
 #include <QStringBuilder>
-#include <functional>
 #include <unordered_map>
 
 namespace veluma {
@@ -70,15 +69,16 @@ cls708Interfaz::cls708Interfaz(Sesion& sesion, const Liquidacion708& liquidacion
 bool cls708Interfaz::GenerarDisquete(const QString& ArchivoTMP, Mensajes& mensajes)
 {
     EscritorRegistros salida(sesion_.instalacion, ArchivoTMP);
-    const auto operacion = [this](bool (cls708Interfaz::*generar)(EscritorRegistros&)) {
-        return [this, generar](EscritorRegistros& escritor) { return std::invoke(generar, this, escritor); };
-    };
     const std::vector<OperacionRegistro> operaciones = {
-        {"01", operacion(&cls708Interfaz::GenerarRegistro1)},  {"02", operacion(&cls708Interfaz::GenerarRegistro2)},
-        {"03", operacion(&cls708Interfaz::GenerarRegistro3)},  {"04", operacion(&cls708Interfaz::GenerarRegistro4)},
-        {"05", operacion(&cls708Interfaz::GenerarRegistro5)},  {"06", operacion(&cls708Interfaz::GenerarRegistro6)},
-        {"07", operacion(&cls708Interfaz::GenerarRegistro7)},  {"20", operacion(&cls708Interfaz::GenerarRegistro20)},
-        {"99", operacion(&cls708Interfaz::GenerarRegistro99)},
+        operacionDe("01", *this, &cls708Interfaz::GenerarRegistro1),
+        operacionDe("02", *this, &cls708Interfaz::GenerarRegistro2),
+        operacionDe("03", *this, &cls708Interfaz::GenerarRegistro3),
+        operacionDe("04", *this, &cls708Interfaz::GenerarRegistro4),
+        operacionDe("05", *this, &cls708Interfaz::GenerarRegistro5),
+        operacionDe("06", *this, &cls708Interfaz::GenerarRegistro6),
+        operacionDe("07", *this, &cls708Interfaz::GenerarRegistro7),
+        operacionDe("20", *this, &cls708Interfaz::GenerarRegistro20),
+        operacionDe("99", *this, &cls708Interfaz::GenerarRegistro99),
     };
     if (!generarRegistros(salida, operaciones, kFinDeMotivo, mensajes))
         return false;

@@ -61,6 +61,13 @@ struct OperacionRegistro {
     std::function<bool(EscritorRegistros&)> generar;
 };
 
+// The operation of type `tipo` that is `generar` of the builder `constructor`.
+template <class B>
+OperacionRegistro operacionDe(const char* tipo, B& constructor, bool (B::*generar)(EscritorRegistros&))
+{
+    return {tipo, [&constructor, generar](EscritorRegistros& salida) { return (constructor.*generar)(salida); }};
+}
+
 // Runs the operations in order until one fails, then puts the file in place.
 // An Error an operation throws becomes the reason: its description,
 // " en el registro ", the type and `finDeMotivo`. On failure tells the user

@@ -73,8 +73,9 @@ TEST_F(Copia617Prueba, ElMismoServicioLlevaSociosLicenciasYDetalleYElOtroSoloLos
 {
     EXPECT_EQ(copiar("06", "2004", "0"), kExito);
     EXPECT_EQ(todo(), conCopia("200406|0|306", {"617CompSocietaria", "617Licencias", "617LicenciasDetalle"}));
-    EXPECT_EQ(copiar("06", "2004", "0"), "Atención: La Declaración Jurada de Destino ya existe.|"
-                                         "Información: La copia de la DDJJ no fue realizada.");
+    EXPECT_EQ(copiar("06", "2004", "0"),
+              "Atención: La Declaración Jurada de Destino ya existe.|"
+              "Información: La copia de la DDJJ no fue realizada.");
     antes = todo();  // the same period and sequence, to the radio service
     EXPECT_EQ(copiar("05", "2004", "0", 307), kExito);
     EXPECT_EQ(todo(), conCopia("200405|0|307", {"617CompSocietaria"}));

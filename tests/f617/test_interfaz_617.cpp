@@ -33,12 +33,14 @@ TEST_F(Formulario617Registros, LaDeclaracionDeReferenciaDaElArchivoEsperadoYSusN
     EXPECT_EQ(test::leerArchivo(rutaRegistros()), test::leerArchivo(VELUMA_DATOS_PRUEBA "/F0617_esperado.dat"));
     // One header, two partners, three records for each of the three licences with detail, eight concepts, three
     // closing records.
-    EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(interfaz->CantidadRegistros).arg(interfaz->ArchivoSalidaDKT,
-                                                                                interfaz->ArchivoSalidaCD),
+    EXPECT_EQ(QStringLiteral("%1 %2 %3")
+                  .arg(interfaz->CantidadRegistros)
+                  .arg(interfaz->ArchivoSalidaDKT, interfaz->ArchivoSalidaCD),
               "23 523374F0617.dat 523374F06173070451826520050500.dat");
     // The licence without a totals row got its row of zeros; nothing else was written.
-    EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT CodigoLicencia, DescuentosBonificaciones FROM "
-                                                 "[617LicenciasTotalLicencias] ORDER BY CodigoLicencia"),
+    EXPECT_EQ(test::filasDeConsulta(sesion.base,
+                                    "SELECT CodigoLicencia, DescuentosBonificaciones FROM "
+                                    "[617LicenciasTotalLicencias] ORDER BY CodigoLicencia"),
               QStringList({"1|500", "2|0", "3|0", "4|0"}));
 }
 
@@ -54,7 +56,8 @@ TEST_F(Formulario617Registros, CadaFaltaDetieneLaGeneracionConSuMotivoYNoDejaArc
     const Caso casos[] = {
         {cambiar("UPDATE [617CompSocietaria] SET Porcentaje = 90"),
          QStringLiteral("No se ha completado el 100 % de la Composición Societaria.")},
-        {cambiar("DELETE FROM [617CompSocietaria]"), QStringLiteral("No tiene ingresado la Composición Societaria.\n\r")},
+        {cambiar("DELETE FROM [617CompSocietaria]"),
+         QStringLiteral("No tiene ingresado la Composición Societaria.\n\r")},
         {cambiar("UPDATE [617LicenciasDetalle] SET NroDecreto = 0, FechaNroDecreto = NULL"),
          QStringLiteral("Falta ingresar el Detalle de la Licencia \r\nCanal Uno                               .\r\n")},
         {cambiar("DELETE FROM [617LicenciasDetalle]"), QStringLiteral("No tiene ingresado Detalle de Licencias.\n\r")},
@@ -67,9 +70,10 @@ TEST_F(Formulario617Registros, CadaFaltaDetieneLaGeneracionConSuMotivoYNoDejaArc
     int periodo = 200501;
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.motivo.toStdString());
-        sesion.base.execute(QStringLiteral("DELETE FROM [617CompSocietaria]; DELETE FROM [617Licencias]; "
-                                           "DELETE FROM [617LicenciasDetalle]; DELETE FROM [617LicenciasIngresoConceptos]; "
-                                           "DELETE FROM [617LicenciasTotalLicencias]"));
+        sesion.base.execute(
+            QStringLiteral("DELETE FROM [617CompSocietaria]; DELETE FROM [617Licencias]; "
+                           "DELETE FROM [617LicenciasDetalle]; DELETE FROM [617LicenciasIngresoConceptos]; "
+                           "DELETE FROM [617LicenciasTotalLicencias]"));
         declaracionMinima(sesion, periodo++);
         caso.preparar(sesion);
         mensajes.mensajes.clear();

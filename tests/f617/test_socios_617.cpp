@@ -32,8 +32,9 @@ protected:
 TEST_F(Socios617Prueba, CadaDatoMalEscritoDiceQueEsYEnQueCampo)
 {
     using C = LecturaSocio::Campo;
-    const QString rango = QStringLiteral("El porcentaje de participación debe ser un número mayor que 0 y hasta 100, "
-                                         "con hasta dos decimales.");
+    const QString rango = QStringLiteral(
+        "El porcentaje de participación debe ser un número mayor que 0 y hasta 100, "
+        "con hasta dos decimales.");
     const std::tuple<const char*, QString, const char*, QString, C> casos[] = {
         {" ", "", "0", "Debe completar el Cuit del socio", C::Cuit},
         {"20-12345678-5", "  ", "0", "Debe completar el nombre del socio", C::Nombre},
@@ -74,7 +75,8 @@ TEST_F(Socios617Prueba, CienSeSumaEnCentesimosYElArchivoLosLeePorNombreConOnceDi
     EXPECT_EQ(archivo.join(','), "álvarez 27301112225,Beltrán 20234567897,Zapata 20123456786");
     // Deleting them all leaves the radio declaration's partner, kept trimmed and with the dashes it was typed without.
     cls617CompSocietaria::EliminarTodos(sesion.base, sesion.declaracion);
-    EXPECT_EQ(test::filasDeConsulta(sesion.base, "SELECT ImpServicio, NombreApellido, CuitSocio FROM "
-                                                 "[617CompSocietaria]"),
+    EXPECT_EQ(test::filasDeConsulta(sesion.base,
+                                    "SELECT ImpServicio, NombreApellido, CuitSocio FROM "
+                                    "[617CompSocietaria]"),
               QStringList({"307|O'Higgins|20-99887766-1"}));
 }

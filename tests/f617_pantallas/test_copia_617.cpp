@@ -51,11 +51,11 @@ TEST_F(PantallaCopia617, DesdeElAdministradorSeCopiaConElTecladoYLaPantallaQueda
             test::pulsar(copia, "cmdsalir");
     });
     pulsar("cmdCopiar");
-    EXPECT_EQ(vistos, QStringList({sesion.cuit + "|05/2004| Original|x--x|txtMesDestino", "2", "Rectificativa 1",
-                                   "Atención: El periodo de la DDJJ de Destino no puede ser menor a la de "
-                                   "Origen.|txtMesDestino",
-                                   "Información: La copia de la DDJJ fue realizada con éxito.|txtMesDestino",
-                                   "cerrada"}));
+    EXPECT_EQ(vistos,
+              QStringList({sesion.cuit + "|05/2004| Original|x--x|txtMesDestino", "2", "Rectificativa 1",
+                           "Atención: El periodo de la DDJJ de Destino no puede ser menor a la de "
+                           "Origen.|txtMesDestino",
+                           "Información: La copia de la DDJJ fue realizada con éxito.|txtMesDestino", "cerrada"}));
     EXPECT_EQ(filasDeLaLista(), QStringList({"06/2004 1", "05/2004 0"}));
     EXPECT_EQ(filasDDJJ().last(), "200406/1/617/307/2026-12-06 10:30:00");
 }

@@ -94,8 +94,8 @@ TEST_F(Pantallas617, UnaDeclaracionCompletaDaElTotalElFormularioImpresoYUnArchiv
     ASSERT_EQ(sesion.declaracion.campo1, "306");
 
     abrirSeccion(QStringLiteral("frm617CompSocietaria"), [&](QWidget* socios) {
-        for (const auto& [cuit, nombre, porcentaje] : {std::array{"20123456786", "O'Brien, Juan", "60"},
-                                                      std::array{"27234567891", "Ávalos, María", "40"}}) {
+        for (const auto& [cuit, nombre, porcentaje] :
+             {std::array{"20123456786", "O'Brien, Juan", "60"}, std::array{"27234567891", "Ávalos, María", "40"}}) {
             QTest::keyClick(socios, Qt::Key_N, Qt::ControlModifier);
             QTest::keyClicks(socios->focusWidget(), cuit);
             test::escribir(socios, "txtNombreApellido", QString::fromUtf8(nombre));
@@ -132,8 +132,9 @@ TEST_F(Pantallas617, UnaDeclaracionCompletaDaElTotalElFormularioImpresoYUnArchiv
         grilla->selectRow(1);  // Cable Sur: 10000 less 1000 at 5 %
         // A decree number without its date is refused; with it, stored.
         cargarDetalle(licencias, {{"txtNroDecreto", "123", "fhFechaNroDecreto", ""}});
-        EXPECT_EQ(avisos(), "Información: Si completa el número de decreto debe completar la fecha del mismo|"
-                            "Atención: Debe ingresar por lo menos un Número con su respectiva Fecha.");
+        EXPECT_EQ(avisos(),
+                  "Información: Si completa el número de decreto debe completar la fecha del mismo|"
+                  "Atención: Debe ingresar por lo menos un Número con su respectiva Fecha.");
         cargarDetalle(licencias, {{"txtNroDecreto", "123", "fhFechaNroDecreto", "02/01/2001"}});
         cargarConceptos(licencias, {{"100", "6000"}, {"120", "4000"}, {"120", "1"}}, totalesConceptos);
         EXPECT_EQ(avisos(), "Atención: El Concepto que intenta agregar ya existe.");

@@ -33,8 +33,10 @@ protected:
         for (int f = -1; f < lista->rowCount(); ++f)
             for (int c = 0; c < 3; ++c)
                 filas += f < 0 ? lista->headerData(c, Qt::Horizontal).toString() : lista->index(f, c).data().toString();
-        return filas + test::filasDeConsulta(sesion.base, "SELECT CodigoSocio || ' ' || CuitSocio || ' ' || Porcentaje "
-                                                          "FROM [617CompSocietaria] ORDER BY CodigoSocio");
+        return filas
+               + test::filasDeConsulta(sesion.base,
+                                       "SELECT CodigoSocio || ' ' || CuitSocio || ' ' || Porcentaje "
+                                       "FROM [617CompSocietaria] ORDER BY CodigoSocio");
     }
 };
 
@@ -75,8 +77,9 @@ TEST_F(Socios617Pantalla, CadaComprobacionDejaLoEscritoYSalirAvisaSiNoSeLlegaACi
     });
     const QString incompleto = QStringLiteral("Atención: No se ha completado el 100 % de la Composición Societaria.");
     EXPECT_EQ(avisos(), incompleto);
-    EXPECT_EQ(vistas.join('|'), "Cuit |            Nombre|%     |20-12345678-6|O'Connor|55,00|27-30111222-5|Beltrán|"
-                                "40,00|1 20-12345678-6 55.0|2 27-30111222-5 40.0");
+    EXPECT_EQ(vistas.join('|'),
+              "Cuit |            Nombre|%     |20-12345678-6|O'Connor|55,00|27-30111222-5|Beltrán|"
+              "40,00|1 20-12345678-6 55.0|2 27-30111222-5 40.0");
 
     // "No" keeps the partner, "Sí" deletes it; then all of them go, and leaving with none still warns.
     mensajes.respuestas = {false, true};
@@ -89,8 +92,8 @@ TEST_F(Socios617Pantalla, CadaComprobacionDejaLoEscritoYSalirAvisaSiNoSeLlegaACi
         test::pulsar(socios, "cmdSalir");
     });
     const QString pregunta = QStringLiteral("Eliminación: Confirma eliminación del socio?|");
-    EXPECT_EQ(avisos(), pregunta + pregunta + "Eliminación de todos: Confirma eliminación de todos los socios?|"
-                            + incompleto);
+    EXPECT_EQ(avisos(),
+              pregunta + pregunta + "Eliminación de todos: Confirma eliminación de todos los socios?|" + incompleto);
     EXPECT_EQ(vistas.join('|'), "2 27-30111222-5 40.0|CmdNuevo");
     EXPECT_TRUE(imagenesDelArbol().contains("frm617CompSocietaria=vacio"));
 }

@@ -270,7 +270,9 @@ TEST_F(Lote, ElFormulario617GeneraSuArchivoEImprime)
     ASSERT_TRUE(CerrarBaseTrabajo(sesion.base, sesion.instalacion).correcto());
     const QStringList de617 = argumentos(QStringLiteral("617")).replaceInStrings("200403", "200505");
 
-    const Corrida corrida = correr(QStringList(de617) << "--valor" << "306" << "--pdf" << pdf());
+    const Corrida corrida = correr(QStringList(de617) << "--valor"
+                                                      << "306"
+                                                      << "--pdf" << pdf());
     ASSERT_EQ(corrida.codigo, 0) << corrida.errores.toStdString();
     const QString archivo = destino() + QStringLiteral("/523374F06173070451826520050500.dat");
     EXPECT_EQ(corrida.salida, archivo + QLatin1Char('\n'));

@@ -80,8 +80,8 @@ void declaracionDeReferencia617(veluma::Sesion& sesion)
     const qint64 abierta = agregarLicencia617(sesion, QStringLiteral("Canal del Sur S.A."), 1);
     guardarActo617(sesion, abierta, 0, 1234, QDate(1999, 3, 15));
     guardarActo617(sesion, abierta, 2, 567, QDate(2000, 7, 1));
-    for (const auto& [concepto, importe] : {std::pair{100, 10000.50}, {109, 2500.25}, {116, 1000.0}, {118, 300.0},
-                                           {120, 50.0}})
+    for (const auto& [concepto, importe] :
+         {std::pair{100, 10000.50}, {109, 2500.25}, {116, 1000.0}, {118, 300.0}, {120, 50.0}})
         agregarConcepto617(sesion, abierta, concepto, importe);
     guardarTotales617(sesion, abierta, 500, 1, 100);
 

@@ -199,8 +199,7 @@ void frm617CompSocietaria::cmdEliminarTodos_Click()
     if (tieneFilas()
         && mensajes_.PreguntaSiNoAdvertencia(QStringLiteral("Confirma eliminación de todos los socios?"),
                                              QStringLiteral("Eliminación de todos")))
-        conAvisoDeErrores(mensajes_,
-                          [&] { cls617CompSocietaria::EliminarTodos(sesion_.base, sesion_.declaracion); });
+        conAvisoDeErrores(mensajes_, [&] { cls617CompSocietaria::EliminarTodos(sesion_.base, sesion_.declaracion); });
     volverALaLista(SocioActual.CuitSocio);
 }
 

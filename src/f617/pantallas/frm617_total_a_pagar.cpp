@@ -10,12 +10,12 @@
 namespace veluma {
 
 frm617TotalAPagar::frm617TotalAPagar(Sesion& sesion, Mensajes& mensajes, QWidget* parent)
-    : PantallaTotal(sesion, mensajes,
-                    {QStringLiteral("frm617TotalAPagar"), QStringLiteral("Total a Pagar"),
-                     QStringLiteral("Total a pagar"), QStringLiteral("Total a pagar:"),
-                     QStringLiteral("txtTotalAPagar"), QStringLiteral("&Imprimir"),
-                     QStringLiteral("Imprimir el Formulario 617"), kAyudaTotalAPagar617},
-                    parent)
+    : PantallaTotal(
+        sesion, mensajes,
+        {QStringLiteral("frm617TotalAPagar"), QStringLiteral("Total a Pagar"), QStringLiteral("Total a pagar"),
+         QStringLiteral("Total a pagar:"), QStringLiteral("txtTotalAPagar"), QStringLiteral("&Imprimir"),
+         QStringLiteral("Imprimir el Formulario 617"), kAyudaTotalAPagar617},
+        parent)
 {
     conAvisoDeErrores(mensajes_, [&] { liquidacion_ = Liquidacion617::calcular(sesion_.base, sesion_.declaracion); });
     mostrar(liquidacion_, liquidacion_.total.TotalAPagar);

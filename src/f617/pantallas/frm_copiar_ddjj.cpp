@@ -5,6 +5,7 @@
 #include "f617/clave_617.h"
 #include "f617/copia_617.h"
 #include "pantallas/botones.h"
+#include "pantallas/cajas.h"
 #include "pantallas/listas.h"
 
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,18 +24,11 @@ namespace {
 
 constexpr int kRectificativas = 3;
 
+// A small box of fixed width; read-only without `patron`.
 QLineEdit* crearCaja(QWidget* padre, const QString& nombre, const QString& patron, int ancho)
 {
-    auto* caja = new QLineEdit(padre);
-    caja->setObjectName(nombre);
-    caja->setAlignment(Qt::AlignRight);
+    QLineEdit* caja = crearCajaNumerica(padre, nombre, patron, ancho);
     caja->setFixedWidth(ancho);
-    if (patron.isEmpty()) {
-        caja->setReadOnly(true);
-        caja->setFocusPolicy(Qt::NoFocus);
-    } else {
-        caja->setValidator(new QRegularExpressionValidator(QRegularExpression(patron), caja));
-    }
     return caja;
 }
 
@@ -203,10 +196,7 @@ void frmCopiarDDJJ::txtSecuencia_Change(const QString& texto)
         CboSecuencia_->setCurrentIndex(posicion);
 }
 
-void frmCopiarDDJJ::optServicio_Click(int indice)
-{
-    servicioDestino_ = optServicio_[indice]->property("tag").toInt();
-}
+void frmCopiarDDJJ::optServicio_Click(int indice) { servicioDestino_ = optServicio_[indice]->property("tag").toInt(); }
 
 void frmCopiarDDJJ::cmdAceptar_Click()
 {

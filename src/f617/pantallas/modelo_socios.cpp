@@ -28,9 +28,9 @@ QVariant ModeloSocios::data(const QModelIndex& indice, int rol) const
         return {};
     const Socio617& socio = fila(indice.row());
     switch (indice.column()) {
-    case 0: return socio.CuitSocio;
-    case 1: return socio.NombreApellido;
-    default: return formatearNumero(socio.Porcentaje, QStringLiteral("standard"));
+        case 0: return socio.CuitSocio;
+        case 1: return socio.NombreApellido;
+        default: return formatearNumero(socio.Porcentaje, QStringLiteral("standard"));
     }
 }
 

@@ -17,8 +17,7 @@
 
 namespace veluma {
 
-PantallaTotal::PantallaTotal(Sesion& sesion, Mensajes& mensajes, const DescripcionTotal& descripcion,
-                             QWidget* parent)
+PantallaTotal::PantallaTotal(Sesion& sesion, Mensajes& mensajes, const DescripcionTotal& descripcion, QWidget* parent)
     : QDialog(parent), sesion_(sesion), mensajes_(mensajes)
 {
     setObjectName(descripcion.nombre);
