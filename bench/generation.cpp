@@ -199,6 +199,49 @@ double medianaMs(int repeticiones, F&& trabajo)
     return tiempos[tiempos.size() / 2];
 }
 
+// The steps of one generation of the session's declaration, settled with
+// `L` and written with `I`: milliseconds of each, medians of `repeticiones`.
+struct Medicion {
+    double liquidar = 0;
+    double escribir = 0;
+    double codificar = 0;
+    qint32 registros = 0;
+};
+
+template <class L, class I>
+Medicion medirGeneracion(Sesion& sesion, Mensajes& mensajes, int repeticiones)
+{
+    Medicion medicion;
+    L liquidacion;
+    medicion.liquidar = medianaMs(repeticiones, [&] { liquidacion = L::calcular(sesion.base, sesion.declaracion); });
+    DatosGeneracion datos;
+    medicion.escribir = medianaMs(repeticiones, [&] {
+        I interfaz(sesion, liquidacion);
+        if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
+            std::exit(1);
+        datos.ArchivoTMP = kArchivoRegistros;
+        datos.cantReg = interfaz.CantidadRegistros;
+    });
+    const ccGeneracion generacion(sesion.instalacion);
+    medicion.codificar = medianaMs(repeticiones, [&] {
+        if (!PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes))
+            std::exit(1);
+    });
+    medicion.registros = datos.cantReg;
+    return medicion;
+}
+
+// One line of figures against the SELECT of the same rows.
+void imprimirMedicion(const char* titulo, const char* seleccionada, double seleccion, const Medicion& m,
+                      int repeticiones)
+{
+    std::printf("\n%s (%d registros): mediana de %d repeticiones, ms\n", titulo, m.registros, repeticiones);
+    std::printf(
+        "  SELECT de %s %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ SELECT "
+        "%.1f×\n",
+        seleccionada, seleccion, m.liquidar, m.escribir, m.codificar, (m.liquidar + m.escribir) / seleccion);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -232,60 +275,23 @@ int main(int argc, char** argv)
         const auto porMil = [&](double ms) { return ms * 1000 / lineas; };
 
         const double seleccion = medianaMs(repeticiones, [&] { leerLineas(sesion); });
-        Liquidacion708 liquidacion;
-        const double liquidar = medianaMs(
-            repeticiones, [&] { liquidacion = Liquidacion708::calcular(sesion.base, sesion.declaracion); });
-        qint32 registros = 0;
-        DatosGeneracion datos;
-        const double escribir = medianaMs(repeticiones, [&] {
-            cls708Interfaz interfaz(sesion, liquidacion);
-            if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
-                std::exit(1);
-            registros = interfaz.CantidadRegistros;
-            datos.ArchivoTMP = kArchivoRegistros;
-            datos.cantReg = registros;
-        });
-        const ccGeneracion generacion(instalacion);
-        const double codificar = medianaMs(repeticiones, [&] {
-            if (!PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes))
-                std::exit(1);
-        });
+        const Medicion m = medirGeneracion<Liquidacion708, cls708Interfaz>(sesion, mensajes, repeticiones);
         std::printf("  %7.0f %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %7.1f (%5.2f) %10.1f×\n", lineas,
-                    seleccion, porMil(seleccion), liquidar, porMil(liquidar), escribir, porMil(escribir),
-                    liquidar + escribir, porMil(liquidar + escribir), codificar, porMil(codificar),
-                    (liquidar + escribir) / seleccion);
+                    seleccion, porMil(seleccion), m.liquidar, porMil(m.liquidar), m.escribir, porMil(m.escribir),
+                    m.liquidar + m.escribir, porMil(m.liquidar + m.escribir), m.codificar, porMil(m.codificar),
+                    (m.liquidar + m.escribir) / seleccion);
     }
 
     cargarAnio618(sesion, 2005);
     sesion.declaracion = {sesion.cuit, 200501, 0, 618, QStringLiteral("INST-01")};
-    const double seleccion =
+    const double dias =
         medianaMs(repeticiones, [&] { cls618Ingresos::GetAllInterfaz(sesion.base, sesion.declaracion); });
-    Liquidacion618 liquidacion;
-    const double liquidar =
-        medianaMs(repeticiones, [&] { liquidacion = Liquidacion618::calcular(sesion.base, sesion.declaracion); });
-    DatosGeneracion datos;
-    const double escribir = medianaMs(repeticiones, [&] {
-        cls618Interfaz interfaz(sesion, liquidacion);
-        if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
-            std::exit(1);
-        datos.ArchivoTMP = kArchivoRegistros;
-        datos.cantReg = interfaz.CantidadRegistros;
-    });
-    const ccGeneracion generacion(instalacion);
-    const double codificar = medianaMs(repeticiones, [&] {
-        if (!PrepararArchivo(generacion, datos, DestinoGeneracion::CD, mensajes))
-            std::exit(1);
-    });
-    std::printf("\nGeneración del F.618, 62 días de un año de declaraciones (%d registros): mediana de %d repeticiones, "
-                "ms\n",
-                datos.cantReg, repeticiones);
-    std::printf("  SELECT de los días %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ SELECT "
-                "%.1f×\n",
-                seleccion, liquidar, escribir, codificar, (liquidar + escribir) / seleccion);
+    imprimirMedicion("Generación del F.618, 62 días de un año de declaraciones", "los días", dias,
+                     medirGeneracion<Liquidacion618, cls618Interfaz>(sesion, mensajes, repeticiones), repeticiones);
 
     sesion.declaracion = {sesion.cuit, 200505, 0, 617, QStringLiteral("306")};
     cargarDeclaracion617(sesion, 200);
-    const double conceptos617 = medianaMs(repeticiones, [&] {
+    const double conceptos = medianaMs(repeticiones, [&] {
         Statement consulta = sesion.base.prepare(
             QStringLiteral("SELECT CodigoLicencia, Concepto, FacturacionBruta FROM [617LicenciasIngresoConceptos] "
                            "WHERE Cuit=? AND Periodo=? AND Secuencia=? AND ImpServicio=306"));
@@ -293,29 +299,8 @@ int main(int argc, char** argv)
         while (consulta.next()) {
         }
     });
-    Liquidacion617 liquidacion617;
-    const double liquidar617 =
-        medianaMs(repeticiones, [&] { liquidacion617 = Liquidacion617::calcular(sesion.base, sesion.declaracion); });
-    DatosGeneracion datos617;
-    const double escribir617 = medianaMs(repeticiones, [&] {
-        cls617Interfaz interfaz(sesion, liquidacion617);
-        if (!interfaz.GenerarDisquete(kArchivoRegistros, mensajes))
-            std::exit(1);
-        datos617.ArchivoTMP = kArchivoRegistros;
-        datos617.cantReg = interfaz.CantidadRegistros;
-    });
-    const double codificar617 = medianaMs(repeticiones, [&] {
-        if (!PrepararArchivo(generacion, datos617, DestinoGeneracion::CD, mensajes))
-            std::exit(1);
-    });
-    std::printf(
-        "\nGeneración del F.617, 200 licencias con todos los conceptos (%d registros): mediana de %d "
-        "repeticiones, ms\n",
-        datos617.cantReg, repeticiones);
-    std::printf(
-        "  SELECT de los conceptos %.2f; liquidación %.2f; registros %.2f; dkwin (CD) %.1f; liq.+registros ÷ "
-        "SELECT %.1f×\n",
-        conceptos617, liquidar617, escribir617, codificar617, (liquidar617 + escribir617) / conceptos617);
+    imprimirMedicion("Generación del F.617, 200 licencias con todos los conceptos", "los conceptos", conceptos,
+                     medirGeneracion<Liquidacion617, cls617Interfaz>(sesion, mensajes, repeticiones), repeticiones);
     sesion.base.close();
     return 0;
 }
