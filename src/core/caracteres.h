@@ -14,4 +14,13 @@ inline bool tieneCaracteresDeControl(const QString& texto)
     return false;
 }
 
+// Whether every character is one of the digits 0 to 9 (an empty text is).
+inline bool soloDigitos(const QString& texto)
+{
+    for (QChar c : texto)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 }  // namespace veluma

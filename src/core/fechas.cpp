@@ -47,4 +47,10 @@ std::optional<QDateTime> leerFechaIso(const QString& texto)
     return QDateTime(fecha, hora, Qt::UTC);
 }
 
+QDate leerFechaGuardada(const std::optional<QString>& texto)
+{
+    const std::optional<QDateTime> fecha = texto ? leerFechaIso(*texto) : std::nullopt;
+    return fecha ? fecha->date() : QDate();
+}
+
 }  // namespace veluma

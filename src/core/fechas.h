@@ -27,5 +27,8 @@ QString fechaHoraIso(const QDateTime& fechaHora);
 // wall-clock time in Qt::UTC, so every stored time exists: in local time a day
 // on which the clocks moved may have no 00:00.
 std::optional<QDateTime> leerFechaIso(const QString& texto);
+// The day of a stored date column's text; the empty (invalid) date when it is
+// NULL or not a date.
+QDate leerFechaGuardada(const std::optional<QString>& texto);
 
 }  // namespace veluma

@@ -40,6 +40,11 @@ QString mesYAnio(int periodo)
 
 }  // namespace
 
+QString textoPeriodoMinimo(const Formulario& formulario)
+{
+    return QStringLiteral("El Periodo Fiscal no puede ser inferior al ") + mesYAnio(formulario.periodoMinimo());
+}
+
 int periodoDeTexto(const QString& anio, const QString& mes)
 {
     QString mesConDosCifras = mes;
@@ -69,8 +74,7 @@ ResultadoValidacion ValidarDatos(const Formulario& formulario, const DatosDDJJ& 
     }
 
     if (periodoDeTexto(datos.anio, datos.mes) < formulario.periodoMinimo())
-        agregarLinea(resultado.mensaje,
-                     QStringLiteral("El Periodo Fiscal no puede ser inferior al ") + mesYAnio(formulario.periodoMinimo()));
+        agregarLinea(resultado.mensaje, textoPeriodoMinimo(formulario));
     validarMes(datos, resultado);
     for (const ObservacionValor& observacion : formulario.validarValor(datos.campo1)) {
         agregarLinea(resultado.mensaje, observacion.texto);

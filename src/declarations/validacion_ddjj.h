@@ -26,6 +26,9 @@ struct ResultadoValidacion {
 // accumulated in their fixed order.
 ResultadoValidacion ValidarDatos(const Formulario& formulario, const DatosDDJJ& datos);
 
+// Told when a period comes before the form's first one.
+QString textoPeriodoMinimo(const Formulario& formulario);
+
 // Val of the year followed by the month written with two digits: "2004" and
 // "5" give 200405; an empty month gives 2004.
 int periodoDeTexto(const QString& anio, const QString& mes);

@@ -1,5 +1,6 @@
 #include "f617/copia_617.h"
 
+#include "core/caracteres.h"
 #include "core/database.h"
 #include "core/mensajes.h"
 #include "core/numeros.h"
@@ -35,19 +36,7 @@ constexpr TablaCopiada kTablas[] = {
 // Plain ASCII digits, at least one and at most `maximo`.
 bool soloCifras(const QString& texto, int maximo)
 {
-    if (texto.isEmpty() || texto.size() > maximo)
-        return false;
-    for (QChar c : texto)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
-// "12/1994" of 199412.
-QString mesYAnio(int periodo)
-{
-    const QString texto = QString::number(periodo);
-    return texto.right(2) + QLatin1Char('/') + texto.left(4);
+    return !texto.isEmpty() && texto.size() <= maximo && soloDigitos(texto);
 }
 
 // The origin's rows of `tabla` added again under the destination key, every
@@ -142,10 +131,9 @@ ObservacionCopia ValidarOrigenDestino(const ClaveDDJJ& origen, const DestinoCopi
     if (origen.periodo == comoSeEscribio && origen.secuencia > Val(destino.secuencia.trimmed()))
         return {QStringLiteral("La secuencia de la DDJJ de Destino no puede ser menor a la de Origen."), Caja::Atencion,
                 CampoCopia::Secuencia};
-    const int minimo = Formulario617().periodoMinimo();
-    if (periodoDestino(destino) < minimo)
-        return {QStringLiteral("El Periodo Fiscal no puede ser inferior al ") + mesYAnio(minimo), Caja::Atencion,
-                CampoCopia::Anio};
+    const Formulario617 formulario;
+    if (periodoDestino(destino) < formulario.periodoMinimo())
+        return {textoPeriodoMinimo(formulario), Caja::Atencion, CampoCopia::Anio};
     return {};
 }
 

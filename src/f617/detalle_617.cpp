@@ -31,32 +31,29 @@ const std::array<DescripcionActo, kCantidadActos>& actosDeLicencia()
     return actos;
 }
 
-namespace {
-
-// "NroResolucionLicencia, FechaNroResolucionLicencia, …", in the order of the acts.
-QString columnas()
+QString columnasDeActos(const QString& prefijo)
 {
     QStringList nombres;
     for (const DescripcionActo& acto : actosDeLicencia())
-        nombres << QLatin1String(acto.columnaNumero) << QLatin1String(acto.columnaFecha);
+        nombres << prefijo + QLatin1String(acto.columnaNumero) << prefijo + QLatin1String(acto.columnaFecha);
     return nombres.join(QStringLiteral(", "));
 }
 
-}  // namespace
+std::array<ActoLicencia, kCantidadActos> leerActos(const Statement& fila, int primera)
+{
+    std::array<ActoLicencia, kCantidadActos> actos;
+    for (int i = 0; i < kCantidadActos; ++i)
+        actos[i] = {fila.real(primera + 2 * i).value_or(0), leerFechaGuardada(fila.text(primera + 2 * i + 1))};
+    return actos;
+}
 
 void cls617DetalleLicencias::CargarDatos(Database& base, const ClaveDDJJ& clave, qint64 licencia)
 {
-    actos = {};
     Statement consulta = prepararDeLicencia(
-        base, QStringLiteral("SELECT %2 FROM [617LicenciasDetalle] WHERE %1").arg(QStringLiteral("%1"), columnas()),
+        base,
+        QStringLiteral("SELECT %2 FROM [617LicenciasDetalle] WHERE %1").arg(QStringLiteral("%1"), columnasDeActos()),
         clave, licencia);
-    if (!consulta.next())
-        return;
-    for (int i = 0; i < kCantidadActos; ++i) {
-        actos[i].Numero = consulta.real(2 * i).value_or(0);
-        const std::optional<QDateTime> fecha = leerFechaIso(consulta.text(2 * i + 1).value_or(QString()));
-        actos[i].Fecha = fecha ? fecha->date() : QDate();
-    }
+    actos = consulta.next() ? leerActos(consulta, 0) : std::array<ActoLicencia, kCantidadActos>{};
 }
 
 bool cls617DetalleLicencias::EstaVacio() const
@@ -73,7 +70,7 @@ void cls617DetalleLicencias::GuardarDatos(Database& base, const ClaveDDJJ& clave
     prepararDeLicencia(base, QStringLiteral("DELETE FROM [617LicenciasDetalle] WHERE %1"), clave, licencia).run();
     Statement alta = base.prepare(QStringLiteral("INSERT INTO [617LicenciasDetalle] (Cuit, Periodo, Secuencia, "
                                                  "ImpServicio, CodigoLicencia, %1) VALUES (?, ?, ?, ?, ?%2)")
-                                      .arg(columnas(), QStringLiteral(", ?").repeated(2 * kCantidadActos)));
+                                      .arg(columnasDeActos(), QStringLiteral(", ?").repeated(2 * kCantidadActos)));
     alta.bindAll(clave.cuit, clave.periodo, clave.secuencia, servicioDe(clave), licencia);
     for (int i = 0; i < kCantidadActos; ++i) {
         alta.bind(6 + 2 * i, actos[i].Numero);

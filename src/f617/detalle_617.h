@@ -9,6 +9,7 @@
 namespace veluma {
 
 class Database;
+class Statement;
 
 // One administrative act of a licence: its number and its date. A number of
 // 0 and an invalid date mean not entered.
@@ -26,6 +27,12 @@ struct DescripcionActo {
 };
 inline constexpr int kCantidadActos = 5;
 const std::array<DescripcionActo, kCantidadActos>& actosDeLicencia();
+
+// The ten columns of the acts, number then date of each, `prefijo` before
+// every name ("d." in a join).
+QString columnasDeActos(const QString& prefijo = {});
+// The acts of a row whose columns from `primera` on are columnasDeActos().
+std::array<ActoLicencia, kCantidadActos> leerActos(const Statement& fila, int primera);
 
 // Why a detail cannot be stored: the first act whose pair is incomplete.
 struct ProblemaDetalle {

@@ -30,12 +30,6 @@ QString cuit11(const QString& cuit)
 
 QString fecha8(const QDate& fecha) { return FormatearFecha(fecha); }
 
-std::optional<QDate> fechaGuardada(const Statement& consulta, int columna)
-{
-    const std::optional<QDateTime> fecha = leerFechaIso(consulta.text(columna).value_or(QString()));
-    return fecha ? std::optional<QDate>(fecha->date()) : std::nullopt;
-}
-
 }  // namespace
 
 cls617Interfaz::cls617Interfaz(Sesion& sesion, const Liquidacion617& liquidacion)
@@ -86,9 +80,8 @@ bool cls617Interfaz::GenerarRegistro2(EscritorRegistros& salida)
     const std::vector<Socio617> socios = cls617CompSocietaria::GetAllInterfaz(sesion_.base, liquidacion_.clave);
     if (socios.empty())
         return faltan(salida, QStringLiteral("No tiene ingresado la Composición Societaria."));
-    cls617CompSocietaria composicion;
-    composicion.clave = liquidacion_.clave;
-    if (const QString problema = composicion.ValidarPorcentaje100(sesion_.base, true); !problema.isEmpty()) {
+    if (const QString problema = cls617CompSocietaria::ValidarTotalPorcentaje(sesion_.base, liquidacion_.clave);
+        !problema.isEmpty()) {
         salida.anotarMotivo(problema);
         return false;
     }
@@ -102,10 +95,6 @@ bool cls617Interfaz::GenerarRegistro2(EscritorRegistros& salida)
 
 bool cls617Interfaz::GenerarRegistro3(EscritorRegistros& salida)
 {
-    QStringList columnas;
-    for (const DescripcionActo& acto : actosDeLicencia())
-        columnas << QStringLiteral("d.") + QLatin1String(acto.columnaNumero)
-                 << QStringLiteral("d.") + QLatin1String(acto.columnaFecha);
     Statement consulta = prepararDe617(
         sesion_.base,
         QStringLiteral("SELECT l.CodigoLicencia, l.ApellidoNombre, l.Domicilio, l.TipoServicio, l.InicioActividades, "
@@ -113,19 +102,14 @@ bool cls617Interfaz::GenerarRegistro3(EscritorRegistros& salida)
                        "ON d.Cuit=l.Cuit AND d.Periodo=l.Periodo AND d.Secuencia=l.Secuencia "
                        "AND d.ImpServicio=l.ImpServicio AND d.CodigoLicencia=l.CodigoLicencia "
                        "ORDER BY l.CodigoLicencia")
-            .arg(QStringLiteral("%1"), columnas.join(QStringLiteral(", "))),
+            .arg(QStringLiteral("%1"), columnasDeActos(QStringLiteral("d."))),
         liquidacion_.clave);
     licencias_.clear();
     while (consulta.next()) {
-        LicenciaConDetalle licencia{consulta.integer(0).value_or(0),
-                                    consulta.text(1).value_or(QString()),
-                                    consulta.text(2).value_or(QString()),
-                                    int(consulta.integer(3).value_or(0)),
-                                    fechaGuardada(consulta, 4).value_or(QDate()),
-                                    {}};
-        for (int i = 0; i < kCantidadActos; ++i)
-            licencia.detalle.actos[i] = {consulta.real(5 + 2 * i).value_or(0),
-                                         fechaGuardada(consulta, 6 + 2 * i).value_or(QDate())};
+        LicenciaConDetalle licencia{consulta.integer(0).value_or(0),      consulta.text(1).value_or(QString()),
+                                    consulta.text(2).value_or(QString()), int(consulta.integer(3).value_or(0)),
+                                    leerFechaGuardada(consulta.text(4)),  {}};
+        licencia.detalle.actos = leerActos(consulta, 5);
         licencias_.push_back(std::move(licencia));
     }
     if (licencias_.empty())
@@ -200,8 +184,11 @@ bool cls617Interfaz::GenerarRegistro5(EscritorRegistros& salida)
 {
     if (licencias_.empty())
         return faltan(salida, QStringLiteral("No tiene ingresado Licencias."));
-    for (const LicenciaConDetalle& licencia : licencias_) {
-        const TotalesFacturacion facturacion = liquidada(licencia).facturacion;
+    cifras_.clear();
+    for (const LicenciaConDetalle& licencia : licencias_)
+        cifras_.push_back(liquidada(licencia));
+    for (const LicenciaLiquidada& licencia : cifras_) {
+        const TotalesFacturacion& facturacion = licencia.facturacion;
         if (!salida.agregar(QStringLiteral("05") + numerico(double(licencia.codigo), 8, 0)
                                 + numerico(facturacion.publicidad, 15, 2) + numerico(facturacion.abonos, 15, 2)
                                 + numerico(facturacion.programas, 15, 2) + numerico(facturacion.otros, 15, 2),
@@ -215,8 +202,7 @@ bool cls617Interfaz::GenerarRegistro6(EscritorRegistros& salida)
 {
     if (licencias_.empty())
         return faltan(salida, QStringLiteral("No tiene ingresado el Total por Licencia."));
-    for (const LicenciaConDetalle& licencia : licencias_) {
-        const LicenciaLiquidada l = liquidada(licencia);
+    for (const LicenciaLiquidada& l : cifras_) {
         if (!salida.agregar(QStringLiteral("06") + numerico(double(l.codigo), 8, 0)
                                 + numerico(l.facturacion.bruta, 15, 2) + numerico(l.descuentos, 15, 2)
                                 + numerico(l.subtotal, 15, 2) + numerico(l.alicuota, 5, 2) + numerico(l.impuesto, 15, 2)
@@ -239,11 +225,8 @@ bool cls617Interfaz::GenerarRegistro7(EscritorRegistros& salida)
     for (const LicenciaLiquidada& licencia : licencias)
         if (licencia.exencion >= 1 && licencia.exencion <= 3)
             exentos[licencia.exencion - 1] += licencia.exento;
-    double subtotal = 0;
-    for (const LicenciaLiquidada& licencia : licencias)
-        subtotal += licencia.subtotal;
     return salida.agregar(QStringLiteral("07") + numerico(liquidacion_.facturacion().bruta, 15, 2)
-                              + numerico(liquidacion_.descuentos(), 15, 2) + numerico(subtotal, 15, 2)
+                              + numerico(liquidacion_.descuentos(), 15, 2) + numerico(liquidacion_.subtotal(), 15, 2)
                               + numerico(liquidacion_.impuesto(), 15, 2) + numerico(exentos[0], 15, 2)
                               + numerico(exentos[1], 15, 2) + numerico(exentos[2], 15, 2)
                               + numerico(liquidacion_.total.TotalAPagar, 15, 2),

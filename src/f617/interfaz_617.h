@@ -53,6 +53,7 @@ private:
     Sesion& sesion_;
     const Liquidacion617& liquidacion_;
     std::vector<LicenciaConDetalle> licencias_;  // read by record 03
+    std::vector<LicenciaLiquidada> cifras_;      // theirs, worked out once by record 05
 };
 
 }  // namespace veluma

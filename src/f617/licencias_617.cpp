@@ -46,8 +46,7 @@ void cls617Licencias::CargarLicencias(Database& base)
     ApellidoNombre = consulta.text(0).value_or(QString());
     Domicilio = consulta.text(1).value_or(QString());
     TipoServicio = int(consulta.integer(2).value_or(0));
-    const std::optional<QDateTime> inicio = leerFechaIso(consulta.text(3).value_or(QString()));
-    InicioActividades = inicio ? inicio->date() : QDate();
+    InicioActividades = leerFechaGuardada(consulta.text(3));
 
     Detalle.CargarDatos(base, clave, CodigoLicencia);
     Totales.CargarDatos(base, clave, CodigoLicencia, TipoServicio);

@@ -23,6 +23,7 @@ public:
     // The declaration's sums over its licences.
     TotalesFacturacion facturacion() const;
     double descuentos() const { return suma(&LicenciaLiquidada::descuentos); }
+    double subtotal() const { return suma(&LicenciaLiquidada::subtotal); }
     double impuesto() const { return suma(&LicenciaLiquidada::impuesto); }
     double exento() const { return suma(&LicenciaLiquidada::exento); }
 

@@ -30,22 +30,6 @@ std::vector<Socio617> leerSocios(Database& base, const ClaveDDJJ& clave, const Q
 
 }  // namespace
 
-void cls617CompSocietaria::CargarSocio(Database& base)
-{
-    Statement consulta =
-        prepararDe617(base,
-                      QStringLiteral("SELECT NombreApellido, CuitSocio, Porcentaje FROM [617CompSocietaria] "
-                                     "WHERE %1 AND CodigoSocio=?6"),
-                      clave);
-    consulta.bind(6, CodigoSocio);
-    if (!consulta.next())
-        throw Error(kErrorArgumentoNoValido,
-                    QStringLiteral("El socio %1 no existe en la declaración jurada.").arg(CodigoSocio));
-    NombreApellido = consulta.text(0).value_or(QString());
-    CuitSocio = consulta.text(1).value_or(QString());
-    Porcentaje = consulta.real(2).value_or(0);
-}
-
 void cls617CompSocietaria::GuardarSocio(Database& base, bool nuevo)
 {
     Transaction transaccion(base);
@@ -117,6 +101,13 @@ std::vector<Socio617> cls617CompSocietaria::GetAllInterfaz(Database& base, const
 void cls617CompSocietaria::EliminarTodos(Database& base, const ClaveDDJJ& clave)
 {
     prepararDe617(base, QStringLiteral("DELETE FROM [617CompSocietaria] WHERE %1"), clave).run();
+}
+
+QString cls617CompSocietaria::ValidarTotalPorcentaje(Database& base, const ClaveDDJJ& clave)
+{
+    cls617CompSocietaria ninguno;
+    ninguno.clave = clave;
+    return ninguno.ValidarPorcentaje100(base, true);
 }
 
 LecturaSocio ValidarSocio(Database& base, const ClaveDDJJ& clave, const QString& cuit, const QString& nombre,

@@ -29,8 +29,6 @@ public:
     QString CuitSocio;
     double Porcentaje = 0;
 
-    // Reads the partner `CodigoSocio` of `clave`; throws Error when it is not stored.
-    void CargarSocio(Database& base);
     // Stores the partner; a new one takes the next free code.
     void GuardarSocio(Database& base, bool nuevo);
     void EliminarSocio(Database& base) const;
@@ -45,6 +43,8 @@ public:
     static std::vector<Socio617> CargarGrilla(Database& base, const ClaveDDJJ& clave);
     static std::vector<Socio617> GetAllInterfaz(Database& base, const ClaveDDJJ& clave);
     static void EliminarTodos(Database& base, const ClaveDDJJ& clave);
+    // Why the declaration's partners do not make up 100 %; empty when they do.
+    static QString ValidarTotalPorcentaje(Database& base, const ClaveDDJJ& clave);
 };
 
 // A partner as typed, checked in the order the screen reports.

@@ -1,5 +1,6 @@
 #include "f708/salas.h"
 
+#include "core/caracteres.h"
 #include "core/numeros.h"
 #include "core/sql_texto.h"
 #include "core/transaction.h"
@@ -19,14 +20,6 @@ bool tieneControl(const QString& texto)
         if (c.unicode() < 32 || c.unicode() == 127)
             return true;
     return false;
-}
-
-bool soloDigitos(const QString& texto)
-{
-    for (QChar c : texto)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
 }
 
 void agregarLinea(QString& mensaje, const QString& linea)

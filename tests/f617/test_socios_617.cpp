@@ -59,9 +59,7 @@ TEST_F(Socios617Prueba, CienSeSumaEnCentesimosYElArchivoLosLeePorNombreConOnceDi
     EXPECT_EQ(agregar("27-30111222-5", "álvarez", "40"), QString());
     EXPECT_EQ(agregar("20-23456789-7", "Beltrán", "33,35"), "La suma de los porcentajes no puede superar 100.");
     EXPECT_EQ(agregar("20-23456789-7", "Beltrán", "33,34"), QString());
-    cls617CompSocietaria composicion;
-    composicion.clave = sesion.declaracion;
-    EXPECT_EQ(composicion.ValidarPorcentaje100(sesion.base, true), QString());
+    EXPECT_EQ(cls617CompSocietaria::ValidarTotalPorcentaje(sesion.base, sesion.declaracion), QString());
 
     const ClaveDDJJ television = sesion.declaracion;
     test::crearDeclaracion617(sesion, 200503, 307);

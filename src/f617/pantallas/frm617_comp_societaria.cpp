@@ -101,9 +101,12 @@ void frm617CompSocietaria::RefrescarDatos()
         VaciarCajas();
         return;
     }
-    SocioActual.CodigoSocio = modelo_->fila(fila).CodigoSocio;
-    if (!conAvisoDeErrores(mensajes_, [&] { SocioActual.CargarSocio(sesion_.base); }))
-        return;
+    // The list row holds the partner as stored.
+    const Socio617& socio = modelo_->fila(fila);
+    SocioActual.CodigoSocio = socio.CodigoSocio;
+    SocioActual.NombreApellido = socio.NombreApellido;
+    SocioActual.CuitSocio = socio.CuitSocio;
+    SocioActual.Porcentaje = socio.Porcentaje;
     txtcuit_->ponerCuit(SocioActual.CuitSocio);
     txtNombreApellido_->setText(SocioActual.NombreApellido);
     txtPorcentaje_->setText(formatearNumero(SocioActual.Porcentaje, QStringLiteral("#,###,###,###,##0.00")));
@@ -207,9 +210,8 @@ void frm617CompSocietaria::cmdsalir_Click()
 {
     // Only a warning: the partners stay as stored and the screen closes.
     conAvisoDeErrores(mensajes_, [&] {
-        cls617CompSocietaria composicion;
-        composicion.clave = sesion_.declaracion;
-        if (const QString aviso = composicion.ValidarPorcentaje100(sesion_.base, true); !aviso.isEmpty())
+        if (const QString aviso = cls617CompSocietaria::ValidarTotalPorcentaje(sesion_.base, sesion_.declaracion);
+            !aviso.isEmpty())
             mensajes_.MensajeAtencion(aviso);
     });
     accept();

@@ -6,6 +6,7 @@
 #include "f617/copia_617.h"
 #include "pantallas/botones.h"
 #include "pantallas/cajas.h"
+#include "pantallas/disposicion.h"
 #include "pantallas/listas.h"
 
 #include <QComboBox>
@@ -130,10 +131,7 @@ void frmCopiarDDJJ::crearControles()
     cuerpo->addWidget(fraOrigen);
     cuerpo->addWidget(fraDestino);
     cuerpo->addStretch();
-    auto* principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(picBarra);
-    principal->addLayout(cuerpo, 1);
+    disponerPantalla(*this, picBarra, cuerpo);
     setWindowTitle(QStringLiteral("Copiar Declaraciones Juradas"));
 
     connect(cmdAceptar_, &QToolButton::clicked, this, &frmCopiarDDJJ::cmdAceptar_Click);
