@@ -3,6 +3,7 @@
 #include "core/clave_ddjj.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "f617/importacion_617.h"
 #include "declarations/secciones.h"
 #include "f617/liquidacion_617.h"
 
@@ -41,6 +42,11 @@ std::map<QString, bool> Formulario617::seccionesConDatos(Database& base, const C
 std::unique_ptr<Liquidacion> Formulario617::liquidar(Sesion& sesion) const
 {
     return std::make_unique<Liquidacion617>(Liquidacion617::calcular(sesion.base, sesion.declaracion));
+}
+
+std::unique_ptr<Importador> Formulario617::importador(Sesion& sesion) const
+{
+    return std::make_unique<ImportadorConceptos617>(sesion.base, sesion.declaracion);
 }
 
 }  // namespace veluma

@@ -4,6 +4,7 @@
 #include "core/clave_ddjj.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "f618/importacion_618.h"
 #include "declarations/secciones.h"
 #include "f618/liquidacion_618.h"
 
@@ -64,6 +65,11 @@ std::map<QString, bool> Formulario618::seccionesConDatos(Database& base, const C
 std::unique_ptr<Liquidacion> Formulario618::liquidar(Sesion& sesion) const
 {
     return std::make_unique<Liquidacion618>(Liquidacion618::calcular(sesion.base, sesion.declaracion));
+}
+
+std::unique_ptr<Importador> Formulario618::importador(Sesion& sesion) const
+{
+    return std::make_unique<ImportadorIngresos618>(sesion.base, sesion.declaracion);
 }
 
 }  // namespace veluma

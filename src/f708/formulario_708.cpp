@@ -2,6 +2,7 @@
 
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "f708/importacion_708.h"
 #include "declarations/secciones.h"
 #include "f708/alicuota_708.h"
 #include "f708/liquidacion_708.h"
@@ -49,6 +50,11 @@ std::map<QString, bool> Formulario708::seccionesConDatos(Database& base, const C
 std::unique_ptr<Liquidacion> Formulario708::liquidar(Sesion& sesion) const
 {
     return std::make_unique<Liquidacion708>(Liquidacion708::calcular(sesion.base, sesion.declaracion));
+}
+
+std::unique_ptr<Importador> Formulario708::importador(Sesion& sesion) const
+{
+    return std::make_unique<ImportadorEntradas708>(sesion.base, sesion.declaracion);
 }
 
 }  // namespace veluma

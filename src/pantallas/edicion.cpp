@@ -19,6 +19,7 @@ void HabilitarEdicionABM(QWidget& pantalla, bool editando, bool tieneFilas, QWid
             continue;
         switch (*rol) {
         case Boton::Nuevo:
+        case Boton::Importar:
         case Boton::Salir: boton->setVisible(navegando); break;
         case Boton::Modificar:
         case Boton::Eliminar:

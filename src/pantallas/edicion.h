@@ -13,8 +13,8 @@ class Mensajes;
 // the selected one.
 enum class ModoEdicion { Consulta, Nuevo, Modificar };
 
-// The browse/edit switch of an entry screen, by button role. Browsing: Nuevo
-// and Salir shown; the buttons that act on a row (Modificar, Eliminar,
+// The browse/edit switch of an entry screen, by button role. Browsing: Nuevo,
+// Importar and Salir shown; the buttons that act on a row (Modificar, Eliminar,
 // Eliminar ABM, Eliminar Todos, Detallar, Imprimir) shown only when the list
 // has rows; Aceptar and Cancelar hidden. Editing: of those, only Aceptar and
 // Cancelar shown. `datos` (the data frame) is enabled only while editing;

@@ -1,5 +1,7 @@
 #include "lote.h"
 
+#include "importacion_lote.h"
+
 #include "core/arranque.h"
 #include "core/cierre.h"
 #include "core/clave.h"
@@ -84,6 +86,10 @@ QString problemaDeCarpetas(const OpcionesLote& opciones, const Instalacion& inst
         return QStringLiteral("No existe la base de datos de trabajo %1: el programa todavía no se usó en esa "
                               "instalación.")
             .arg(instalacion.rutaBaseTrabajo());
+    if (opciones.tarea == Tarea::Exportar && !QFileInfo(QFileInfo(opciones.archivo).absolutePath()).isDir())
+        return QStringLiteral("No existe la carpeta del archivo %1.").arg(opciones.archivo);
+    if (opciones.tarea != Tarea::Generar)
+        return QString();
     const QFileInfo destino(opciones.destino);
     if (destino.exists() && !destino.isDir())
         return QStringLiteral("El destino %1 es un archivo: indique una carpeta.").arg(opciones.destino);
@@ -126,6 +132,11 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
         return;
     }
     sesion.declaracion.campo1 = valores.first();
+    if (opciones.tarea == Tarea::Importar) {
+        if (importarEnDeclaracion(sesion, formulario, opciones, mensajes))
+            resultado.codigo = kSalidaCorrecta;
+        return;
+    }
 
     // One settlement for the file and the printed form.
     const std::unique_ptr<Liquidacion> liquidacion = formulario.liquidar(sesion);

@@ -12,10 +12,15 @@ namespace veluma::lote {
 namespace {
 
 const QStringList kObligatorias = {QStringLiteral("--instalacion"), QStringLiteral("--cuit"),
-                                   QStringLiteral("--formulario"),  QStringLiteral("--periodo"),
-                                   QStringLiteral("--secuencia"),   QStringLiteral("--destino")};
+                                   QStringLiteral("--formulario"), QStringLiteral("--periodo"),
+                                   QStringLiteral("--secuencia")};
+const QString kDestino = QStringLiteral("--destino");
+const QString kImportar = QStringLiteral("--importar");
+const QString kExportar = QStringLiteral("--exportar");
 const QString kPdf = QStringLiteral("--pdf");
 const QString kValor = QStringLiteral("--valor");
+const QString kReemplazar = QStringLiteral("--reemplazar");
+const QStringList kOpcionales = {kDestino, kImportar, kExportar, kPdf, kValor};
 
 LecturaOpciones problema(const QString& texto)
 {
@@ -73,9 +78,11 @@ QString textoUso()
 {
     return QStringLiteral(
                "Uso: veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM --secuencia N "
-               "--destino CARPETA [--pdf ARCHIVO] [--valor VALOR]\n"
+               "[--valor VALOR] (--destino CARPETA [--pdf ARCHIVO] | --importar ARCHIVO.csv [--reemplazar] | "
+               "--exportar ARCHIVO.xlsx|ARCHIVO.csv)\n"
                "Genera el archivo de presentación de la declaración jurada en la carpeta de destino, como la "
-               "generación para CD, y escribe su ruta completa.\n"
+               "generación para CD, y escribe su ruta completa; o importa líneas de un archivo CSV a la "
+               "declaración, o la exporta a un libro de Excel o a archivos CSV.\n"
                "  --instalacion  carpeta del programa (donde están veluma y veluma.mdb)\n"
                "  --cuit         CUIT del contribuyente, tal como la pasa el módulo T.E.Vo.\n"
                "  --formulario   %1\n"
@@ -83,6 +90,10 @@ QString textoUso()
                "  --secuencia    0 original, 1 a 3 rectificativa\n"
                "  --destino      carpeta donde se escribe el archivo\n"
                "  --pdf          además, imprime el formulario en este archivo PDF\n"
+               "  --importar     importa las líneas del archivo CSV: entradas por Código INCAA y semana (708), "
+               "ingresos por tipo y día (618) o conceptos por licencia (617); todas o ninguna\n"
+               "  --reemplazar   las líneas ya cargadas toman los valores del archivo (si no, quedan como están)\n"
+               "  --exportar     escribe la declaración, sección por sección, en un libro .xlsx o en archivos .csv\n"
                "  --valor        el valor propio de la declaración (en el 617, el servicio: 306 o 307; en el 618, el "
                "código del instituto), necesario "
                "cuando el período y la secuencia tienen más de una")
@@ -99,10 +110,14 @@ LecturaOpciones leerOpciones(const QStringList& argumentos)
             ayuda.ayuda = true;
             return ayuda;
         }
-        if (!kObligatorias.contains(opcion) && opcion != kPdf && opcion != kValor)
+        if (!kObligatorias.contains(opcion) && !kOpcionales.contains(opcion) && opcion != kReemplazar)
             return problema(QStringLiteral("Opción desconocida: %1.").arg(entreComillas(opcion)));
         if (valores.count(opcion))
             return problema(QStringLiteral("La opción %1 se indicó más de una vez.").arg(opcion));
+        if (opcion == kReemplazar) {
+            valores[opcion] = QString();
+            continue;
+        }
         // An option right after another one means the value was forgotten.
         if (i + 1 >= argumentos.size() || argumentos[i + 1].trimmed().isEmpty()
             || argumentos[i + 1].startsWith(QLatin1String("--")))
@@ -114,10 +129,30 @@ LecturaOpciones leerOpciones(const QStringList& argumentos)
             return problema(QStringLiteral("Falta la opción %1.").arg(opcion));
     }
 
+    const auto tareas = valores.count(kDestino) + valores.count(kImportar) + valores.count(kExportar);
+    if (tareas == 0)
+        return problema(QStringLiteral("Falta la opción --destino, --importar o --exportar."));
+    if (tareas > 1)
+        return problema(QStringLiteral("Las opciones --destino, --importar y --exportar no van juntas."));
+    if (valores.count(kPdf) && !valores.count(kDestino))
+        return problema(QStringLiteral("La opción --pdf va con --destino."));
+    if (valores.count(kReemplazar) && !valores.count(kImportar))
+        return problema(QStringLiteral("La opción --reemplazar va con --importar."));
+
     OpcionesLote opciones;
     opciones.instalacion = valores[QStringLiteral("--instalacion")];
     opciones.cuit = valores[QStringLiteral("--cuit")];
-    opciones.destino = valores[QStringLiteral("--destino")];
+    if (valores.count(kDestino))
+        opciones.destino = valores[kDestino];
+    if (valores.count(kImportar)) {
+        opciones.tarea = Tarea::Importar;
+        opciones.archivo = valores[kImportar];
+        opciones.reemplazar = valores.count(kReemplazar) > 0;
+    }
+    if (valores.count(kExportar)) {
+        opciones.tarea = Tarea::Exportar;
+        opciones.archivo = valores[kExportar];
+    }
     if (valores.count(kPdf))
         opciones.pdf = valores[kPdf];
     if (valores.count(kValor))

@@ -1,5 +1,7 @@
 #include "f617/pantallas/frm617_ingresos_conceptos.h"
 
+#include "f617/importacion_617.h"
+#include "intercambio/pantallas/frm_importar.h"
 #include "core/contextos_ayuda.h"
 #include "core/mensajes.h"
 #include "core/numeros.h"
@@ -47,7 +49,8 @@ frm617IngresosConceptos::frm617IngresosConceptos(Sesion& sesion, Mensajes& mensa
 
 void frm617IngresosConceptos::crearControles()
 {
-    botones_ = crearBotonesABM(*this);
+    cmdImportar_ = crearBoton(this, Boton::Importar, QStringLiteral("Im&portar…"));
+    botones_ = crearBotonesABM(*this, {cmdImportar_});
 
     frDatos_ = new QGroupBox(QStringLiteral("Concepto"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
@@ -113,6 +116,7 @@ void frm617IngresosConceptos::crearControles()
     connect(botones_.aceptar, &QToolButton::clicked, this, &frm617IngresosConceptos::cmdAceptar_Click);
     connect(botones_.cancelar, &QToolButton::clicked, this, &frm617IngresosConceptos::CmdCancelar_Click);
     connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
+    connect(cmdImportar_, &QToolButton::clicked, this, &frm617IngresosConceptos::cmdImportar_Click);
     connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { RefrescarDatos(); });
     connect(txtTipoConcepto_, &QLineEdit::textChanged, this, &frm617IngresosConceptos::txtTipoConcepto_Change);
     connect(ComboConcepto_, &QComboBox::activated, this, &frm617IngresosConceptos::ComboConcepto_Click);
@@ -286,6 +290,17 @@ void frm617IngresosConceptos::cmdEliminarTodos_Click()
             cls617LicIngresoConceptos::EliminarTodos(sesion_.base, LicenciaActual.clave, LicenciaActual.CodigoLicencia);
         });
     volverALaLista(0);
+}
+
+void frm617IngresosConceptos::cmdImportar_Click()
+{
+    std::optional<ImportadorConceptos617> importador;
+    if (!conAvisoDeErrores(
+            mensajes_, [&] { importador.emplace(sesion_.base, LicenciaActual.clave, LicenciaActual.CodigoLicencia); }))
+        return;
+    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+        volverALaLista(0);
+    Grilla_->setFocus();
 }
 
 void frm617IngresosConceptos::volverALaLista(qint64 concepto)

@@ -10,6 +10,8 @@ class QLineEdit;
 class QTableView;
 class QTableWidget;
 
+class QToolButton;
+
 namespace veluma {
 
 class Mensajes;
@@ -48,6 +50,8 @@ private:
     // After a change: the licence's totals and rows read again, `concepto`
     // chosen (the first row when it is gone), browsing.
     void volverALaLista(qint64 concepto);
+    // Concepts from a CSV file, for this licence unless the file names others.
+    void cmdImportar_Click();
 
     Sesion& sesion_;
     Mensajes& mensajes_;
@@ -61,6 +65,7 @@ private:
     QLineEdit* txtTipoConcepto_;
     QComboBox* ComboConcepto_;
     QLineEdit* txtFacturacionBruta_;
+    QToolButton* cmdImportar_;
     BotonesABM botones_;
 };
 

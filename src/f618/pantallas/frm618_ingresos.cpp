@@ -1,5 +1,7 @@
 #include "f618/pantallas/frm618_ingresos.h"
 
+#include "f618/importacion_618.h"
+#include "intercambio/pantallas/frm_importar.h"
 #include "core/contextos_ayuda.h"
 #include "core/mensajes.h"
 #include "core/numeros.h"
@@ -32,7 +34,8 @@ frm618Ingresos::frm618Ingresos(Sesion& sesion, Mensajes& mensajes, int tipoIngre
 
 void frm618Ingresos::crearControles()
 {
-    botones_ = crearBotonesABM(*this, {}, false);
+    cmdImportar_ = crearBoton(this, Boton::Importar, QStringLiteral("Im&portar…"));
+    botones_ = crearBotonesABM(*this, {cmdImportar_}, false);
 
     modelo_ = new ModeloIngresos(this);
     dbgIngresos_ = crearGrilla(this, QStringLiteral("dbgIngresos"), modelo_);
@@ -73,6 +76,7 @@ void frm618Ingresos::crearControles()
     connect(botones_.aceptar, &QToolButton::clicked, this, &frm618Ingresos::cmdAceptar_Click);
     connect(botones_.cancelar, &QToolButton::clicked, this, &frm618Ingresos::CmdCancelar_Click);
     connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
+    connect(cmdImportar_, &QToolButton::clicked, this, &frm618Ingresos::cmdImportar_Click);
     connect(dbgIngresos_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { dbgIngresos_RowColChange(); });
 }
@@ -217,6 +221,16 @@ void frm618Ingresos::cmdEliminar_Click()
                       [&] { cls618Ingresos::EliminarIngresos(sesion_.base, sesion_.declaracion, tipoIngreso_, dia); });
     LimpiarCampos();
     volverALaLista(-1);
+}
+
+void frm618Ingresos::cmdImportar_Click()
+{
+    std::optional<ImportadorIngresos618> importador;
+    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, sesion_.declaracion, tipoIngreso_); }))
+        return;
+    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+        volverALaLista(0);
+    dbgIngresos_->setFocus();
 }
 
 void frm618Ingresos::volverALaLista(int dia)

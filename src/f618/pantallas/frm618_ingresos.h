@@ -8,6 +8,8 @@ class QGroupBox;
 class QLineEdit;
 class QTableView;
 
+class QToolButton;
+
 namespace veluma {
 
 class Mensajes;
@@ -45,6 +47,8 @@ private:
     // After a change: the days read again, `dia` chosen (the first when it
     // is gone), the total, browsing.
     void volverALaLista(int dia);
+    // Days from a CSV file, of this kind unless the file names it.
+    void cmdImportar_Click();
 
     Sesion& sesion_;
     Mensajes& mensajes_;
@@ -58,6 +62,7 @@ private:
     QLineEdit* txtNetoCobrado_;
     QLineEdit* txtTotalCobrado_;
     QLineEdit* txtTotalNetoCobrado_;
+    QToolButton* cmdImportar_;
     BotonesABM botones_;
 };
 

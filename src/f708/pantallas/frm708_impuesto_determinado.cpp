@@ -6,6 +6,8 @@
 #include "core/sesion.h"
 #include "f708/alicuota_708.h"
 #include "f708/impuesto_determinado.h"
+#include "f708/importacion_708.h"
+#include "intercambio/pantallas/frm_importar.h"
 #include "f708/pantallas/modelo_impuesto.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
@@ -39,7 +41,8 @@ frm708ImpuestoDeterminado::frm708ImpuestoDeterminado(Sesion& sesion, Mensajes& m
 
 void frm708ImpuestoDeterminado::crearControles()
 {
-    botones_ = crearBotonesABM(*this);
+    cmdImportar_ = crearBoton(this, Boton::Importar, QStringLiteral("Im&portar…"));
+    botones_ = crearBotonesABM(*this, {cmdImportar_});
 
     modelo_ = new ModeloImpuesto(this);
     Grilla_ = crearGrilla(this, QStringLiteral("Grilla"), modelo_);
@@ -86,6 +89,7 @@ void frm708ImpuestoDeterminado::crearControles()
     connect(botones_.aceptar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdAceptar_Click);
     connect(botones_.cancelar, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::CmdCancelar_Click);
     connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
+    connect(cmdImportar_, &QToolButton::clicked, this, &frm708ImpuestoDeterminado::cmdImportar_Click);
     connect(txtPrecioVenta_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
     connect(txtCantEntradas_, &QLineEdit::textEdited, this, &frm708ImpuestoDeterminado::calcularLineaEscrita);
     connect(Grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -276,6 +280,16 @@ void frm708ImpuestoDeterminado::cmdEliminarTodos_Click()
                       [&] { cls708ImpuestoDeterminado::EliminarSemana(sesion_.base, clave(), semana_, sala_); });
     LimpiarCajas();
     volverALaLista(-1);
+}
+
+void frm708ImpuestoDeterminado::cmdImportar_Click()
+{
+    std::optional<ImportadorEntradas708> importador;
+    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, clave(), SalaYSemana{sala_, semana_}); }))
+        return;
+    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+        volverALaLista(-1);
+    Grilla_->setFocus();
 }
 
 void frm708ImpuestoDeterminado::volverALaLista(double precioVenta)

@@ -8,6 +8,7 @@
 class QGroupBox;
 class QLineEdit;
 class QTableView;
+class QToolButton;
 
 namespace veluma {
 
@@ -45,6 +46,8 @@ private:
     void CmdCancelar_Click();
     void cmdeliminarabm_click();
     void cmdEliminarTodos_Click();
+    // Lines from a CSV file, for this room and week unless the file names others.
+    void cmdImportar_Click();
     // After a change: the list read again, the row sold at `precioVenta`
     // chosen (the first when none is), the totals, browsing.
     void volverALaLista(double precioVenta);
@@ -65,6 +68,7 @@ private:
     QLineEdit* txtImpuestoDeterminado_;
     QLineEdit* txtTotalImpuestoSemana_;
     QLineEdit* TotalImpuestoMes_;
+    QToolButton* cmdImportar_;
     BotonesABM botones_;
 };
 

@@ -1,5 +1,7 @@
 #include "f708/pantallas/frm708_listado_salas.h"
 
+#include "f708/importacion_708.h"
+#include "intercambio/pantallas/frm_importar.h"
 #include "core/contextos_ayuda.h"
 #include "core/mensajes.h"
 #include "core/sesion.h"
@@ -83,7 +85,9 @@ void frm708ListadoSalas::crearControles()
 {
     cmdImprimir_ = crearBoton(this, Boton::Imprimir, QStringLiteral("&Imprimir"));
     cmdImprimir_->setToolTip(QStringLiteral("Imprimir el detalle de las salas"));
-    botones_ = crearBotonesABM(*this, {cmdImprimir_});
+    cmdImportar_ = crearBoton(this, Boton::Importar, QStringLiteral("Im&portar…"));
+    cmdImportar_->setToolTip(QStringLiteral("Importar las entradas de todas las salas y semanas (Ctrl + I)"));
+    botones_ = crearBotonesABM(*this, {cmdImprimir_, cmdImportar_});
 
     frDatos_ = new QGroupBox(QStringLiteral("Datos de la Sala"), this);
     frDatos_->setObjectName(QStringLiteral("frDatos"));
@@ -132,6 +136,7 @@ void frm708ListadoSalas::crearControles()
     connect(botones_.eliminar, &QToolButton::clicked, this, &frm708ListadoSalas::cmdeliminarabm_click);
     connect(botones_.eliminarTodos, &QToolButton::clicked, this, &frm708ListadoSalas::cmdEliminarTodos_Click);
     connect(cmdImprimir_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdImprimir_Click);
+    connect(cmdImportar_, &QToolButton::clicked, this, &frm708ListadoSalas::cmdImportar_Click);
     connect(botones_.aceptar, &QToolButton::clicked, this, &frm708ListadoSalas::cmdAceptar_Click);
     connect(botones_.cancelar, &QToolButton::clicked, this, &frm708ListadoSalas::CmdCancelar_Click);
     connect(botones_.salir, &QToolButton::clicked, this, &QDialog::accept);
@@ -350,6 +355,16 @@ void frm708ListadoSalas::cmdImprimir_Click()
         frmImpresion impresion(std::move(configuracion), sesion_.base, mensajes_, this);
         impresion.exec();
     });
+}
+
+void frm708ListadoSalas::cmdImportar_Click()
+{
+    std::optional<ImportadorEntradas708> importador;
+    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, clave()); }))
+        return;
+    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+        RefrescarDatos();
+    Grilla_->setFocus();
 }
 
 void frm708ListadoSalas::empezarEnArbol() { focoEnArbol_ = true; }

@@ -55,6 +55,8 @@ private:
     void cmdeliminarabm_click();
     void cmdEliminarTodos_Click();
     void cmdImprimir_Click();
+    // Ticket lines of any room and week from a CSV file that names them.
+    void cmdImportar_Click();
 
     Sesion& sesion_;
     Mensajes& mensajes_;
@@ -73,6 +75,7 @@ private:
     QTreeWidget* arbol_;
     BotonesABM botones_;
     QToolButton* cmdImprimir_;
+    QToolButton* cmdImportar_;
 };
 
 }  // namespace veluma

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/clave_ddjj.h"
+#include "intercambio/importador.h"
+
+#include <QSet>
+#include <optional>
+
+namespace veluma {
+
+// The daily incomes of a Form 618 declaration from a file: each line names
+// its kind (sales or rentals) and its day, or goes to the kind of the screen
+// it is imported from. The day is a number or the date of a day of the month.
+class ImportadorIngresos618 : public Importador {
+public:
+    ImportadorIngresos618(Database& base, const ClaveDDJJ& clave, std::optional<int> tipoIngreso = {});
+
+    QString titulo() const override;
+    QString seccion() const override { return QStringLiteral("Ingresos618"); }
+    std::vector<CampoImportacion> campos() const override;
+    LineaLeida leer(const QStringList& valores) const override;
+    QString textoRepetida() const override;
+    bool yaCargada(const QString& clave) const override { return cargadas_.contains(clave); }
+    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const override;
+
+private:
+    ClaveDDJJ clave_;
+    std::optional<int> tipoIngreso_;
+    QSet<QString> cargadas_;
+};
+
+}  // namespace veluma

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/clave_ddjj.h"
+#include "f708/salas.h"
+#include "intercambio/importador.h"
+
+#include <QHash>
+#include <QSet>
+#include <optional>
+
+namespace veluma {
+
+// A room and week of the declaration.
+struct SalaYSemana {
+    qint32 sala = 0;
+    int semana = 0;
+};
+
+// The ticket lines of a Form 708 declaration from a file: each line names
+// its room by INCAA code and its week, or goes to the room and week of the
+// screen it is imported from.
+class ImportadorEntradas708 : public Importador {
+public:
+    ImportadorEntradas708(Database& base, const ClaveDDJJ& clave, std::optional<SalaYSemana> destino = {});
+
+    QString titulo() const override;
+    QString seccion() const override { return QStringLiteral("Entradas708"); }
+    std::vector<CampoImportacion> campos() const override;
+    LineaLeida leer(const QStringList& valores) const override;
+    QString textoRepetida() const override;
+    bool yaCargada(const QString& clave) const override { return cargadas_.contains(clave); }
+    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const override;
+
+private:
+    ClaveDDJJ clave_;
+    std::optional<SalaYSemana> destino_;
+    QHash<QString, std::vector<Sala>> salasPorINCAA_;  // by INCAA code without leading zeros
+    QHash<qint32, QString> nombres_;                   // room names by code
+    QSet<QString> cargadas_;
+};
+
+}  // namespace veluma
