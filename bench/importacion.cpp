@@ -1,0 +1,200 @@
+// Times the import of a CSV file of 100,000 ticket lines (250 rooms × 4
+// weeks × 100 prices) into a Form 708 declaration in a temporary
+// installation: reading the file, checking every line as the preview does,
+// and storing them in one transaction. Against the work it cannot avoid:
+// inserting the same rows with one prepared statement in one transaction,
+// and one SELECT of them. Prints the median of each step in ms and the
+// ratio of the whole import to the bare INSERT.
+// Usage: bench_importacion [repetitions]
+
+#include "core/arranque.h"
+#include "core/clave.h"
+#include "core/error.h"
+#include "core/mensajes.h"
+#include "core/sesion.h"
+#include "core/transaction.h"
+#include "declarations/contribuyente.h"
+#include "declarations/ddjj.h"
+#include "f708/importacion_708.h"
+#include "f708/salas.h"
+#include "formularios_instalados.h"
+#include "instalacion_demo.h"
+#include "intercambio/importacion.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace veluma;
+
+namespace {
+
+constexpr int kSalas = 250;
+constexpr int kSemanas = 4;
+constexpr int kPrecios = 100;
+
+void exigir(const QString& problema)
+{
+    if (!problema.isEmpty())
+        throw Error(1, problema);
+}
+
+double precio(int numero) { return 4.5 + numero * 0.25; }
+int entradas(int sala, int semana, int numero) { return 10 + (sala * 7 + semana * 3 + numero) % 1990; }
+
+// The declaration and its rooms; their codes, in order.
+std::vector<qint32> crearDeclaracion(Sesion& sesion)
+{
+    const ClaveDDJJ& clave = sesion.declaracion;
+    clsDDJJ ddjj;
+    ddjj.Cuit = clave.cuit;
+    ddjj.Periodo = clave.periodo;
+    ddjj.Formulario = 708;
+    ddjj.campo1 = clave.campo1;
+    ddjj.hora = QDateTime(QDate(2004, 4, 12), QTime(14, 35, 20));
+    exigir(ddjj.Agregar(sesion.base));
+    std::vector<qint32> codigos;
+    for (int numero = 1; numero <= kSalas; ++numero) {
+        cls708Salas sala;
+        sala.Cuit = clave.cuit;
+        sala.Periodo = clave.periodo;
+        sala.Denominacion = QStringLiteral("Sala %1").arg(numero);
+        sala.Domicilio = QStringLiteral("Lavalle %1").arg(800 + numero);
+        sala.CodigoINCAA = QString::number(100000 + numero);
+        exigir(sala.Agregar(sesion.base));
+        codigos.push_back(sala.codigo);
+    }
+    return codigos;
+}
+
+// The file as a spreadsheet saves it: titles, semicolons, decimal commas.
+void escribirCsv(const QString& ruta)
+{
+    QByteArray csv = "Código INCAA;Semana;Precio de venta;Entradas vendidas\r\n";
+    for (int sala = 1; sala <= kSalas; ++sala)
+        for (int semana = 1; semana <= kSemanas; ++semana)
+            for (int numero = 1; numero <= kPrecios; ++numero)
+                csv += QStringLiteral("%1;%2;%3;%4\r\n")
+                           .arg(100000 + sala)
+                           .arg(semana)
+                           .arg(QString::number(precio(numero), 'f', 2).replace('.', ','))
+                           .arg(entradas(sala, semana, numero))
+                           .toUtf8();
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(csv) != csv.size())
+        throw Error(1, QStringLiteral("No se pudo escribir %1").arg(ruta));
+}
+
+void borrarLineas(Sesion& sesion)
+{
+    Statement baja = sesion.base.prepare(
+        QStringLiteral("DELETE FROM [708ImpuestoDeterminado] WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
+    ligarClave(baja, sesion.declaracion).run();
+}
+
+void insertarSinMas(Sesion& sesion, const std::vector<qint32>& salas)
+{
+    Transaction transaccion(sesion.base);
+    Statement alta = sesion.base.prepare(QStringLiteral(
+        "INSERT INTO [708ImpuestoDeterminado] (CUIT, PERIODO, SECUENCIA, COD_SALA, NRO_SEMANA, PRECIO_VENTA, "
+        "CANT_ENTRADAS_POR_PRECIO_VENTA) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (int sala = 1; sala <= kSalas; ++sala)
+        for (int semana = 1; semana <= kSemanas; ++semana)
+            for (int numero = 1; numero <= kPrecios; ++numero) {
+                alta.reset();
+                ligarClave(alta, sesion.declaracion)
+                    .bind(4, salas[std::size_t(sala - 1)])
+                    .bind(5, semana)
+                    .bind(6, precio(numero))
+                    .bind(7, entradas(sala, semana, numero));
+                alta.run();
+            }
+    transaccion.commit();
+}
+
+qint64 leerLineas(Sesion& sesion)
+{
+    Statement consulta = sesion.base.prepare(QStringLiteral(
+        "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
+        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
+    ligarClave(consulta, sesion.declaracion);
+    qint64 filas = 0;
+    while (consulta.next())
+        filas += consulta.integer(3).value_or(0) > 0;
+    return filas;
+}
+
+double mediana(std::vector<double> tiempos)
+{
+    std::sort(tiempos.begin(), tiempos.end());
+    return tiempos[tiempos.size() / 2];
+}
+
+double ms(const QElapsedTimer& reloj) { return double(reloj.nsecsElapsed()) / 1e6; }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication aplicacion(argc, argv);
+    const int repeticiones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    registrarFormularios();
+
+    QTemporaryDir carpeta;
+    demo::crearBasesAnfitrion(carpeta.path());
+    const Instalacion instalacion = demo::instalacionDemo(carpeta.path());
+    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion,
+                         {NombreBaseAuxiliar(instalacion.version()), instalacion.nombreCodificador()});
+    MensajesConsola mensajes;
+    Sesion sesion(instalacion);
+    sesion.cuit = demo::contribuyentesDemo().first().cuit;
+    sesion.clave = textoClave();
+    abrirBaseDeTrabajo(sesion, mensajes);
+    cargarContribuyente(sesion);
+    sesion.declaracion = {sesion.cuit, 200403, 0, 708, QStringLiteral("10")};
+    const std::vector<qint32> salas = crearDeclaracion(sesion);
+    const QString ruta = carpeta.filePath(QStringLiteral("entradas.csv"));
+    escribirCsv(ruta);
+
+    std::vector<double> lectura, revision, guardado, total, insercion, consulta;
+    int guardadas = 0;
+    for (int vez = 0; vez < repeticiones; ++vez) {
+        borrarLineas(sesion);
+        QElapsedTimer reloj;
+        reloj.start();
+        TablaCsv tabla = leerArchivoCsv(ruta);
+        lectura.push_back(ms(reloj));
+        const ImportadorEntradas708 importador(sesion.base, sesion.declaracion);
+        const Asignacion asignacion = asignacionSugerida(importador, tabla, {});
+        const Importacion importacion(importador, std::move(tabla), asignacion);
+        revision.push_back(ms(reloj) - lectura.back());
+        guardadas = importacion.importar(sesion.base, false);
+        guardado.push_back(ms(reloj) - lectura.back() - revision.back());
+        total.push_back(ms(reloj));
+
+        QElapsedTimer seleccion;
+        seleccion.start();
+        if (leerLineas(sesion) != guardadas)
+            throw Error(1, QStringLiteral("No se guardaron todas las líneas"));
+        consulta.push_back(ms(seleccion));
+
+        borrarLineas(sesion);
+        QElapsedTimer alta;
+        alta.start();
+        insertarSinMas(sesion, salas);
+        insercion.push_back(ms(alta));
+    }
+    std::printf("Importación de %d líneas de entradas (F.708) desde CSV: mediana de %d repeticiones, ms\n", guardadas,
+                repeticiones);
+    std::printf("  %10s %10s %10s %10s   %12s %10s   %14s\n", "lectura", "revisión", "guardado", "total", "INSERT solo",
+                "SELECT", "total ÷ INSERT");
+    std::printf("  %10.1f %10.1f %10.1f %10.1f   %12.1f %10.1f   %14.2f\n", mediana(lectura), mediana(revision),
+                mediana(guardado), mediana(total), mediana(insercion), mediana(consulta),
+                mediana(total) / mediana(insercion));
+    return 0;
+}
