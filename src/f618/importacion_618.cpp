@@ -87,10 +87,7 @@ LineaLeida ImportadorIngresos618::leer(const QStringList& valores) const
     return linea;
 }
 
-QString ImportadorIngresos618::textoRepetida() const
-{
-    return QStringLiteral("El día ya figura en otra línea del archivo.");
-}
+QString ImportadorIngresos618::textoRepetida() const { return textoDiaExistente(); }
 
 void ImportadorIngresos618::guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const
 {

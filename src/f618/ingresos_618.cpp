@@ -130,6 +130,8 @@ LecturaIngreso leerIngreso(const QString& dia, const QString& neto, const QStrin
     return lectura;
 }
 
+QString textoDiaExistente() { return QStringLiteral("El día que intenta ingresar ya existe."); }
+
 int ultimoDiaDelPeriodo(int periodo)
 {
     const QDate primero(periodo / 100, periodo % 100, 1);

@@ -60,6 +60,9 @@ struct LecturaIngreso {
 };
 LecturaIngreso leerIngreso(const QString& dia, const QString& neto, const QString& total, int periodo);
 
+// "El día que intenta ingresar ya existe."
+QString textoDiaExistente();
+
 // The last day of the month of a YYYYMM period: 29 for 200402, 28 for 200302.
 int ultimoDiaDelPeriodo(int periodo);
 

@@ -139,7 +139,7 @@ TEST_F(Importadores, IngresosPorTipoYDiaOFechaDelMes)
                   "8: Ingresos por Ventas|5|-1|2 => El importe Neto Cobrado debe ser un número no negativo con hasta "
                   "dos decimales.",
                   "9: Ingresos por Ventas|6|10|5 => El importe Total Cobrado no puede ser inferior al Neto Cobrado.",
-                  "10: Ingresos por Ventas|3|1,00|2,00 => El día ya figura en otra línea del archivo.",
+                  "10: Ingresos por Ventas|3|1,00|2,00 => El día que intenta ingresar ya existe.",
                   "11: Ingresos por Ventas|15|1,00|2,00 (cargada)",
               }));
     rechaza(importacion, "[618Ingresos]",

@@ -29,7 +29,8 @@ Instalacion instalacionDeCarpeta(const QString& carpeta);
 // One run: takes the program's single-instance lock, opens the working
 // database as start-up does, loads the taxpayer as the main window does,
 // generates the declaration's file into the destination folder as the CD
-// destination does and, when asked, prints its form to PDF. The database is
+// destination does and, when asked, prints its form to PDF; or imports the
+// lines of a CSV file into the declaration. The database is
 // closed as the program closes it (compacted and scrambled) whenever it was
 // opened. Every message goes through `mensajes`. The forms must be registered.
 ResultadoLote ejecutarLote(const OpcionesLote& opciones, Mensajes& mensajes);

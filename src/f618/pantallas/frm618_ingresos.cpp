@@ -184,7 +184,7 @@ void frm618Ingresos::cmdAceptar_Click()
     }
     if (modo_ == ModoEdicion::Nuevo && modelo_->buscar(lectura.dia) >= 0) {
         // What was typed stays, so only the day needs changing.
-        mensajes_.MensajeInformacion(QStringLiteral("El día que intenta ingresar ya existe."));
+        mensajes_.MensajeInformacion(textoDiaExistente());
         txtDia_->setFocus();
         txtDia_->selectAll();
         return;
