@@ -23,6 +23,7 @@ public:
     std::map<QString, bool> seccionesConDatos(Database& base, const ClaveDDJJ& clave) const override;
     bool tieneLiquidacion() const override { return true; }
     std::unique_ptr<Liquidacion> liquidar(Sesion& sesion) const override;
+    std::vector<Hoja> hojasDeExportacion(Sesion& sesion) const override;  // in exportacion_708.cpp
 };
 
 }  // namespace veluma
