@@ -44,6 +44,8 @@ lxw_error escribirCelda(lxw_worksheet* hoja, lxw_row_t fila, lxw_col_t columna, 
         return worksheet_write_number(hoja, fila, columna, valor.toDouble(), formatos.importe);
     case TipoColumna::Fecha: {
         const QDate dia = valor.toDate();
+        if (!dia.isValid())
+            return LXW_NO_ERROR;
         lxw_datetime fecha{dia.year(), dia.month(), dia.day(), 0, 0, 0};
         return worksheet_write_datetime(hoja, fila, columna, &fecha, formatos.fecha);
     }

@@ -1,3 +1,4 @@
+#include "pantallas/contexto_ayuda.h"
 #include "pantallas/pantalla_de_prueba.h"
 #include "support/declaracion_618.h"
 
@@ -16,7 +17,8 @@ protected:
     void responderDialogo(const QString& nombre, const QString& filtro)
     {
         test::alAparecerModalDe<QFileDialog>([=, this](QFileDialog* dialogo) {
-            vistos += dialogo->windowTitle() + '|' + dialogo->nameFilters().join(',');
+            vistos += dialogo->windowTitle() + '|' + dialogo->nameFilters().join(',') + '|'
+                      + QString::number(contextoAyudaDe(dialogo));
             if (nombre.isEmpty()) {
                 dialogo->reject();
                 return;
@@ -73,7 +75,7 @@ TEST_F(PantallaExportar, ElBotonExportaLaDeclaracionElegidaYDiceQueEscribio)
     exportarConElTeclado();
     EXPECT_EQ(avisos(), "");
     EXPECT_EQ(vistos, QStringList(4, "Exportar la Declaración Jurada|Libro de "
-                                     "Excel (*.xlsx),Archivos CSV (*.csv)"));
+                                     "Excel (*.xlsx),Archivos CSV (*.csv)|41"));
     // The list keeps the focus for when the window is active again.
     EXPECT_EQ(pantalla->focusWidget()->objectName(), "GridDDJJ");
 
