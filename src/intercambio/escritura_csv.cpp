@@ -15,8 +15,8 @@ namespace {
 
 QString campoCsv(const QString& texto)
 {
-    static const QString kEspeciales = QStringLiteral(";\"\r\n");
-    const bool entreComillas = std::any_of(texto.begin(), texto.end(), [](QChar c) { return kEspeciales.contains(c); });
+    static const QString kReservados = QStringLiteral(";\"\r\n");
+    const bool entreComillas = std::any_of(texto.begin(), texto.end(), [](QChar c) { return kReservados.contains(c); });
     if (!entreComillas)
         return texto;
     QString citado = texto;

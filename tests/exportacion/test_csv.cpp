@@ -70,6 +70,8 @@ const std::vector<CasoCsv>& casos()
     return casos;
 }
 
+void PrintTo(const CasoCsv& caso, std::ostream* salida) { *salida << caso.declaracion.nombre; }
+
 class ExportacionCsv : public test::ExportacionDePrueba, public ::testing::WithParamInterface<CasoCsv> {};
 
 TEST_P(ExportacionCsv, CadaHojaEnSuArchivoConLosBytesEsperados)
