@@ -82,13 +82,13 @@ void escribirHoja(lxw_workbook* libro, const Hoja& hoja, const Formatos& formato
         throw errorDeEscritura(archivo);
 }
 
-// Closes the workbook however the writing ends.
+// Frees a workbook left unfinished, without writing it.
 struct LibroAbierto {
     lxw_workbook* libro;
     ~LibroAbierto()
     {
         if (libro)
-            workbook_close(libro);
+            lxw_workbook_free(libro);
     }
     lxw_error cerrar()
     {
