@@ -25,5 +25,6 @@ inline constexpr int kAyudaIngresosConceptos617 = 26;
 inline constexpr int kAyudaTotalLicencias617 = 27;
 inline constexpr int kAyudaTotalAPagar617 = 28;
 inline constexpr int kAyudaImportar = 40;
+inline constexpr int kAyudaExportar = 41;
 
 }  // namespace veluma

@@ -24,6 +24,7 @@ public:
     bool tieneLiquidacion() const override { return true; }
     std::unique_ptr<Liquidacion> liquidar(Sesion& sesion) const override;
     std::unique_ptr<Importador> importador(Sesion& sesion) const override;
+    std::vector<Hoja> hojasDeExportacion(Sesion& sesion) const override;
 };
 
 }  // namespace veluma

@@ -23,7 +23,7 @@ struct Convencion {
     const char* imagen;
 };
 
-constexpr std::array<Convencion, 20> kConvenciones{{
+constexpr std::array<Convencion, 21> kConvenciones{{
     {Boton::Aceptar, "cmdAceptar", "Aceptar", "aceptar"},
     {Boton::Cancelar, "cmdCancelar", "Cancelar", "cancelar"},
     {Boton::Nuevo, "cmdNuevo", "Nuevo (Ctrl + N)", "agregar"},
@@ -39,6 +39,7 @@ constexpr std::array<Convencion, 20> kConvenciones{{
     {Boton::Importar, "cmdImportar", "Importar (Ctrl + I)", "importar"},
     {Boton::Salir, "cmdSalir", "Salir", "salir"},
     {Boton::Copiar, "cmdCopiar", nullptr, "copiar"},
+    {Boton::Exportar, "cmdExportar", nullptr, "generar"},
     {Boton::Consultar, "cmdConsultar", nullptr, "consultar"},
     {Boton::Generar, "cmdGenerar", nullptr, "generar"},
     {Boton::Formulario, "cmdFormulario", nullptr, "formulario"},

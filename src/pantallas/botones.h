@@ -29,6 +29,7 @@ enum class Boton {
     Final,
     Importar,
     Copiar,
+    Exportar,
     Consultar,
     Generar,
     Formulario,

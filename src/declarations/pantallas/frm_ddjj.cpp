@@ -12,6 +12,7 @@
 #include "declarations/registro_formularios.h"
 #include "declarations/secciones.h"
 #include "declarations/validacion_ddjj.h"
+#include "intercambio/pantallas/exportar_ddjj.h"
 #include "pantallas/abm.h"
 #include "pantallas/botones.h"
 #include "pantallas/listas.h"
@@ -76,11 +77,14 @@ void frmDDJJ::crearControles()
     cmdEliminar_ = crearBoton(this, Boton::Eliminar, QStringLiteral("&Eliminar"));
     cmdCopiar_ = crearBoton(this, Boton::Copiar, QStringLiteral("C&opiar"));
     cmdCopiar_->setToolTip(QStringLiteral("Copiar la Declaración Jurada seleccionada"));
+    cmdExportar_ = crearBoton(this, Boton::Exportar, QStringLiteral("E&xportar…"));
+    cmdExportar_->setToolTip(QStringLiteral("Exportar la Declaración Jurada seleccionada a Excel o CSV"));
     cmdAceptar_ = crearBoton(this, Boton::Aceptar, QStringLiteral("&Aceptar"));
     cmdCancelar_ = crearBoton(this, Boton::Cancelar, QStringLiteral("&Cancelar"));
     cmdSalir_ = crearBoton(this, Boton::Salir, QStringLiteral("&Salir"));
     auto* picBarra =
-        crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdAceptar_, cmdCancelar_}, cmdSalir_);
+        crearBarra(*this, {cmdNuevo_, cmdModificar_, cmdEliminar_, cmdCopiar_, cmdExportar_, cmdAceptar_, cmdCancelar_},
+                   cmdSalir_);
 
     fraDatos_ = new QGroupBox(QStringLiteral("Datos de la Declaración Jurada"), this);
     fraDatos_->setObjectName(QStringLiteral("fraDatos"));
@@ -147,6 +151,7 @@ void frmDDJJ::crearControles()
     connect(cmdModificar_, &QToolButton::clicked, this, &frmDDJJ::cmdModificar_Click);
     connect(cmdEliminar_, &QToolButton::clicked, this, &frmDDJJ::cmdEliminar_Click);
     connect(cmdCopiar_, &QToolButton::clicked, this, &frmDDJJ::cmdCopiar_Click);
+    connect(cmdExportar_, &QToolButton::clicked, this, &frmDDJJ::cmdExportar_Click);
     connect(cmdAceptar_, &QToolButton::clicked, this, &frmDDJJ::cmdAceptar_Click);
     connect(cmdCancelar_, &QToolButton::clicked, this, &frmDDJJ::CmdCancelar_Click);
     connect(cmdSalir_, &QToolButton::clicked, this, &frmDDJJ::cmdsalir_Click);
@@ -318,6 +323,7 @@ void frmDDJJ::HabilitarEdicion(bool editando)
     cmdEliminar_->setVisible(filas && navegando);
     cmdCopiar_->setVisible(formulario_.ofreceCopiar() && filas && navegando);
     cmdModificar_->setVisible(filas && navegando);
+    cmdExportar_->setVisible(filas && navegando);
     cmdModificar_->setEnabled(formulario_.ofreceModificar());
     cmdAceptar_->setVisible(editando);
     cmdCancelar_->setVisible(editando);
@@ -461,6 +467,14 @@ void frmDDJJ::cmdCopiar_Click()
         mensajes_.MensajeInformacion(textoPantallaNoDisponible());
     CargarLista();
     HabilitarEdicion(false);
+}
+
+void frmDDJJ::cmdExportar_Click()
+{
+    if (filaSeleccionada() < 0)
+        return;
+    exportarDDJJ(this, sesion_, mensajes_);
+    GridDDJJ_->setFocus();
 }
 
 void frmDDJJ::cmdsalir_Click()

@@ -56,6 +56,7 @@ private:
     void CmdCancelar_Click();
     void cmdEliminar_Click();
     void cmdCopiar_Click();
+    void cmdExportar_Click();
     void cmdsalir_Click();
     void TreDDJJ_DblClick(QTreeWidgetItem* nodo);
     void txtMesFiscal_Change();
@@ -94,6 +95,7 @@ private:
     QToolButton* cmdModificar_;
     QToolButton* cmdEliminar_;
     QToolButton* cmdCopiar_;
+    QToolButton* cmdExportar_;
     QToolButton* cmdAceptar_;
     QToolButton* cmdCancelar_;
     QToolButton* cmdSalir_;

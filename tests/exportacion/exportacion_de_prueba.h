@@ -1,0 +1,67 @@
+#pragma once
+
+#include "intercambio/exportacion.h"
+#include "support/declaracion_617.h"
+#include "support/declaracion_618.h"
+#include "support/declaracion_708.h"
+#include "support/sesion_de_prueba.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace veluma::test {
+
+// The small declaration of each form that the export tests share, made the
+// session's one.
+struct DeclaracionExportada {
+    const char* nombre;
+    std::function<void(veluma::Sesion&)> preparar;
+};
+
+// March 2004 at 10 %: the reference rooms and a third whose name needs quoting,
+// with one line.
+inline void declaracion708(veluma::Sesion& sesion)
+{
+    declaracionDeReferencia708(sesion);
+    const qint32 sala = agregarSala708(sesion, QStringLiteral("Sala \"Uno\"; Centro"), QStringLiteral("Mitre 1"),
+                                       QStringLiteral("555"));
+    agregarLinea708(sesion, sala, 4, 1234.5, 2);
+}
+
+// May 2005 television: a partner, a licence whose name needs quoting, with a
+// licence act, two concepts and totals.
+inline void declaracion617(veluma::Sesion& sesion)
+{
+    crearDeclaracion617(sesion, 200505, 306);
+    agregarSocio617(sesion, QStringLiteral("Ávalos, María"), QStringLiteral("27-23456789-1"), 100);
+    const qint64 licencia = agregarLicencia617(sesion, QStringLiteral("Radio \"La Voz\"; Sur"), 1);
+    guardarActo617(sesion, licencia, 0, 1234, QDate(1999, 3, 15));
+    agregarConcepto617(sesion, licencia, 100, 10000.5);
+    agregarConcepto617(sesion, licencia, 118, 300);
+    guardarTotales617(sesion, licencia, 500, 1, 100);
+}
+
+// A test folder and the export of the session's declaration into it.
+class ExportacionDePrueba : public SesionDePrueba {
+protected:
+    QString ruta(const QString& nombre) const { return QDir(carpeta.path()).filePath(nombre); }
+    static QByteArray leer(const QString& archivo)
+    {
+        QFile entrada(archivo);
+        return entrada.open(QIODevice::ReadOnly) ? entrada.readAll() : QByteArray("(no existe)");
+    }
+    static void escribirArchivo(const QString& archivo, const QByteArray& bytes)
+    {
+        QFile salida(archivo);
+        ASSERT_TRUE(salida.open(QIODevice::WriteOnly));
+        salida.write(bytes);
+    }
+    // The names of the files of the folder.
+    QStringList archivos() const { return QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    QTemporaryDir carpeta;
+};
+
+}  // namespace veluma::test
