@@ -7,24 +7,18 @@
 // ratio of the whole import to the bare INSERT.
 // Usage: bench_importacion [repetitions]
 
-#include "core/arranque.h"
-#include "core/clave.h"
 #include "core/error.h"
-#include "core/mensajes.h"
-#include "core/sesion.h"
 #include "core/transaction.h"
-#include "declarations/contribuyente.h"
+#include "declaraciones_grandes.h"
 #include "declarations/ddjj.h"
 #include "f708/importacion_708.h"
 #include "f708/salas.h"
 #include "formularios_instalados.h"
-#include "instalacion_demo.h"
 #include "intercambio/importacion.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -145,20 +139,11 @@ int main(int argc, char** argv)
     const int repeticiones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     registrarFormularios();
 
-    QTemporaryDir carpeta;
-    demo::crearBasesAnfitrion(carpeta.path());
-    const Instalacion instalacion = demo::instalacionDemo(carpeta.path());
-    demo::copiarArchivos(QStringLiteral(VELUMA_PROGRAMA_DIR), instalacion,
-                         {NombreBaseAuxiliar(instalacion.version()), instalacion.nombreCodificador()});
-    MensajesConsola mensajes;
-    Sesion sesion(instalacion);
-    sesion.cuit = demo::contribuyentesDemo().first().cuit;
-    sesion.clave = textoClave();
-    abrirBaseDeTrabajo(sesion, mensajes);
-    cargarContribuyente(sesion);
+    bench::InstalacionDeMedicion medicion;
+    Sesion& sesion = medicion.sesion;
     sesion.declaracion = {sesion.cuit, 200403, 0, 708, QStringLiteral("10")};
     const std::vector<qint32> salas = crearDeclaracion(sesion);
-    const QString ruta = carpeta.filePath(QStringLiteral("entradas.csv"));
+    const QString ruta = medicion.carpeta.filePath(QStringLiteral("entradas.csv"));
     escribirCsv(ruta);
 
     std::vector<double> lectura, revision, guardado, total, insercion, consulta;

@@ -45,12 +45,12 @@ std::vector<int> columnasEnOrden(const std::vector<CampoImportacion>& campos, in
     return asignadas;
 }
 
-QString lineasEnPalabras(int cantidad)
-{
-    return cantidad == 1 ? QStringLiteral("una línea") : QStringLiteral("%1 líneas").arg(cantidad);
-}
-
 }  // namespace
+
+QString textoLineas(qsizetype cantidad)
+{
+    return cantidad == 1 ? QStringLiteral("1 línea") : QStringLiteral("%1 líneas").arg(cantidad);
+}
 
 Asignacion asignacionSugerida(const Importador& importador, const TablaCsv& tabla, const QStringList& recordada)
 {
@@ -161,7 +161,7 @@ QString Importacion::impedimento() const
     const QString detalle = QStringLiteral("la línea %1: %2").arg(primera->linea).arg(primera->leida.problema);
     if (rechazadas_ == 1)
         return QStringLiteral("No se puede importar %1").arg(detalle);
-    return QStringLiteral("No se pueden importar %1; la primera es %2").arg(lineasEnPalabras(rechazadas_), detalle);
+    return QStringLiteral("No se pueden importar %1; la primera es %2").arg(textoLineas(rechazadas_), detalle);
 }
 
 int Importacion::importar(Database& base, bool reemplazar) const

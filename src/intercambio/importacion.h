@@ -33,6 +33,9 @@ Asignacion asignacionSugerida(const Importador& importador, const TablaCsv& tabl
 // veluma.ini remembers.
 QStringList clavesPorColumna(const Importador& importador, const Asignacion& asignacion, int columnas);
 
+// "1 línea", "120 líneas".
+QString textoLineas(qsizetype cantidad);
+
 // A file read for one importer: every line checked with the columns chosen,
 // nothing stored until importar().
 class Importacion {

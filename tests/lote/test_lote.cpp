@@ -103,12 +103,17 @@ protected:
     {
         EXPECT_THROW(Database::open(rutaBase(), contrasenaBase()), DbError);
         EXPECT_FALSE(QFile::exists(instalacion.instalacion().rutaCompactacion()));
+        EXPECT_EQ(filasGuardadas("SELECT count(*) FROM DDJJ"), QStringList{"1"});
+    }
+    // What the closed working database holds, read from an unscrambled copy.
+    QStringList filasGuardadas(const char* sql)
+    {
         const QString copia = temporal.filePath(QStringLiteral("copia.mdb"));
         QFile::remove(copia);
-        ASSERT_TRUE(QFile::copy(rutaBase(), copia));
+        EXPECT_TRUE(QFile::copy(rutaBase(), copia));
         clsInicio::EncriptaDesencripta(copia);
         Database base = Database::open(copia, contrasenaBase());
-        EXPECT_EQ(test::filasDeConsulta(base, "SELECT count(*) FROM DDJJ"), QStringList{"1"});
+        return test::filasDeConsulta(base, QString::fromUtf8(sql));
     }
 
     // The rooms list as its print button lays it out: once to count the pages, then with the count.
@@ -301,6 +306,41 @@ TEST_F(Lote, UnaSenalDeTerminarEsperaElCierre)
     esperarBaseMezclada();
 }
 
+TEST_F(Lote, ExportaLaDeclaracionEImportaSusLineasTodasONinguna)
+{
+    prepararBase();
+    QStringList declaracion = argumentos();
+    declaracion.remove(declaracion.indexOf("--destino"), 2);
+    const Corrida exportada = correr(QStringList(declaracion) << "--exportar" << temporal.filePath("ddjj.csv"));
+    const QString entradas = temporal.filePath("ddjj-Entradas.csv");
+    EXPECT_EQ(exportada.codigo, 0) << exportada.errores.toStdString();
+    EXPECT_TRUE(exportada.salida.split('\n').contains(entradas)) << exportada.salida.toStdString();
+
+    // The exported lines and two more, one of them with a week that does not exist: nothing is stored.
+    const QByteArray exportadas = leerArchivo(entradas);
+    test::escribirArchivo(entradas, exportadas + "Atlas Flores;000789;3;9,00;12\r\nAtlas Flores;789;7;9,00;1\r\n");
+    const QStringList importar = QStringList(declaracion) << "--importar" << entradas;
+    const char* lineas =
+        "SELECT NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
+        "ORDER BY 1, 2, 3";
+    const QStringList antes = filasGuardadas(lineas);
+    ASSERT_EQ(antes, QStringList({"1|5.5|100", "1|8|250", "1|10|3", "2|8|10", "3|12.75|40"}));
+    const Corrida mala = correr(importar);
+    EXPECT_EQ(mala.codigo, 1);
+    EXPECT_TRUE(
+        mala.errores.contains("Atención: No se puede importar la línea 8: La semana debe ser un número del 1 "
+                              "al 4.\\nNo se importó ninguna línea."))
+        << mala.errores.toStdString();
+    EXPECT_EQ(filasGuardadas(lineas), antes);
+
+    test::escribirArchivo(entradas, exportadas + "Atlas Flores;000789;3;9,00;12\r\n");
+    EXPECT_EQ(correr(importar).final(),
+              "0 Información: Se importaron 1 línea de ddjj-Entradas.csv. Ya estaban "
+              "cargadas y quedaron como estaban: 5 líneas.");
+    EXPECT_EQ(filasGuardadas(lineas),
+              QStringList({"1|5.5|100", "1|8|250", "1|10|3", "2|8|10", "3|9|12", "3|12.75|40"}));
+}
+
 TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
 {
     registrarFormularios();
@@ -328,6 +368,13 @@ TEST(OpcionesLote, LeeLasOpcionesYDiceCadaProblema)
     EXPECT_EQ(lote::leerOpciones(completa + QStringList{"--cuit", "20-1"}).problema,
               "La opción --cuit se indicó más de una vez.");
     EXPECT_EQ(lote::leerOpciones(completa + QStringList{"--pdf"}).problema, "Falta el valor de la opción --pdf.");
+    EXPECT_EQ(lote::leerOpciones(completa.mid(0, 10)).problema, "Falta la opción --destino, --importar o --exportar.");
+    EXPECT_EQ(lote::leerOpciones(completa + QStringList{"--exportar", "d.xlsx"}).problema,
+              "Las opciones --destino, --importar y --exportar no van juntas.");
+    EXPECT_EQ(lote::leerOpciones(completa + QStringList{"--reemplazar"}).problema,
+              "La opción --reemplazar va con --importar.");
+    EXPECT_EQ(lote::leerOpciones(completa.mid(0, 10) + QStringList{"--importar", "e.csv", "--pdf", "f.pdf"}).problema,
+              "La opción --pdf va con --destino.");
     EXPECT_EQ(con("--cuit", "--periodo"), "Falta el valor de la opción --cuit.");
     EXPECT_EQ(con("--cuit", "  "), "Falta el valor de la opción --cuit.");
     EXPECT_EQ(con("--formulario", "709"), "El formulario debe ser 617, 618 o 708: \"709\".");

@@ -47,9 +47,10 @@ bool importarEnDeclaracion(Sesion& sesion, const Formulario& formulario, const O
     }
     const int guardadas = importacion.importar(sesion.base, opciones.reemplazar);
     QString resumen =
-        QStringLiteral("Se importaron %1 líneas de %2.").arg(guardadas).arg(QFileInfo(opciones.archivo).fileName());
+        QStringLiteral("Se importaron %1 de %2.").arg(textoLineas(guardadas), QFileInfo(opciones.archivo).fileName());
     if (!opciones.reemplazar && importacion.yaCargadas() > 0)
-        resumen += QStringLiteral(" %1 ya estaban cargadas y quedaron como estaban.").arg(importacion.yaCargadas());
+        resumen += QStringLiteral(" Ya estaban cargadas y quedaron como estaban: %1.")
+                       .arg(textoLineas(importacion.yaCargadas()));
     mensajes.MensajeInformacion(resumen);
     return true;
 }

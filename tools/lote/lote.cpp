@@ -1,6 +1,7 @@
 #include "lote.h"
 
 #include "importacion_lote.h"
+#include "intercambio/exportacion.h"
 
 #include "core/arranque.h"
 #include "core/cierre.h"
@@ -135,6 +136,12 @@ void procesar(Sesion& sesion, const Formulario& formulario, const OpcionesLote& 
     if (opciones.tarea == Tarea::Importar) {
         if (importarEnDeclaracion(sesion, formulario, opciones, mensajes))
             resultado.codigo = kSalidaCorrecta;
+        return;
+    }
+    if (opciones.tarea == Tarea::Exportar) {
+        resultado.archivo =
+            exportarDeclaracion(sesion, QFileInfo(opciones.archivo).absoluteFilePath()).join(QLatin1Char('\n'));
+        resultado.codigo = kSalidaCorrecta;
         return;
     }
 

@@ -19,7 +19,9 @@ inline constexpr int kSalidaUso = 2;
 
 struct ResultadoLote {
     int codigo = kSalidaFallida;
-    QString archivo;  // full path of the submission file written; empty when none was
+    // Full path of the submission file written, or of each file exported, one
+    // per line; empty when none was.
+    QString archivo;
 };
 
 // The installation whose program folder is `carpeta`, as the program

@@ -1,12 +1,14 @@
 // veluma-lote --instalacion CARPETA --cuit CUIT --formulario NNN --periodo AAAAMM
 //             --secuencia N --destino CARPETA [--pdf ARCHIVO]
 // veluma-lote ... --importar ARCHIVO.csv [--reemplazar]
+// veluma-lote ... --exportar ARCHIVO.xlsx|ARCHIVO.csv
 //
 // Generates the submission file of one stored declaration into a folder, as
 // the CD destination of the program does, and prints its full path; with
 // --pdf it also prints the declaration's form into that file. With
 // --importar it stores the lines of a CSV file in the declaration instead,
-// all or none. Messages are
+// all or none; with --exportar it writes the declaration to a workbook or
+// CSV files and prints their paths. Messages are
 // written as "Título: texto" lines on standard error and every question is
 // answered so the run goes on (a file already at the destination is
 // replaced). Exit code 0 when the file was written (or the lines stored), 1 when it

@@ -32,11 +32,6 @@ namespace {
 
 constexpr int kSinCampo = -1;
 
-QString lineasEnPalabras(std::size_t cantidad)
-{
-    return cantidad == 1 ? QStringLiteral("1 línea") : QStringLiteral("%1 líneas").arg(cantidad);
-}
-
 // What the first line holds in a column, to tell the columns apart.
 QString ejemplo(const Importacion& importacion, int columna)
 {
@@ -68,7 +63,7 @@ void frmImportar::crearControles()
     lblArchivo_ = new QLabel(this);
     lblArchivo_->setObjectName(QStringLiteral("lblArchivo"));
     lblArchivo_->setText(QStringLiteral("%1: %2, valores separados por %3, %4.")
-                             .arg(QFileInfo(tabla.archivo).fileName(), lineasEnPalabras(tabla.filas.size()),
+                             .arg(QFileInfo(tabla.archivo).fileName(), textoLineas(qsizetype(tabla.filas.size())),
                                   nombreDelSeparador(tabla.separador), tabla.codificacion));
     chkEncabezado_ = new QCheckBox(QStringLiteral("La primera línea tiene los &títulos de las columnas"), this);
     chkEncabezado_->setObjectName(QStringLiteral("chkEncabezado"));
@@ -185,7 +180,7 @@ void frmImportar::mostrarResultado()
         lblResumen_->setText(impedimento);
         lblResumen_->setStyleSheet(QStringLiteral("color: darkred;"));
     } else {
-        QString resumen = lineasEnPalabras(lineas) + QStringLiteral(" para importar");
+        QString resumen = textoLineas(qsizetype(lineas)) + QStringLiteral(" para importar");
         if (cargadas > 0)
             resumen += QStringLiteral("; %1 ya cargadas en la declaración").arg(cargadas);
         lblResumen_->setText(resumen + QLatin1Char('.'));
@@ -225,8 +220,7 @@ int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes, const Im
         frmImportar vista(importacion, sesion.base, mensajes, padre);
         if (vista.exec() != QDialog::Accepted)
             return 0;
-        mensajes.MensajeInformacion(
-            QStringLiteral("Se importaron %1.").arg(lineasEnPalabras(std::size_t(vista.importadas()))));
+        mensajes.MensajeInformacion(QStringLiteral("Se importaron %1.").arg(textoLineas(vista.importadas())));
         // The lines are stored: failing to remember the columns only costs choosing them again.
         if (!importacion.asignacion().encabezado)
             conAvisoDeErrores(mensajes, [&] {
