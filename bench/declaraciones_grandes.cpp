@@ -35,7 +35,7 @@ Instalacion instalacionNueva(const QTemporaryDir& carpeta)
 
 }  // namespace
 
-void cargarDeclaracion(Sesion& sesion, int salas)
+std::vector<qint32> crearDeclaracion708(Sesion& sesion, int salas)
 {
     const ClaveDDJJ& clave = sesion.declaracion;
     clsDDJJ ddjj;
@@ -56,6 +56,13 @@ void cargarDeclaracion(Sesion& sesion, int salas)
         exigir(sala.Agregar(sesion.base));
         codigos.push_back(sala.codigo);
     }
+    return codigos;
+}
+
+void cargarDeclaracion(Sesion& sesion, int salas)
+{
+    const ClaveDDJJ& clave = sesion.declaracion;
+    const std::vector<qint32> codigos = crearDeclaracion708(sesion, salas);
     Transaction lote(sesion.base);
     for (int numero = 1; numero <= salas; ++numero) {
         cls708ImpuestoDeterminado linea;

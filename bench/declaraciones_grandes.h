@@ -15,6 +15,9 @@ namespace veluma::bench {
 inline constexpr int kSemanas = 4;
 inline constexpr int kPreciosPorSemana = 25;
 
+// The session's Form 708 declaration and its `salas` rooms, with INCAA codes
+// 100001 on; the rooms' codes, in order.
+std::vector<qint32> crearDeclaracion708(Sesion& sesion, int salas);
 // The session's Form 708 declaration with `salas` rooms of 4 weeks of 25
 // prices each; the ticket lines in one transaction.
 void cargarDeclaracion(Sesion& sesion, int salas);

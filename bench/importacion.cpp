@@ -10,9 +10,7 @@
 #include "core/error.h"
 #include "core/transaction.h"
 #include "declaraciones_grandes.h"
-#include "declarations/ddjj.h"
 #include "f708/importacion_708.h"
-#include "f708/salas.h"
 #include "formularios_instalados.h"
 #include "intercambio/importacion.h"
 
@@ -32,39 +30,8 @@ constexpr int kSalas = 250;
 constexpr int kSemanas = 4;
 constexpr int kPrecios = 100;
 
-void exigir(const QString& problema)
-{
-    if (!problema.isEmpty())
-        throw Error(1, problema);
-}
-
 double precio(int numero) { return 4.5 + numero * 0.25; }
 int entradas(int sala, int semana, int numero) { return 10 + (sala * 7 + semana * 3 + numero) % 1990; }
-
-// The declaration and its rooms; their codes, in order.
-std::vector<qint32> crearDeclaracion(Sesion& sesion)
-{
-    const ClaveDDJJ& clave = sesion.declaracion;
-    clsDDJJ ddjj;
-    ddjj.Cuit = clave.cuit;
-    ddjj.Periodo = clave.periodo;
-    ddjj.Formulario = 708;
-    ddjj.campo1 = clave.campo1;
-    ddjj.hora = QDateTime(QDate(2004, 4, 12), QTime(14, 35, 20));
-    exigir(ddjj.Agregar(sesion.base));
-    std::vector<qint32> codigos;
-    for (int numero = 1; numero <= kSalas; ++numero) {
-        cls708Salas sala;
-        sala.Cuit = clave.cuit;
-        sala.Periodo = clave.periodo;
-        sala.Denominacion = QStringLiteral("Sala %1").arg(numero);
-        sala.Domicilio = QStringLiteral("Lavalle %1").arg(800 + numero);
-        sala.CodigoINCAA = QString::number(100000 + numero);
-        exigir(sala.Agregar(sesion.base));
-        codigos.push_back(sala.codigo);
-    }
-    return codigos;
-}
 
 // The file as a spreadsheet saves it: titles, semicolons, decimal commas.
 void escribirCsv(const QString& ruta)
@@ -142,7 +109,7 @@ int main(int argc, char** argv)
     bench::InstalacionDeMedicion medicion;
     Sesion& sesion = medicion.sesion;
     sesion.declaracion = {sesion.cuit, 200403, 0, 708, QStringLiteral("10")};
-    const std::vector<qint32> salas = crearDeclaracion(sesion);
+    const std::vector<qint32> salas = bench::crearDeclaracion708(sesion, kSalas);
     const QString ruta = medicion.carpeta.filePath(QStringLiteral("entradas.csv"));
     escribirCsv(ruta);
 

@@ -30,7 +30,7 @@ ImportadorEntradas708::ImportadorEntradas708(Database& base, const ClaveDDJJ& cl
     for (const Sala& sala :
          cls708Salas::GetAll(base, clave, QStringLiteral("DENOMINACION_SALA"), QStringLiteral("ASC"))) {
         salasPorINCAA_[sinCerosALaIzquierda(sala.codigoINCAA.trimmed())].push_back(sala);
-        nombres_.insert(sala.codigo, sala.denominacion);
+        nombres_.insert(sala.codigo, QStringLiteral("%1 (%2)").arg(sala.denominacion, sala.codigoINCAA));
     }
     Statement consulta =
         base.prepare(QStringLiteral("SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA "

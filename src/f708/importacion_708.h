@@ -35,7 +35,7 @@ private:
     ClaveDDJJ clave_;
     std::optional<SalaYSemana> destino_;
     QHash<QString, std::vector<Sala>> salasPorINCAA_;  // by INCAA code without leading zeros
-    QHash<qint32, QString> nombres_;                   // room names by code
+    QHash<qint32, QString> nombres_;                   // "name (INCAA code)" by room code
     QSet<QString> cargadas_;
 };
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
 #include <xlsxwriter.h>
@@ -98,6 +99,14 @@ struct LibroAbierto {
     }
 };
 
+// The process's umask, which a new file's permissions leave out.
+unsigned mascaraDeCreacion()
+{
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return mascara;
+}
+
 }  // namespace
 
 void escribirLibroXlsx(const std::vector<Hoja>& hojas, const QString& archivo)
@@ -126,7 +135,13 @@ void escribirLibroXlsx(const std::vector<Hoja>& hojas, const QString& archivo)
     if (const lxw_error error = abierto.cerrar())
         throw errorDeEscritura(archivo);
 
+    // The temporary name was created private; the workbook gets what a new
+    // file gets (or keeps what the file it replaces had).
     std::error_code fallo;
+    const auto permisos = destino.exists()
+                              ? std::filesystem::status(QFile::encodeName(archivo).toStdString(), fallo).permissions()
+                              : std::filesystem::perms(0666 & ~mascaraDeCreacion());
+    std::filesystem::permissions(QFile::encodeName(nombreTemporal).toStdString(), permisos, fallo);
     std::filesystem::rename(QFile::encodeName(nombreTemporal).toStdString(), QFile::encodeName(archivo).toStdString(),
                             fallo);
     if (fallo)

@@ -81,6 +81,10 @@ TEST_F(ExportacionXlsx, HojasPorSeccionImportesNumericosYFechasComoFechas)
     const QString libro = ruta("F618.Xlsx");
     EXPECT_EQ(exportarDeclaracion(sesion, libro), QStringList{libro});
     EXPECT_EQ(nombresDeHojas(libro), QStringList({"Ingresos", "Percepciones", "Liquidación"}));
+    // Readable by others as any new file, not private as its temporary name was.
+    QFile nuevo(ruta("nuevo"));
+    ASSERT_TRUE(nuevo.open(QIODevice::WriteOnly));
+    EXPECT_EQ(QFile::permissions(libro), nuevo.permissions());
     const std::vector<CasoCelda> casos = {
         {1, "A1", "s|General|0|b"},
         {1, "B2", "|dd/mm/yyyy|" + serial(QDate(2004, 2, 1))},

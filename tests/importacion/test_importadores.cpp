@@ -75,17 +75,17 @@ TEST_F(Importadores, EntradasPorSalaYSemanaConLosMensajesDeLaPantalla)
                                   "Ópera;1234;2\n");
     EXPECT_EQ(vista(malo),
               QStringList({
-                  "2: Cine Ópera|1|5,50|120 (cargada)",
-                  "3: Atlas Flores|4|1.500,00|2",
+                  "2: Cine Ópera (1234)|1|5,50|120 (cargada)",
+                  "3: Atlas Flores (000789)|4|1.500,00|2",
                   "4: 9999|1|5|1 => La declaración no tiene una sala con el Código INCAA 9999.",
-                  "5: Cine Ópera|5|5|1 => La semana debe ser un número del 1 al 4.",
-                  "6: Cine Ópera|2|5,555|1 => El Precio de Venta debe ser un número con hasta dos "
+                  "5: Cine Ópera (1234)|5|5|1 => La semana debe ser un número del 1 al 4.",
+                  "6: Cine Ópera (1234)|2|5,555|1 => El Precio de Venta debe ser un número con hasta dos "
                   "decimales.",
-                  "7: Cine Ópera|2|-5|1 => El Precio de Venta debe ser mayor a cero.",
-                  "8: Cine Ópera|2|abc|1 => El Precio de Venta debe ser un número con hasta dos decimales.",
-                  "9: Cine Ópera|2|7|1,5 => La cantidad de Entradas vendidas debe ser un número entero.",
-                  "10: Cine Ópera|2|7|0 => La cantidad de Entradas vendidas debe ser mayor a cero.",
-                  "11: Atlas Flores|4|1.500,00|9 => El registro que está intentando Cargar ya Existe",
+                  "7: Cine Ópera (1234)|2|-5|1 => El Precio de Venta debe ser mayor a cero.",
+                  "8: Cine Ópera (1234)|2|abc|1 => El Precio de Venta debe ser un número con hasta dos decimales.",
+                  "9: Cine Ópera (1234)|2|7|1,5 => La cantidad de Entradas vendidas debe ser un número entero.",
+                  "10: Cine Ópera (1234)|2|7|0 => La cantidad de Entradas vendidas debe ser mayor a cero.",
+                  "11: Atlas Flores (000789)|4|1.500,00|9 => El registro que está intentando Cargar ya Existe",
                   "12:  => La línea tiene 3 campos y debería tener 5.",
               }));
     rechaza(malo, "[708ImpuestoDeterminado]",
@@ -96,7 +96,8 @@ TEST_F(Importadores, EntradasPorSalaYSemanaConLosMensajesDeLaPantalla)
     const qint32 atlas = filas("SELECT COD_SALA FROM [708Salas] WHERE COD_INCAA='000789'").value(0).toInt();
     const ImportadorEntradas708 deLaSemana(sesion.base, sesion.declaracion, SalaYSemana{atlas, 2});
     const Importacion bueno = leer(deLaSemana, "9.5,10\n8,40\n");
-    EXPECT_EQ(vista(bueno), QStringList({"1: Atlas Flores|2|9,50|10", "2: Atlas Flores|2|8,00|40 (cargada)"}));
+    EXPECT_EQ(vista(bueno),
+              QStringList({"1: Atlas Flores (000789)|2|9,50|10", "2: Atlas Flores (000789)|2|8,00|40 (cargada)"}));
     EXPECT_EQ(bueno.importar(sesion.base, false), 1);
     const char* semana2 =
         "SELECT PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
