@@ -1,13 +1,13 @@
 #pragma once
 
 #include "intercambio/exportacion.h"
+#include "support/archivos.h"
 #include "support/declaracion_617.h"
 #include "support/declaracion_618.h"
 #include "support/declaracion_708.h"
 #include "support/sesion_de_prueba.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -47,19 +47,8 @@ inline void declaracion617(veluma::Sesion& sesion)
 class ExportacionDePrueba : public SesionDePrueba {
 protected:
     QString ruta(const QString& nombre) const { return QDir(carpeta.path()).filePath(nombre); }
-    static QByteArray leer(const QString& archivo)
-    {
-        QFile entrada(archivo);
-        return entrada.open(QIODevice::ReadOnly) ? entrada.readAll() : QByteArray("(no existe)");
-    }
-    static void escribirArchivo(const QString& archivo, const QByteArray& bytes)
-    {
-        QFile salida(archivo);
-        ASSERT_TRUE(salida.open(QIODevice::WriteOnly));
-        salida.write(bytes);
-    }
-    // The names of the files of the folder.
-    QStringList archivos() const { return QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    // The names of the folder's entries.
+    QStringList archivos() const { return archivosEn(carpeta.path()); }
 
     QTemporaryDir carpeta;
 };

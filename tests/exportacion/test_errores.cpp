@@ -32,8 +32,8 @@ TEST_F(ErroresDeExportacion, UnDestinoQueNoSePuedeEscribirDaElMensajeYDejaLoQueH
     test::declaracion708(sesion);
     ASSERT_TRUE(QDir(carpeta.path()).mkpath("Libro.xlsx/dentro"));
     ASSERT_TRUE(QDir(carpeta.path()).mkpath("Hojas-Salas.csv"));
-    escribirArchivo(ruta("Hojas-Entradas.csv"), "anterior");
-    escribirArchivo(ruta("Viejo.xlsx"), "anterior");
+    test::escribirArchivo(ruta("Hojas-Entradas.csv"), "anterior");
+    test::escribirArchivo(ruta("Viejo.xlsx"), "anterior");
     const QStringList antes = archivos();
 
     struct Caso {
@@ -65,25 +65,10 @@ TEST_F(ErroresDeExportacion, UnDestinoQueNoSePuedeEscribirDaElMensajeYDejaLoQueH
         // Neither a half file nor a temporary one is left, and what was there is as
         // it was.
         EXPECT_EQ(archivos(), antes);
-        EXPECT_EQ(leer(ruta("Hojas-Entradas.csv")), "anterior");
-        EXPECT_EQ(leer(ruta("Viejo.xlsx")), "anterior");
+        EXPECT_EQ(test::leerArchivo(ruta("Hojas-Entradas.csv")), "anterior");
+        EXPECT_EQ(test::leerArchivo(ruta("Viejo.xlsx")), "anterior");
         EXPECT_TRUE(QFileInfo(ruta("Libro.xlsx/dentro")).isDir());
     }
-}
-
-TEST_F(ErroresDeExportacion, UnaNuevaExportacionReemplazaLaAnteriorEntera)
-{
-    test::declaracion708(sesion);
-    escribirArchivo(ruta("DDJJ.xlsx"), "anterior");
-    escribirArchivo(ruta("DDJJ-Salas.csv"), "anterior");
-    EXPECT_EQ(fallo([&] { exportarDeclaracion(sesion, ruta("DDJJ.xlsx")); }), "");
-    EXPECT_EQ(fallo([&] { exportarDeclaracion(sesion, ruta("DDJJ.csv")); }), "");
-    EXPECT_TRUE(leer(ruta("DDJJ.xlsx")).startsWith("PK"));
-    EXPECT_TRUE(leer(ruta("DDJJ-Salas.csv"))
-                    .startsWith("\xEF\xBB\xBF"
-                                "Código;"));
-    EXPECT_EQ(archivos(), QStringList({"DDJJ-Entradas.csv", "DDJJ-Liquidación.csv", "DDJJ-Pagos a cuenta.csv",
-                                       "DDJJ-Salas.csv", "DDJJ.xlsx"}));
 }
 
 }  // namespace

@@ -106,15 +106,6 @@ TEST_F(ImportarPantallas, DoceSemanasDeTresSalasDanElMismoArchivoQueTipeadasYUna
     });
     EXPECT_EQ(mensajes.mensajes.last(), "Información: Se importaron 120 líneas.");
     EXPECT_EQ(registros708(), tipeadas);
-
-    // Again: every line is stored already, and is left as it is unless replaced.
-    importar(&lista, csv, [&](frmImportar* vista) {
-        EXPECT_EQ(resumen(vista), "120 líneas para importar; 120 ya cargadas en la declaración.");
-        EXPECT_FALSE(test::hijo<QWidget>(*vista, "cmdImportar")->isEnabled());
-        test::hijo<QAbstractButton>(*vista, "optReemplazar")->click();
-        test::pulsar(vista, "cmdImportar");
-    });
-    EXPECT_EQ(registros708(), tipeadas);
 }
 
 TEST_F(ImportarPantallas, LasColumnasElegidasSinTitulosSeRecuerdanParaElProximoArchivo)
