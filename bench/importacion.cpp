@@ -78,18 +78,6 @@ void insertarSinMas(Sesion& sesion, const std::vector<qint32>& salas)
     transaccion.commit();
 }
 
-qint64 leerLineas(Sesion& sesion)
-{
-    Statement consulta = sesion.base.prepare(QStringLiteral(
-        "SELECT COD_SALA, NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA FROM [708ImpuestoDeterminado] "
-        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=?"));
-    ligarClave(consulta, sesion.declaracion);
-    qint64 filas = 0;
-    while (consulta.next())
-        filas += consulta.integer(3).value_or(0) > 0;
-    return filas;
-}
-
 double mediana(std::vector<double> tiempos)
 {
     std::sort(tiempos.begin(), tiempos.end());
@@ -129,10 +117,11 @@ int main(int argc, char** argv)
         guardado.push_back(ms(reloj) - lectura.back() - revision.back());
         total.push_back(ms(reloj));
 
+        if (guardadas != kSalas * kSemanas * kPrecios)
+            throw Error(1, QStringLiteral("No se guardaron todas las líneas"));
         QElapsedTimer seleccion;
         seleccion.start();
-        if (leerLineas(sesion) != guardadas)
-            throw Error(1, QStringLiteral("No se guardaron todas las líneas"));
+        bench::leerLineas(sesion);
         consulta.push_back(ms(seleccion));
 
         borrarLineas(sesion);

@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "intercambio/columnas_recordadas.h"
 #include "intercambio/pantallas/modelo_lineas_importadas.h"
+#include "pantallas/abm.h"
 #include "pantallas/botones.h"
 #include "pantallas/disposicion.h"
 #include "pantallas/edicion.h"
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -71,14 +71,7 @@ void frmImportar::crearControles()
     crearColumnas();
 
     modelo_ = new ModeloLineasImportadas(importacion_, this);
-    grdLineas_ = new QTableView(this);
-    grdLineas_->setObjectName(QStringLiteral("grdLineas"));
-    grdLineas_->setModel(modelo_);
-    grdLineas_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdLineas_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdLineas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdLineas_->verticalHeader()->hide();
-    grdLineas_->horizontalHeader()->setStretchLastSection(true);
+    grdLineas_ = crearGrilla(this, QStringLiteral("grdLineas"), modelo_);
     grdLineas_->setColumnWidth(0, 60);
     for (int columna = 1; columna + 1 < modelo_->columnCount(); ++columna)
         grdLineas_->setColumnWidth(columna, 140);
