@@ -109,9 +109,8 @@ int main(int argc, char** argv)
         reloj.start();
         TablaCsv tabla = leerArchivoCsv(ruta);
         lectura.push_back(ms(reloj));
-        const ImportadorEntradas708 importador(sesion.base, sesion.declaracion);
-        const Asignacion asignacion = asignacionSugerida(importador, tabla, {});
-        const Importacion importacion(importador, std::move(tabla), asignacion);
+        const Importacion importacion(std::make_unique<ImportadorEntradas708>(sesion.base, sesion.declaracion),
+                                      std::move(tabla));
         revision.push_back(ms(reloj) - lectura.back());
         guardadas = importacion.importar(sesion.base, false);
         guardado.push_back(ms(reloj) - lectura.back() - revision.back());

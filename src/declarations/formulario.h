@@ -18,6 +18,12 @@ class InterfazRegistros;
 struct ClaveDDJJ;
 struct Sesion;
 
+// One figure of a settlement with its caption, as an exported sheet lists it.
+struct CifraLiquidada {
+    QString concepto;
+    double importe = 0;
+};
+
 // A declaration's figures, computed once from its stored rows. The form's
 // total screen shows them; the printed form and the submission records are
 // made from them, so the three always agree.
@@ -36,6 +42,8 @@ public:
     virtual std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const = 0;
     // The printed form, with these figures.
     virtual ConfiguracionReporte formularioImpreso(const Sesion& sesion) const = 0;
+    // The figures that settle the declaration, in the order the form shows them.
+    virtual std::vector<CifraLiquidada> cifras() const = 0;
 };
 
 // How the declaration manager shows and takes a form's own value, CAMPO1.

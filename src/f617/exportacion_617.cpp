@@ -3,7 +3,6 @@
 #include "f617/clave_617.h"
 #include "f617/formulario_617.h"
 #include "f617/licencias_617.h"
-#include "f617/liquidacion_617.h"
 #include "intercambio/hoja_liquidacion.h"
 
 #include <QDate>
@@ -15,21 +14,28 @@ namespace veluma {
 
 namespace {
 
-// The razón social of each licence of the declaration, by code.
-using NombresDeLicencias = std::map<qint64, FilaLicencia>;
+// The licences of the declaration, by code.
+using LicenciasPorCodigo = std::map<qint64, FilaLicencia>;
 
-NombresDeLicencias licenciasPorCodigo(Sesion& sesion)
+LicenciasPorCodigo licenciasPorCodigo(Sesion& sesion)
 {
-    NombresDeLicencias licencias;
+    LicenciasPorCodigo licencias;
     for (FilaLicencia& fila : cls617Licencias::CargarGrilla(sesion.base, sesion.declaracion, OrdenLicencias::Codigo))
         licencias.emplace(fila.codigo, std::move(fila));
     return licencias;
 }
 
-QString razonSocial(const NombresDeLicencias& licencias, qint64 codigo)
+// Null for a code no licence has.
+const FilaLicencia* licenciaDe(const LicenciasPorCodigo& licencias, qint64 codigo)
 {
     const auto licencia = licencias.find(codigo);
-    return licencia != licencias.end() ? licencia->second.razonSocial : QString();
+    return licencia != licencias.end() ? &licencia->second : nullptr;
+}
+
+QString razonSocial(const LicenciasPorCodigo& licencias, qint64 codigo)
+{
+    const FilaLicencia* licencia = licenciaDe(licencias, codigo);
+    return licencia ? licencia->razonSocial : QString();
 }
 
 QVariant fechaOVacia(const QDate& fecha) { return fecha.isValid() ? QVariant(fecha) : QVariant(); }
@@ -74,7 +80,7 @@ Hoja hojaLicencias(Sesion& sesion)
 }
 
 // One row per act entered (a number or a date), by licence and act.
-Hoja hojaDetalle(Sesion& sesion, const NombresDeLicencias& licencias)
+Hoja hojaDetalle(Sesion& sesion, const LicenciasPorCodigo& licencias)
 {
     static const std::array<QString, kCantidadActos> kActos = {
         QStringLiteral("Resolución de licencia"), QStringLiteral("Resolución precaria"), QStringLiteral("Decreto"),
@@ -101,7 +107,7 @@ Hoja hojaDetalle(Sesion& sesion, const NombresDeLicencias& licencias)
     return hoja;
 }
 
-Hoja hojaConceptos(Sesion& sesion, const NombresDeLicencias& licencias)
+Hoja hojaConceptos(Sesion& sesion, const LicenciasPorCodigo& licencias)
 {
     Hoja hoja{QStringLiteral("Conceptos"),
               {{QStringLiteral("Licencia"), TipoColumna::Texto},
@@ -119,18 +125,18 @@ Hoja hojaConceptos(Sesion& sesion, const NombresDeLicencias& licencias)
                                                   "ORDER BY CodigoLicencia, Concepto"),
                                    sesion.declaracion);
     while (fila.next()) {
-        const auto licencia = licencias.find(fila.integer(0).value_or(0));
+        const FilaLicencia* licencia = licenciaDe(licencias, fila.integer(0).value_or(0));
         const qint64 concepto = fila.integer(1).value_or(0);
         const auto descripcion = catalogo.find(concepto);
-        hoja.filas.push_back(
-            {licencia != licencias.end() ? licencia->second.razonSocial : QString(),
-             licencia != licencias.end() ? QVariant(qint64(licencia->second.tipoServicio)) : QVariant(), concepto,
-             descripcion != catalogo.end() ? descripcion->second : QString(), fila.real(2).value_or(0)});
+        hoja.filas.push_back({licencia ? licencia->razonSocial : QString(),
+                              licencia ? QVariant(qint64(licencia->tipoServicio)) : QVariant(), concepto,
+                              descripcion != catalogo.end() ? descripcion->second : QString(),
+                              fila.real(2).value_or(0)});
     }
     return hoja;
 }
 
-Hoja hojaTotales(Sesion& sesion, const NombresDeLicencias& licencias)
+Hoja hojaTotales(Sesion& sesion, const LicenciasPorCodigo& licencias)
 {
     Hoja hoja{QStringLiteral("Totales por licencia"),
               {{QStringLiteral("Licencia"), TipoColumna::Texto},
@@ -154,28 +160,17 @@ Hoja hojaTotales(Sesion& sesion, const NombresDeLicencias& licencias)
     return hoja;
 }
 
-std::vector<CifraLiquidada> cifras617(const Liquidacion& liquidacion)
-{
-    const auto& cifras = static_cast<const Liquidacion617&>(liquidacion);
-    return {{QStringLiteral("Facturación bruta"), cifras.facturacion().bruta},
-            {QStringLiteral("Descuentos y bonificaciones"), cifras.descuentos()},
-            {QStringLiteral("Subtotal"), cifras.subtotal()},
-            {QStringLiteral("Impuesto"), cifras.impuesto()},
-            {QStringLiteral("Importe exento"), cifras.exento()},
-            {QStringLiteral("Total a pagar"), cifras.total.TotalAPagar}};
-}
-
 }  // namespace
 
 std::vector<Hoja> Formulario617::hojasDeExportacion(Sesion& sesion) const
 {
-    const NombresDeLicencias licencias = licenciasPorCodigo(sesion);
+    const LicenciasPorCodigo licencias = licenciasPorCodigo(sesion);
     return {hojaSocios(sesion),
             hojaLicencias(sesion),
             hojaDetalle(sesion, licencias),
             hojaConceptos(sesion, licencias),
             hojaTotales(sesion, licencias),
-            hojaDeLiquidacion(*this, sesion, cifras617)};
+            hojaDeLiquidacion(*this, sesion)};
 }
 
 }  // namespace veluma

@@ -107,27 +107,16 @@ QString ImportadorConceptos617::textoRepetida() const
     return QStringLiteral("El Concepto que intenta agregar ya existe.");
 }
 
-void ImportadorConceptos617::guardar(Database& base, const std::vector<const LineaLeida*>& lineas,
-                                     bool reemplazar) const
+QString ImportadorConceptos617::altaDeFila() const
 {
-    Statement baja = prepararDe617(
-        base,
-        QStringLiteral("DELETE FROM [617LicenciasIngresoConceptos] WHERE %1 AND CodigoLicencia=?5 AND Concepto=?6"),
-        clave_);
-    Statement alta = base.prepare(
-        QStringLiteral("INSERT INTO [617LicenciasIngresoConceptos] (Cuit, Periodo, Secuencia, ImpServicio, "
-                       "CodigoLicencia, Concepto, FacturacionBruta) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
-    for (const LineaLeida* linea : lineas) {
-        const std::vector<QVariant>& datos = linea->datos;
-        if (reemplazar && yaCargada(linea->clave)) {
-            baja.reset();
-            ligarClave(baja, clave_).bind(4, servicioDe(clave_)).bind(5, datos[0]).bind(6, datos[1]);
-            baja.run();
-        }
-        alta.reset();
-        ligarClave(alta, clave_).bind(4, servicioDe(clave_));
-        alta.bind(5, datos[0]).bind(6, datos[1]).bind(7, datos[2]).run();
-    }
+    return QStringLiteral(
+        "INSERT OR REPLACE INTO [617LicenciasIngresoConceptos] (Cuit, Periodo, Secuencia, "
+        "ImpServicio, CodigoLicencia, Concepto, FacturacionBruta) VALUES (?, ?, ?, ?, ?, ?, ?)");
+}
+
+std::vector<QVariant> ImportadorConceptos617::valoresDeLaDeclaracion() const
+{
+    return {clave_.cuit, clave_.periodo, clave_.secuencia, servicioDe(clave_)};
 }
 
 }  // namespace veluma

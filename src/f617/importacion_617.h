@@ -4,7 +4,6 @@
 #include "intercambio/importador.h"
 
 #include <QHash>
-#include <QSet>
 #include <optional>
 
 namespace veluma {
@@ -21,8 +20,10 @@ public:
     std::vector<CampoImportacion> campos() const override;
     LineaLeida leer(const QStringList& valores) const override;
     QString textoRepetida() const override;
-    bool yaCargada(const QString& clave) const override { return cargadas_.contains(clave); }
-    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const override;
+
+protected:
+    QString altaDeFila() const override;
+    std::vector<QVariant> valoresDeLaDeclaracion() const override;
 
 private:
     struct Licencia {
@@ -38,7 +39,6 @@ private:
     QHash<qint64, QString> nombres_;
     QHash<qint64, int> tipoDe_;
     QHash<qint64, QString> catalogo_;
-    QSet<QString> cargadas_;
 };
 
 }  // namespace veluma

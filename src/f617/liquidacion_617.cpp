@@ -60,4 +60,14 @@ ConfiguracionReporte Liquidacion617::formularioImpreso(const Sesion& sesion) con
     return reporteForm617(sesion, *this);
 }
 
+std::vector<CifraLiquidada> Liquidacion617::cifras() const
+{
+    return {{QStringLiteral("Facturación bruta"), facturacion().bruta},
+            {QStringLiteral("Descuentos y bonificaciones"), descuentos()},
+            {QStringLiteral("Subtotal"), subtotal()},
+            {QStringLiteral("Impuesto"), impuesto()},
+            {QStringLiteral("Importe exento"), exento()},
+            {QStringLiteral("Total a pagar"), total.TotalAPagar}};
+}
+
 }  // namespace veluma

@@ -34,6 +34,7 @@ public:
     QString motivoSinImpresion() const override;
     std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
+    std::vector<CifraLiquidada> cifras() const override;
 
 private:
     double suma(double LicenciaLiquidada::*cifra) const;

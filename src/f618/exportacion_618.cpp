@@ -2,7 +2,6 @@
 #include "f618/clave_618.h"
 #include "f618/formulario_618.h"
 #include "f618/ingresos_618.h"
-#include "f618/liquidacion_618.h"
 #include "intercambio/hoja_liquidacion.h"
 
 #include <QDate>
@@ -11,11 +10,6 @@
 namespace veluma {
 
 namespace {
-
-QString tipoDeIngreso(int tipo)
-{
-    return tipo == kIngresoVentas ? QStringLiteral("Ventas") : QStringLiteral("Alquiler");
-}
 
 // Sales first, each kind by day; the day as a date of the declaration's month.
 Hoja hojaIngresos(Sesion& sesion)
@@ -28,7 +22,7 @@ Hoja hojaIngresos(Sesion& sesion)
               {}};
     const int periodo = sesion.declaracion.periodo;
     for (const IngresoDia& ingreso : cls618Ingresos::GetAllInterfaz(sesion.base, sesion.declaracion))
-        hoja.filas.push_back({tipoDeIngreso(ingreso.tipoIngreso), QDate(periodo / 100, periodo % 100, ingreso.dia),
+        hoja.filas.push_back({nombreTipoIngreso(ingreso.tipoIngreso), QDate(periodo / 100, periodo % 100, ingreso.dia),
                               ingreso.netoCobrado, ingreso.totalCobrado});
     return hoja;
 }
@@ -48,29 +42,16 @@ Hoja hojaPercepciones(Sesion& sesion)
                                    sesion.declaracion);
     if (fila.next())
         for (int tipo : {kIngresoVentas, kIngresoAlquiler})
-            hoja.filas.push_back({tipoDeIngreso(tipo), qint64(std::llround(fila.real(tipo * 2).value_or(0))),
+            hoja.filas.push_back({nombreTipoIngreso(tipo), qint64(std::llround(fila.real(tipo * 2).value_or(0))),
                                   fila.real(tipo * 2 + 1).value_or(0)});
     return hoja;
-}
-
-std::vector<CifraLiquidada> cifras618(const Liquidacion& liquidacion)
-{
-    const auto& cifras = static_cast<const Liquidacion618&>(liquidacion);
-    const cls618TotalPercepciones& percepciones = cifras.percepciones;
-    return {{QStringLiteral("Neto cobrado por ventas"), percepciones.NetoV},
-            {QStringLiteral("Total cobrado por ventas"), cifras.totalCobradoV},
-            {QStringLiteral("Percepción por ventas"), percepciones.PercepcionV},
-            {QStringLiteral("Neto cobrado por alquiler"), percepciones.NetoA},
-            {QStringLiteral("Total cobrado por alquiler"), cifras.totalCobradoA},
-            {QStringLiteral("Percepción por alquiler"), percepciones.PercepcionA},
-            {QStringLiteral("Total a depositar"), percepciones.TotalADepositar}};
 }
 
 }  // namespace
 
 std::vector<Hoja> Formulario618::hojasDeExportacion(Sesion& sesion) const
 {
-    return {hojaIngresos(sesion), hojaPercepciones(sesion), hojaDeLiquidacion(*this, sesion, cifras618)};
+    return {hojaIngresos(sesion), hojaPercepciones(sesion), hojaDeLiquidacion(*this, sesion)};
 }
 
 }  // namespace veluma

@@ -1,7 +1,6 @@
 #include "f618/importacion_618.h"
 
 #include "core/numeros.h"
-#include "f618/clave_618.h"
 #include "f618/ingresos_618.h"
 #include "intercambio/valores_csv.h"
 
@@ -13,17 +12,18 @@ enum Campo { kTipo, kDia, kNeto, kTotal };
 
 QString claveDeDia(int tipoIngreso, int dia) { return QStringLiteral("%1|%2").arg(tipoIngreso).arg(dia); }
 
+// The kind as the exported files and the screens' titles name it, or as people shorten it.
 std::optional<int> tipoEscrito(const QString& texto)
 {
     const QString t = texto.toLower().simplified();
-    for (const QString& ventas : {QStringLiteral("ventas"), QStringLiteral("venta"), QStringLiteral("v"),
-                                  tituloTipoIngreso(kIngresoVentas).toLower()})
-        if (t == ventas)
-            return kIngresoVentas;
-    for (const QString& alquiler : {QStringLiteral("alquiler"), QStringLiteral("alquileres"), QStringLiteral("a"),
-                                    tituloTipoIngreso(kIngresoAlquiler).toLower()})
-        if (t == alquiler)
-            return kIngresoAlquiler;
+    const auto nombra = [&](int tipo, const QString& otro, const QString& inicial) {
+        return t == nombreTipoIngreso(tipo).toLower() || t == tituloTipoIngreso(tipo).toLower() || t == otro
+               || t == inicial;
+    };
+    if (nombra(kIngresoVentas, QStringLiteral("venta"), QStringLiteral("v")))
+        return kIngresoVentas;
+    if (nombra(kIngresoAlquiler, QStringLiteral("alquileres"), QStringLiteral("a")))
+        return kIngresoAlquiler;
     return std::nullopt;
 }
 
@@ -89,24 +89,16 @@ LineaLeida ImportadorIngresos618::leer(const QStringList& valores) const
 
 QString ImportadorIngresos618::textoRepetida() const { return textoDiaExistente(); }
 
-void ImportadorIngresos618::guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const
+QString ImportadorIngresos618::altaDeFila() const
 {
-    Statement baja =
-        prepararDe618(base, QStringLiteral("DELETE FROM [618Ingresos] WHERE %1 AND TipoIngreso=? AND Dia=?"), clave_);
-    Statement alta = base.prepare(QStringLiteral(
-        "INSERT INTO [618Ingresos] (Cuit, Periodo, Secuencia, CodInstituto, TipoIngreso, Dia, NetoCobrado, "
-        "TotalCobrado) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const LineaLeida* linea : lineas) {
-        const std::vector<QVariant>& datos = linea->datos;
-        if (reemplazar && yaCargada(linea->clave)) {
-            baja.reset();
-            ligarClave(baja, clave_).bind(4, clave_.campo1);
-            baja.bind(5, datos[0]).bind(6, datos[1]).run();
-        }
-        alta.reset();
-        ligarClave(alta, clave_).bind(4, clave_.campo1);
-        alta.bind(5, datos[0]).bind(6, datos[1]).bind(7, datos[2]).bind(8, datos[3]).run();
-    }
+    return QStringLiteral(
+        "INSERT OR REPLACE INTO [618Ingresos] (Cuit, Periodo, Secuencia, CodInstituto, TipoIngreso, "
+        "Dia, NetoCobrado, TotalCobrado) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+}
+
+std::vector<QVariant> ImportadorIngresos618::valoresDeLaDeclaracion() const
+{
+    return {clave_.cuit, clave_.periodo, clave_.secuencia, clave_.campo1};
 }
 
 }  // namespace veluma

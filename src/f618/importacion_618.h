@@ -3,7 +3,6 @@
 #include "core/clave_ddjj.h"
 #include "intercambio/importador.h"
 
-#include <QSet>
 #include <optional>
 
 namespace veluma {
@@ -20,13 +19,14 @@ public:
     std::vector<CampoImportacion> campos() const override;
     LineaLeida leer(const QStringList& valores) const override;
     QString textoRepetida() const override;
-    bool yaCargada(const QString& clave) const override { return cargadas_.contains(clave); }
-    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const override;
+
+protected:
+    QString altaDeFila() const override;
+    std::vector<QVariant> valoresDeLaDeclaracion() const override;
 
 private:
     ClaveDDJJ clave_;
     std::optional<int> tipoIngreso_;
-    QSet<QString> cargadas_;
 };
 
 }  // namespace veluma

@@ -23,10 +23,11 @@ std::vector<IngresoDia> leerFilas(Statement& consulta)
 
 }  // namespace
 
-QString tituloTipoIngreso(int tipoIngreso)
+QString tituloTipoIngreso(int tipoIngreso) { return QStringLiteral("Ingresos por ") + nombreTipoIngreso(tipoIngreso); }
+
+QString nombreTipoIngreso(int tipoIngreso)
 {
-    return tipoIngreso == kIngresoAlquiler ? QStringLiteral("Ingresos por Alquiler")
-                                           : QStringLiteral("Ingresos por Ventas");
+    return tipoIngreso == kIngresoAlquiler ? QStringLiteral("Alquiler") : QStringLiteral("Ventas");
 }
 
 void cls618Ingresos::AgregarIngresos(Database& base, const ClaveDDJJ& clave, int tipoIngreso) const

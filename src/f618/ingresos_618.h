@@ -15,6 +15,8 @@ inline constexpr int kIngresoAlquiler = 1;
 
 // "Ingresos por Ventas" or "Ingresos por Alquiler".
 QString tituloTipoIngreso(int tipoIngreso);
+// "Ventas" or "Alquiler", as the exchanged files name the kind.
+QString nombreTipoIngreso(int tipoIngreso);
 
 // What was collected on one day from one kind of income.
 struct IngresoDia {

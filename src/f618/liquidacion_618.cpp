@@ -56,4 +56,15 @@ ConfiguracionReporte Liquidacion618::formularioImpreso(const Sesion& sesion) con
     return reporteForm618(sesion, *this);
 }
 
+std::vector<CifraLiquidada> Liquidacion618::cifras() const
+{
+    return {{QStringLiteral("Neto cobrado por ventas"), percepciones.NetoV},
+            {QStringLiteral("Total cobrado por ventas"), totalCobradoV},
+            {QStringLiteral("Percepción por ventas"), percepciones.PercepcionV},
+            {QStringLiteral("Neto cobrado por alquiler"), percepciones.NetoA},
+            {QStringLiteral("Total cobrado por alquiler"), totalCobradoA},
+            {QStringLiteral("Percepción por alquiler"), percepciones.PercepcionA},
+            {QStringLiteral("Total a depositar"), percepciones.TotalADepositar}};
+}
+
 }  // namespace veluma

@@ -33,6 +33,7 @@ public:
     QString motivoSinPresentacion() const override;
     std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
+    std::vector<CifraLiquidada> cifras() const override;
 };
 
 }  // namespace veluma

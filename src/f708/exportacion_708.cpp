@@ -1,6 +1,5 @@
 #include "core/sesion.h"
 #include "f708/formulario_708.h"
-#include "f708/liquidacion_708.h"
 #include "f708/pago_cuenta.h"
 #include "f708/salas.h"
 #include "intercambio/hoja_liquidacion.h"
@@ -62,20 +61,11 @@ Hoja hojaPagos(Sesion& sesion)
     return hoja;
 }
 
-std::vector<CifraLiquidada> cifras708(const Liquidacion& liquidacion)
-{
-    const auto& cifras = static_cast<const Liquidacion708&>(liquidacion);
-    return {{QStringLiteral("Alícuota (%)"), cifras.alicuota},
-            {QStringLiteral("Impuesto determinado"), cifras.impuestoDeclarado},
-            {QStringLiteral("Pagos a cuenta"), cifras.pagosCuenta},
-            {QStringLiteral("Saldo a ingresar"), cifras.saldoMostrado()}};
-}
-
 }  // namespace
 
 std::vector<Hoja> Formulario708::hojasDeExportacion(Sesion& sesion) const
 {
-    return {hojaSalas(sesion), hojaEntradas(sesion), hojaPagos(sesion), hojaDeLiquidacion(*this, sesion, cifras708)};
+    return {hojaSalas(sesion), hojaEntradas(sesion), hojaPagos(sesion), hojaDeLiquidacion(*this, sesion)};
 }
 
 }  // namespace veluma

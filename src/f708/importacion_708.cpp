@@ -70,7 +70,7 @@ LineaLeida ImportadorEntradas708::leer(const QStringList& valores) const
     LineaLeida linea;
     const QString incaa = valores[kINCAA];
     const QString semanaEscrita = valores[kSemana];
-    linea.mostrada = {incaa, semanaEscrita, valores[kPrecio], valores[kEntradas]};
+    linea.mostrada = valores;
 
     qint32 sala = 0;
     if (incaa.isEmpty() && destino_) {
@@ -120,25 +120,16 @@ LineaLeida ImportadorEntradas708::leer(const QStringList& valores) const
 
 QString ImportadorEntradas708::textoRepetida() const { return textoLineaExistente(); }
 
-void ImportadorEntradas708::guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const
+QString ImportadorEntradas708::altaDeFila() const
 {
-    Statement baja = base.prepare(QStringLiteral(
-        "DELETE FROM [708ImpuestoDeterminado] "
-        "WHERE CUIT=? AND PERIODO=? AND SECUENCIA=? AND COD_SALA=? AND NRO_SEMANA=? AND PRECIO_VENTA=?"));
-    Statement alta = base.prepare(QStringLiteral(
-        "INSERT INTO [708ImpuestoDeterminado] (CUIT, PERIODO, SECUENCIA, COD_SALA, NRO_SEMANA, PRECIO_VENTA, "
-        "CANT_ENTRADAS_POR_PRECIO_VENTA) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    for (const LineaLeida* linea : lineas) {
-        const std::vector<QVariant>& datos = linea->datos;
-        if (reemplazar && yaCargada(linea->clave)) {
-            baja.reset();
-            ligarClave(baja, clave_).bind(4, datos[0]).bind(5, datos[1]).bind(6, datos[2]);
-            baja.run();
-        }
-        alta.reset();
-        ligarClave(alta, clave_).bind(4, datos[0]).bind(5, datos[1]).bind(6, datos[2]).bind(7, datos[3]);
-        alta.run();
-    }
+    return QStringLiteral(
+        "INSERT OR REPLACE INTO [708ImpuestoDeterminado] (CUIT, PERIODO, SECUENCIA, COD_SALA, "
+        "NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA) VALUES (?, ?, ?, ?, ?, ?, ?)");
+}
+
+std::vector<QVariant> ImportadorEntradas708::valoresDeLaDeclaracion() const
+{
+    return {clave_.cuit, clave_.periodo, clave_.secuencia};
 }
 
 }  // namespace veluma

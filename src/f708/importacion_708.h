@@ -5,7 +5,6 @@
 #include "intercambio/importador.h"
 
 #include <QHash>
-#include <QSet>
 #include <optional>
 
 namespace veluma {
@@ -28,15 +27,16 @@ public:
     std::vector<CampoImportacion> campos() const override;
     LineaLeida leer(const QStringList& valores) const override;
     QString textoRepetida() const override;
-    bool yaCargada(const QString& clave) const override { return cargadas_.contains(clave); }
-    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const override;
+
+protected:
+    QString altaDeFila() const override;
+    std::vector<QVariant> valoresDeLaDeclaracion() const override;
 
 private:
     ClaveDDJJ clave_;
     std::optional<SalaYSemana> destino_;
     QHash<QString, std::vector<Sala>> salasPorINCAA_;  // by INCAA code without leading zeros
     QHash<qint32, QString> nombres_;                   // "name (INCAA code)" by room code
-    QSet<QString> cargadas_;
 };
 
 }  // namespace veluma

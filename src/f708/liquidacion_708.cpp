@@ -157,4 +157,12 @@ ConfiguracionReporte Liquidacion708::formularioImpreso(const Sesion& sesion) con
     return reporteForm708(sesion, *this);
 }
 
+std::vector<CifraLiquidada> Liquidacion708::cifras() const
+{
+    return {{QStringLiteral("Alícuota (%)"), alicuota},
+            {QStringLiteral("Impuesto determinado"), impuestoDeclarado},
+            {QStringLiteral("Pagos a cuenta"), pagosCuenta},
+            {QStringLiteral("Saldo a ingresar"), saldoMostrado()}};
+}
+
 }  // namespace veluma

@@ -62,6 +62,7 @@ public:
     bool admitePresentacion() const override { return impuestoDeclarado > 0; }
     std::unique_ptr<InterfazRegistros> registros(Sesion& sesion) const override;
     ConfiguracionReporte formularioImpreso(const Sesion& sesion) const override;
+    std::vector<CifraLiquidada> cifras() const override;
 };
 
 }  // namespace veluma

@@ -11,16 +11,29 @@
 
 namespace veluma {
 
+namespace {
+
+bool esCsv(const QString& archivo)
+{
+    return QFileInfo(archivo).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+bool esArchivoDeExportacion(const QString& archivo)
+{
+    return esCsv(archivo) || QFileInfo(archivo).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
 QStringList exportarDeclaracion(Sesion& sesion, const QString& archivo)
 {
-    const QString extension = QFileInfo(archivo).suffix().toLower();
-    if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv"))
+    if (!esArchivoDeExportacion(archivo))
         throw Error(kErrorArgumentoNoValido, QStringLiteral("El archivo debe tener la extensión .xlsx "
                                                             "(Libro de Excel) o .csv (Archivos CSV)."));
     if (!sesion.declaracion.elegida())
         throw Error(kErrorArgumentoNoValido, QStringLiteral("No hay ninguna DDJJ seleccionada."));
     const std::vector<Hoja> hojas = formularioDe(sesion.declaracion.formulario).hojasDeExportacion(sesion);
-    if (extension == QLatin1String("csv"))
+    if (esCsv(archivo))
         return escribirCsv(hojas, archivo);
     escribirLibroXlsx(hojas, archivo);
     return {archivo};

@@ -5,8 +5,7 @@
 
 namespace veluma {
 
-Hoja hojaDeLiquidacion(const Formulario& formulario, Sesion& sesion,
-                       const std::function<std::vector<CifraLiquidada>(const Liquidacion&)>& cifras)
+Hoja hojaDeLiquidacion(const Formulario& formulario, Sesion& sesion)
 {
     Hoja hoja{QStringLiteral("Liquidación"),
               {{QStringLiteral("Concepto"), TipoColumna::Texto}, {QStringLiteral("Importe"), TipoColumna::Importe}},
@@ -15,7 +14,7 @@ Hoja hojaDeLiquidacion(const Formulario& formulario, Sesion& sesion,
     try {
         const std::unique_ptr<Liquidacion> liquidacion = formulario.liquidar(sesion);
         if (liquidacion->admitePresentacion()) {
-            for (const CifraLiquidada& cifra : cifras(*liquidacion))
+            for (const CifraLiquidada& cifra : liquidacion->cifras())
                 hoja.filas.push_back({cifra.concepto, cifra.importe});
             return hoja;
         }

@@ -45,13 +45,6 @@ std::vector<int> columnasEnOrden(const std::vector<CampoImportacion>& campos, in
     return asignadas;
 }
 
-}  // namespace
-
-QString textoLineas(qsizetype cantidad)
-{
-    return cantidad == 1 ? QStringLiteral("1 línea") : QStringLiteral("%1 líneas").arg(cantidad);
-}
-
 Asignacion asignacionSugerida(const Importador& importador, const TablaCsv& tabla, const QStringList& recordada)
 {
     const std::vector<CampoImportacion> campos = importador.campos();
@@ -77,6 +70,13 @@ Asignacion asignacionSugerida(const Importador& importador, const TablaCsv& tabl
     return asignacion;
 }
 
+}  // namespace
+
+QString textoLineas(qsizetype cantidad)
+{
+    return cantidad == 1 ? QStringLiteral("1 línea") : QStringLiteral("%1 líneas").arg(cantidad);
+}
+
 QStringList clavesPorColumna(const Importador& importador, const Asignacion& asignacion, int columnas)
 {
     const std::vector<CampoImportacion> campos = importador.campos();
@@ -87,10 +87,10 @@ QStringList clavesPorColumna(const Importador& importador, const Asignacion& asi
     return claves;
 }
 
-Importacion::Importacion(const Importador& importador, TablaCsv tabla, const Asignacion& asignacion)
-    : importador_(importador), tabla_(std::move(tabla))
+Importacion::Importacion(std::unique_ptr<Importador> importador, TablaCsv tabla, const QStringList& recordada)
+    : importador_(std::move(importador)), tabla_(std::move(tabla))
 {
-    asignar(asignacion);
+    asignar(asignacionSugerida(*importador_, tabla_, recordada));
 }
 
 int Importacion::columnas() const { return tabla_.filas.empty() ? 0 : int(tabla_.filas.front().campos.size()); }
@@ -98,7 +98,7 @@ int Importacion::columnas() const { return tabla_.filas.empty() ? 0 : int(tabla_
 void Importacion::asignar(const Asignacion& asignacion)
 {
     asignacion_ = asignacion;
-    const std::vector<CampoImportacion> campos = importador_.campos();
+    const std::vector<CampoImportacion> campos = importador_->campos();
     asignacion_.columnas.resize(campos.size(), -1);
     const std::size_t primera = asignacion_.encabezado ? 1 : 0;
     const auto texto = [&](const FilaCsv& fila, std::size_t campo) {
@@ -130,13 +130,13 @@ void Importacion::asignar(const Asignacion& asignacion)
             QStringList valores;
             for (std::size_t c = 0; c < campos.size(); ++c)
                 valores += campos[c].importe ? importeComoSeEscribe(texto(fila, c), decimal_) : texto(fila, c);
-            linea.leida = importador_.leer(valores);
+            linea.leida = importador_->leer(valores);
             if (linea.leida.problema.isEmpty()) {
                 if (vistas.contains(linea.leida.clave))
-                    linea.leida.problema = importador_.textoRepetida();
+                    linea.leida.problema = importador_->textoRepetida();
                 else {
                     vistas.insert(linea.leida.clave);
-                    linea.yaCargada = importador_.yaCargada(linea.leida.clave);
+                    linea.yaCargada = importador_->yaCargada(linea.leida.clave);
                 }
             }
         }
@@ -148,7 +148,7 @@ void Importacion::asignar(const Asignacion& asignacion)
 
 QString Importacion::impedimento() const
 {
-    const std::vector<CampoImportacion> campos = importador_.campos();
+    const std::vector<CampoImportacion> campos = importador_->campos();
     for (std::size_t i = 0; i < campos.size(); ++i)
         if (campos[i].obligatorio && asignacion_.columnas[i] < 0)
             return QStringLiteral("Falta la columna «%1».").arg(campos[i].titulo);
@@ -174,7 +174,7 @@ int Importacion::importar(Database& base, bool reemplazar) const
         if (reemplazar || !linea.yaCargada)
             aGuardar.push_back(&linea.leida);
     Transaction transaccion(base);
-    importador_.guardar(base, aGuardar, reemplazar);
+    importador_->guardar(base, aGuardar);
     transaccion.commit();
     return int(aGuardar.size());
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace veluma {
@@ -24,11 +25,6 @@ struct LineaImportada {
     bool yaCargada = false;
 };
 
-// The columns for a file: by the titles of its first record when they name
-// the fields; otherwise the choice remembered for files of that many
-// columns (the field keys by column); otherwise the fields in order.
-Asignacion asignacionSugerida(const Importador& importador, const TablaCsv& tabla, const QStringList& recordada);
-
 // The field key of each file column, empty for a column not used: what
 // veluma.ini remembers.
 QStringList clavesPorColumna(const Importador& importador, const Asignacion& asignacion, int columnas);
@@ -40,9 +36,13 @@ QString textoLineas(qsizetype cantidad);
 // nothing stored until importar().
 class Importacion {
 public:
-    Importacion(const Importador& importador, TablaCsv tabla, const Asignacion& asignacion);
+    // The columns start from the titles of the file's first record when they
+    // name the fields; otherwise from `recordada` (the field keys by column,
+    // as clavesPorColumna() gives them) when the file has that many columns;
+    // otherwise the fields are taken in order.
+    Importacion(std::unique_ptr<Importador> importador, TablaCsv tabla, const QStringList& recordada = {});
 
-    const Importador& importador() const { return importador_; }
+    const Importador& importador() const { return *importador_; }
     const TablaCsv& tabla() const { return tabla_; }
     const Asignacion& asignacion() const { return asignacion_; }
     // The fields of the file's first record.
@@ -65,7 +65,7 @@ public:
     int importar(Database& base, bool reemplazar) const;
 
 private:
-    const Importador& importador_;
+    std::unique_ptr<Importador> importador_;
     TablaCsv tabla_;
     Asignacion asignacion_;
     QChar decimal_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -27,7 +28,7 @@ struct LineaLeida {
 };
 
 // The part of a screen that takes its lines from a file: what a line holds,
-// how it is read and checked, and how the lines are stored.
+// how it is read and checked, and how a line becomes a stored row.
 class Importador {
 public:
     virtual ~Importador() = default;
@@ -44,12 +45,21 @@ public:
     virtual LineaLeida leer(const QStringList& valores) const = 0;
     // What the screen says when a line repeats one already typed.
     virtual QString textoRepetida() const = 0;
-    // Whether the declaration already stores the row of that key.
-    virtual bool yaCargada(const QString& clave) const = 0;
 
-    // Stores the lines, within the caller's transaction. A line already
-    // stored is replaced with `reemplazar`, left as it was otherwise.
-    virtual void guardar(Database& base, const std::vector<const LineaLeida*>& lineas, bool reemplazar) const = 0;
+    // Whether the declaration already stores the row of that key.
+    bool yaCargada(const QString& clave) const { return cargadas_.contains(clave); }
+
+    // Stores the lines, within the caller's transaction; a line whose row is
+    // stored already takes its place.
+    void guardar(Database& base, const std::vector<const LineaLeida*>& lineas) const;
+
+protected:
+    // The INSERT OR REPLACE of one row: its parameters are the declaration's
+    // values, then a line's `datos`.
+    virtual QString altaDeFila() const = 0;
+    virtual std::vector<QVariant> valoresDeLaDeclaracion() const = 0;
+
+    QSet<QString> cargadas_;  // the keys of the rows the declaration stores
 };
 
 }  // namespace veluma

@@ -234,6 +234,7 @@ public:
         throw Error(3021, "No hay ningún registro actual.");
     }
     ConfiguracionReporte formularioImpreso(const Sesion&) const override { return {}; }
+    std::vector<CifraLiquidada> cifras() const override { return {}; }
 };
 
 }  // namespace

@@ -75,10 +75,9 @@ TEST_F(ExportadoEImportado, LasFilasImportadasSonLasExportadas)
         exportarDeclaracion(sesion, carpeta.filePath("declaracion.csv"));
         caso.nueva(sesion, original);
 
-        const std::unique_ptr<Importador> importador = buscarFormulario(original.formulario)->importador(sesion);
-        TablaCsv tabla = leerArchivoCsv(carpeta.filePath(QStringLiteral("declaracion-%1.csv").arg(caso.hoja)));
-        const Asignacion asignacion = asignacionSugerida(*importador, tabla, {});
-        const Importacion importacion(*importador, std::move(tabla), asignacion);
+        const Importacion importacion(
+            buscarFormulario(original.formulario)->importador(sesion),
+            leerArchivoCsv(carpeta.filePath(QStringLiteral("declaracion-%1.csv").arg(caso.hoja))));
         EXPECT_EQ(importacion.impedimento(), QString());
         importacion.importar(sesion.base, false);
         const QStringList exportadas = test::filasDeConsulta(sesion.base, QString(caso.filas).arg(caso.cualOriginal));

@@ -19,11 +19,9 @@ using namespace veluma;
 
 namespace {
 
-Importacion leer(const Importador& importador, const QByteArray& csv)
+Importacion leer(std::unique_ptr<Importador> importador, const QByteArray& csv)
 {
-    TablaCsv tabla = leerCsv(csv, QStringLiteral("archivo.csv"));
-    const Asignacion asignacion = asignacionSugerida(importador, tabla, {});
-    return Importacion(importador, std::move(tabla), asignacion);
+    return Importacion(std::move(importador), leerCsv(csv, QStringLiteral("archivo.csv")));
 }
 
 // Why the file is refused, then "line: shown fields => reason" for each line, "(cargada)" for one already stored.
@@ -76,8 +74,8 @@ TEST_F(Importadores, CadaLineaConElMensajeDeLaPantallaYNadaGuardadoSiUnaSeRechaz
         SCOPED_TRACE(caso.nombre);
         caso.preparar(sesion);
         const QString datos = QStringLiteral(VELUMA_DATOS_PRUEBA "/importacion/") + caso.nombre;
-        const std::unique_ptr<Importador> importador = buscarFormulario(sesion.formulario)->importador(sesion);
-        const Importacion importacion = leer(*importador, test::leerArchivo(datos + ".csv"));
+        const Importacion importacion =
+            leer(buscarFormulario(sesion.formulario)->importador(sesion), test::leerArchivo(datos + ".csv"));
         EXPECT_EQ(vista(importacion), QString::fromUtf8(test::leerArchivo(datos + ".txt")));
 
         const QString todas = "SELECT * FROM " + QString(caso.tabla);
@@ -98,8 +96,9 @@ TEST_F(Importadores, SinColumnasDeSalaOLicenciaLasLineasVanALasDeLaPantalla)
     const qint32 atlas = filas("SELECT COD_SALA FROM [708Salas] WHERE COD_INCAA='000789'").value(0).toInt();
     // The view, then how many lines were stored.
     const auto importarEnLaSemana2 = [&](bool reemplazar) {
-        const ImportadorEntradas708 importador(sesion.base, sesion.declaracion, SalaYSemana{atlas, 2});
-        const Importacion importacion = leer(importador, "9.5,10\n8,40\n");
+        const Importacion importacion =
+            leer(std::make_unique<ImportadorEntradas708>(sesion.base, sesion.declaracion, SalaYSemana{atlas, 2}),
+                 "9.5,10\n8,40\n");
         return vista(importacion) + QString::number(importacion.importar(sesion.base, reemplazar));
     };
     EXPECT_EQ(importarEnLaSemana2(false),
@@ -111,13 +110,14 @@ TEST_F(Importadores, SinColumnasDeSalaOLicenciaLasLineasVanALasDeLaPantalla)
     EXPECT_TRUE(importarEnLaSemana2(true).endsWith("(cargada)\n2"));
     EXPECT_EQ(filas(lineas), QStringList({"8|40", "9.5|10"}));
     // Without the screen's room the file must name it: its columns are read in the order of the fields.
-    const ImportadorEntradas708 sinSala(sesion.base, sesion.declaracion);
-    EXPECT_EQ(leer(sinSala, "12;3\n").impedimento(), "Falta la columna «Precio de venta».");
+    EXPECT_EQ(leer(std::make_unique<ImportadorEntradas708>(sesion.base, sesion.declaracion), "12;3\n").impedimento(),
+              "Falta la columna «Precio de venta».");
 
     licencias617(sesion);
     const qint64 duo3 = filas("SELECT CodigoLicencia FROM [617Licencias] WHERE TipoServicio=3").value(0).toLongLong();
-    const ImportadorConceptos617 deLaLicencia(sesion.base, sesion.declaracion, duo3);
-    EXPECT_EQ(leer(deLaLicencia, "118;2.500,75\n").importar(sesion.base, false), 1);
+    EXPECT_EQ(leer(std::make_unique<ImportadorConceptos617>(sesion.base, sesion.declaracion, duo3), "118;2.500,75\n")
+                  .importar(sesion.base, false),
+              1);
     EXPECT_EQ(filas("SELECT Concepto, FacturacionBruta FROM [617LicenciasIngresoConceptos] WHERE CodigoLicencia="
                     + QString::number(duo3)),
               QStringList{"118|2500.75"});

@@ -35,11 +35,9 @@ QString rechazadas(const Importacion& importacion)
 bool importarEnDeclaracion(Sesion& sesion, const Formulario& formulario, const OpcionesLote& opciones,
                            Mensajes& mensajes)
 {
-    const std::unique_ptr<Importador> importador = formulario.importador(sesion);
-    TablaCsv tabla = leerArchivoCsv(opciones.archivo);
-    const Asignacion asignacion =
-        asignacionSugerida(*importador, tabla, columnasRecordadas(sesion.instalacion, importador->seccion()));
-    const Importacion importacion(*importador, std::move(tabla), asignacion);
+    std::unique_ptr<Importador> importador = formulario.importador(sesion);
+    const QStringList recordada = columnasRecordadas(sesion.instalacion, importador->seccion());
+    const Importacion importacion(std::move(importador), leerArchivoCsv(opciones.archivo), recordada);
     if (const QString motivo = importacion.impedimento(); !motivo.isEmpty()) {
         const QString detalle = importacion.rechazadas() > 1 ? QLatin1Char('\n') + rechazadas(importacion) : QString();
         mensajes.MensajeAtencion(motivo + detalle + QStringLiteral("\nNo se importó ninguna línea."));

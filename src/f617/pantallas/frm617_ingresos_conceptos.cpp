@@ -294,11 +294,11 @@ void frm617IngresosConceptos::cmdEliminarTodos_Click()
 
 void frm617IngresosConceptos::cmdImportar_Click()
 {
-    std::optional<ImportadorConceptos617> importador;
-    if (!conAvisoDeErrores(
-            mensajes_, [&] { importador.emplace(sesion_.base, LicenciaActual.clave, LicenciaActual.CodigoLicencia); }))
-        return;
-    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+    const auto importador = [this] {
+        return std::make_unique<ImportadorConceptos617>(sesion_.base, LicenciaActual.clave,
+                                                        LicenciaActual.CodigoLicencia);
+    };
+    if (importarArchivo(this, sesion_, mensajes_, importador) > 0)
         volverALaLista(0);
     Grilla_->setFocus();
 }

@@ -225,10 +225,10 @@ void frm618Ingresos::cmdEliminar_Click()
 
 void frm618Ingresos::cmdImportar_Click()
 {
-    std::optional<ImportadorIngresos618> importador;
-    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, sesion_.declaracion, tipoIngreso_); }))
-        return;
-    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+    const auto importador = [this] {
+        return std::make_unique<ImportadorIngresos618>(sesion_.base, sesion_.declaracion, tipoIngreso_);
+    };
+    if (importarArchivo(this, sesion_, mensajes_, importador) > 0)
         volverALaLista(0);
     dbgIngresos_->setFocus();
 }

@@ -284,10 +284,10 @@ void frm708ImpuestoDeterminado::cmdEliminarTodos_Click()
 
 void frm708ImpuestoDeterminado::cmdImportar_Click()
 {
-    std::optional<ImportadorEntradas708> importador;
-    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, clave(), SalaYSemana{sala_, semana_}); }))
-        return;
-    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+    const auto importador = [this] {
+        return std::make_unique<ImportadorEntradas708>(sesion_.base, clave(), SalaYSemana{sala_, semana_});
+    };
+    if (importarArchivo(this, sesion_, mensajes_, importador) > 0)
         volverALaLista(-1);
     Grilla_->setFocus();
 }

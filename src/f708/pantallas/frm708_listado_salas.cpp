@@ -359,10 +359,8 @@ void frm708ListadoSalas::cmdImprimir_Click()
 
 void frm708ListadoSalas::cmdImportar_Click()
 {
-    std::optional<ImportadorEntradas708> importador;
-    if (!conAvisoDeErrores(mensajes_, [&] { importador.emplace(sesion_.base, clave()); }))
-        return;
-    if (importarArchivo(this, sesion_, mensajes_, *importador) > 0)
+    const auto importador = [this] { return std::make_unique<ImportadorEntradas708>(sesion_.base, clave()); };
+    if (importarArchivo(this, sesion_, mensajes_, importador) > 0)
         RefrescarDatos();
     Grilla_->setFocus();
 }

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace veluma {
 
@@ -27,8 +26,7 @@ QString nombreSugerido(const ClaveDDJJ& clave)
 // The name as typed, with the chosen filter's extension when it has neither.
 QString conExtension(const QString& archivo, const QString& filtro)
 {
-    const QString extension = QFileInfo(archivo).suffix().toLower();
-    if (extension == QLatin1String("xlsx") || extension == QLatin1String("csv"))
+    if (esArchivoDeExportacion(archivo))
         return archivo;
     return archivo + (filtro == kFiltroCsv ? QStringLiteral(".csv") : QStringLiteral(".xlsx"));
 }

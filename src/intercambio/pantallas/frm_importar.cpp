@@ -196,9 +196,14 @@ void frmImportar::cmdImportar_Click()
     accept();
 }
 
-int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes, const Importador& importador)
+int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes,
+                    const std::function<std::unique_ptr<Importador>()>& crearImportador)
 {
-    QFileDialog dialogo(padre, QStringLiteral("Importar ") + importador.titulo(), QDir::homePath(),
+    std::unique_ptr<Importador> importador;
+    if (!conAvisoDeErrores(mensajes, [&] { importador = crearImportador(); }))
+        return 0;
+    const QString seccion = importador->seccion();
+    QFileDialog dialogo(padre, QStringLiteral("Importar ") + importador->titulo(), QDir::homePath(),
                         QStringLiteral("Archivos CSV (*.csv *.txt);;Todos los archivos (*)"));
     dialogo.setObjectName(QStringLiteral("dlgImportar"));
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
@@ -207,9 +212,8 @@ int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes, const Im
         return 0;
     try {
         TablaCsv tabla = leerArchivoCsv(dialogo.selectedFiles().constFirst());
-        const QStringList recordada = columnasRecordadas(sesion.instalacion, importador.seccion());
-        const Asignacion sugerida = asignacionSugerida(importador, tabla, recordada);
-        Importacion importacion(importador, std::move(tabla), sugerida);
+        Importacion importacion(std::move(importador), std::move(tabla),
+                                columnasRecordadas(sesion.instalacion, seccion));
         frmImportar vista(importacion, sesion.base, mensajes, padre);
         if (vista.exec() != QDialog::Accepted)
             return 0;
@@ -217,8 +221,9 @@ int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes, const Im
         // The lines are stored: failing to remember the columns only costs choosing them again.
         if (!importacion.asignacion().encabezado)
             conAvisoDeErrores(mensajes, [&] {
-                recordarColumnas(sesion.instalacion, importador.seccion(),
-                                 clavesPorColumna(importador, importacion.asignacion(), importacion.columnas()));
+                recordarColumnas(
+                    sesion.instalacion, seccion,
+                    clavesPorColumna(importacion.importador(), importacion.asignacion(), importacion.columnas()));
             });
         return vista.importadas();
     } catch (const Error& error) {

@@ -3,6 +3,8 @@
 #include "intercambio/importacion.h"
 #include "pantallas/pantalla_entrada.h"
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -60,9 +62,10 @@ private:
 
 struct Sesion;
 
-// Asks for a CSV file, shows the preview and stores its lines when the user
-// accepts. How many lines were stored: 0 when the user gave up or the file
-// could not be read (the user has been told why).
-int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes, const Importador& importador);
+// Builds the screen's importer, asks for a CSV file, shows the preview and
+// stores its lines when the user accepts. How many lines were stored: 0 when
+// the user gave up or the file could not be read (the user has been told why).
+int importarArchivo(QWidget* padre, Sesion& sesion, Mensajes& mensajes,
+                    const std::function<std::unique_ptr<Importador>()>& crearImportador);
 
 }  // namespace veluma
