@@ -92,12 +92,4 @@ TEST_F(PantallaExportar, ElBotonExportaLaDeclaracionElegidaYDiceQueEscribio)
     EXPECT_FALSE(QFileInfo::exists(QDir(carpeta.path()).filePath("Malo-Percepciones.csv")));
 }
 
-TEST_F(PantallaExportar, SinDeclaracionesNoSeOfrece)
-{
-    abrir(617);
-    EXPECT_EQ(botones({"cmdNuevo", "cmdEliminar", "cmdExportar"}), "N--");
-    pulsar("cmdNuevo");
-    EXPECT_EQ(botones({"cmdNuevo", "cmdExportar", "cmdAceptar"}), "--A");
-}
-
 }  // namespace

@@ -22,15 +22,12 @@ TEST(ValoresCsv, CadaTipoDeColumnaYElEntrecomilladoSeEscribenComoLosLeeLaImporta
         {TipoColumna::Importe, 0.125, "0,13"},
         {TipoColumna::Importe, QVariant(), ""},
         {TipoColumna::Entero, qint64(999999999999999), "999999999999999"},
-        {TipoColumna::Entero, qint64(-3), "-3"},
         {TipoColumna::Fecha, QDate(2004, 2, 29), "29/02/2004"},
         {TipoColumna::Fecha, QVariant(), ""},
         {TipoColumna::Texto, QStringLiteral("  tal cual  "), "  tal cual  "},
         {TipoColumna::Texto, QStringLiteral("a;b"), "\"a;b\""},
         {TipoColumna::Texto, QStringLiteral("dijo \"sí\""), "\"dijo \"\"sí\"\"\""},
         {TipoColumna::Texto, QStringLiteral("línea\r\notra"), "\"línea\r\notra\""},
-        {TipoColumna::Texto, QStringLiteral("sólo\nLF"), "\"sólo\nLF\""},
-        {TipoColumna::Texto, QStringLiteral("coma, punto."), "coma, punto."},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.campo);

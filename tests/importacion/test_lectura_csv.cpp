@@ -58,7 +58,6 @@ TEST(LecturaCsv, SeparadorCodificacionComillasYLineas)
          ';',
          "Windows-1252",
          {"1:Cine Ñandú|€ 5"}},
-        {"una sola columna, sin salto final", "12\n15", ';', "UTF-8", {"1:12", "2:15"}},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
