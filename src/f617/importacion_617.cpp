@@ -107,10 +107,10 @@ QString ImportadorConceptos617::textoRepetida() const
     return QStringLiteral("El Concepto que intenta agregar ya existe.");
 }
 
-QString ImportadorConceptos617::altaDeFila() const
+QString ImportadorConceptos617::destinoDeFila() const
 {
     return QStringLiteral(
-        "INSERT OR REPLACE INTO [617LicenciasIngresoConceptos] (Cuit, Periodo, Secuencia, "
+        "INTO [617LicenciasIngresoConceptos] (Cuit, Periodo, Secuencia, "
         "ImpServicio, CodigoLicencia, Concepto, FacturacionBruta) VALUES (?, ?, ?, ?, ?, ?, ?)");
 }
 

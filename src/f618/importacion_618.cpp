@@ -89,10 +89,10 @@ LineaLeida ImportadorIngresos618::leer(const QStringList& valores) const
 
 QString ImportadorIngresos618::textoRepetida() const { return textoDiaExistente(); }
 
-QString ImportadorIngresos618::altaDeFila() const
+QString ImportadorIngresos618::destinoDeFila() const
 {
     return QStringLiteral(
-        "INSERT OR REPLACE INTO [618Ingresos] (Cuit, Periodo, Secuencia, CodInstituto, TipoIngreso, "
+        "INTO [618Ingresos] (Cuit, Periodo, Secuencia, CodInstituto, TipoIngreso, "
         "Dia, NetoCobrado, TotalCobrado) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
 }
 

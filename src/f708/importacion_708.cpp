@@ -120,10 +120,10 @@ LineaLeida ImportadorEntradas708::leer(const QStringList& valores) const
 
 QString ImportadorEntradas708::textoRepetida() const { return textoLineaExistente(); }
 
-QString ImportadorEntradas708::altaDeFila() const
+QString ImportadorEntradas708::destinoDeFila() const
 {
     return QStringLiteral(
-        "INSERT OR REPLACE INTO [708ImpuestoDeterminado] (CUIT, PERIODO, SECUENCIA, COD_SALA, "
+        "INTO [708ImpuestoDeterminado] (CUIT, PERIODO, SECUENCIA, COD_SALA, "
         "NRO_SEMANA, PRECIO_VENTA, CANT_ENTRADAS_POR_PRECIO_VENTA) VALUES (?, ?, ?, ?, ?, ?, ?)");
 }
 

@@ -29,7 +29,7 @@ public:
     QString textoRepetida() const override;
 
 protected:
-    QString altaDeFila() const override;
+    QString destinoDeFila() const override;
     std::vector<QVariant> valoresDeLaDeclaracion() const override;
 
 private:

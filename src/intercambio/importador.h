@@ -54,9 +54,9 @@ public:
     void guardar(Database& base, const std::vector<const LineaLeida*>& lineas) const;
 
 protected:
-    // The INSERT OR REPLACE of one row: its parameters are the declaration's
-    // values, then a line's `datos`.
-    virtual QString altaDeFila() const = 0;
+    // Where a line's row goes, "INTO [table] (columns) VALUES (?, ...)": its
+    // parameters are the declaration's values, then the line's `datos`.
+    virtual QString destinoDeFila() const = 0;
     virtual std::vector<QVariant> valoresDeLaDeclaracion() const = 0;
 
     QSet<QString> cargadas_;  // the keys of the rows the declaration stores
